@@ -1,0 +1,151 @@
+#include "platform/rules/cp932.h"
+
+#include <iconv.h>
+
+#include <array>
+#include <mutex>
+#include <vector>
+
+namespace cp932 {
+namespace {
+
+constexpr char16_t kInvalid = 0xFFFF;  // U+FFFF is not a character, so it marks "no mapping"
+
+// Both tables are built once from glibc's CP932 converter, so the mapping is exactly iconv's,
+// while decoding and encoding run as plain table look-ups.
+struct Tables {
+  std::array<char16_t, 256> single{};       // single-byte characters
+  std::array<bool, 256> leadByte{};         // bytes that open a two-byte character
+  std::vector<char16_t> pair;               // (lead << 8 | trail) -> character
+  std::vector<quint16> encodeTable;         // character -> bytes (high byte 0 for single bytes); 0 = none
+
+  Tables() : pair(65536, kInvalid), encodeTable(65536, 0) {
+    iconv_t cd = iconv_open("UTF-16LE", "CP932");
+    auto convert = [&](const char* in, size_t inLen) -> char16_t {
+      char16_t out[4];
+      char* inPtr = const_cast<char*>(in);
+      char* outPtr = reinterpret_cast<char*>(out);
+      size_t inLeft = inLen, outLeft = sizeof out;
+      iconv(cd, nullptr, nullptr, nullptr, nullptr);
+      if (iconv(cd, &inPtr, &inLeft, &outPtr, &outLeft) == size_t(-1) || inLeft != 0 ||
+          sizeof out - outLeft != 2)
+        return kInvalid;
+      return out[0];
+    };
+    for (int b = 0; b < 256; ++b) {
+      const char c = char(b);
+      single[b] = convert(&c, 1);
+      leadByte[b] = (b >= 0x81 && b <= 0x9F) || (b >= 0xE0 && b <= 0xFC);
+    }
+    for (int lead = 0; lead < 256; ++lead) {
+      if (!leadByte[lead]) continue;
+      for (int trail = 0x40; trail <= 0xFC; ++trail) {
+        const char two[2] = {char(lead), char(trail)};
+        pair[lead << 8 | trail] = convert(two, 2);
+      }
+    }
+    iconv_close(cd);
+    // Encode: ask iconv for every character, so characters with several codes (the NEC and IBM
+    // extensions) get the code iconv prefers.
+    iconv_t enc = iconv_open("CP932", "UTF-16LE");
+    for (int c = 0x80; c < 0x10000; ++c) {
+      if (c >= 0xD800 && c <= 0xDFFF) continue;
+      const char16_t ch = char16_t(c);
+      unsigned char out[4];
+      char* inPtr = reinterpret_cast<char*>(const_cast<char16_t*>(&ch));
+      char* outPtr = reinterpret_cast<char*>(out);
+      size_t inLeft = 2, outLeft = sizeof out;
+      iconv(enc, nullptr, nullptr, nullptr, nullptr);
+      if (iconv(enc, &inPtr, &inLeft, &outPtr, &outLeft) == size_t(-1)) continue;
+      const size_t len = sizeof out - outLeft;
+      if (len == 1) encodeTable[c] = out[0];
+      else if (len == 2) encodeTable[c] = quint16(out[0] << 8 | out[1]);
+    }
+    iconv_close(enc);
+  }
+};
+
+const Tables& tables() {
+  static const Tables t;
+  return t;
+}
+
+int lineOfOffset(const QByteArray& bytes, qsizetype offset) {
+  int line = 1;
+  for (qsizetype i = 0; i < offset; ++i)
+    if (bytes[i] == '\n') ++line;
+  return line;
+}
+
+}  // namespace
+
+Decoded decode(const QByteArray& bytes) {
+  const Tables& t = tables();
+  Decoded result;
+  QString& text = result.text;
+  text.resize(bytes.size());
+  char16_t* out = reinterpret_cast<char16_t*>(text.data());
+  const auto* in = reinterpret_cast<const unsigned char*>(bytes.constData());
+  const qsizetype n = bytes.size();
+  qsizetype o = 0;
+  for (qsizetype i = 0; i < n; ++i) {
+    const unsigned char b = in[i];
+    if (b < 0x80) {
+      out[o++] = b;
+      continue;
+    }
+    char16_t c = kInvalid;
+    if (t.leadByte[b]) {
+      if (i + 1 < n) c = t.pair[b << 8 | in[i + 1]];
+      if (c != kInvalid) ++i;
+    } else {
+      c = t.single[b];
+    }
+    if (c == kInvalid) {
+      result.error = DecodeError{i, lineOfOffset(bytes, i)};
+      text.truncate(o);
+      return result;
+    }
+    out[o++] = c;
+  }
+  text.truncate(o);
+  return result;
+}
+
+Encoded encode(const QString& text) {
+  const Tables& t = tables();
+  Encoded result;
+  QByteArray& out = result.bytes;
+  out.reserve(text.size() * 2);
+  const qsizetype n = text.size();
+  for (qsizetype i = 0; i < n; ++i) {
+    const char16_t c = text[i].unicode();
+    if (c < 0x80) {
+      out.append(char(c));
+      continue;
+    }
+    const quint16 code = t.encodeTable[c];
+    if (code == 0 || QChar::isSurrogate(c)) {
+      char32_t full = c;
+      if (QChar::isHighSurrogate(c) && i + 1 < n && text[i + 1].isLowSurrogate())
+        full = QChar::surrogateToUcs4(c, text[i + 1].unicode());
+      result.error = EncodeError{i, full};
+      out.clear();
+      return result;
+    }
+    if (code > 0xFF) out.append(char(code >> 8));
+    out.append(char(code & 0xFF));
+  }
+  return result;
+}
+
+std::optional<EncodeError> firstUnencodable(const QString& text) { return encode(text).error; }
+
+QString describeCharacter(char32_t c) {
+  const QString hex = QString::number(uint(c), 16).toUpper().rightJustified(4, QLatin1Char('0'));
+  const bool printable = QChar::isPrint(c) && !QChar::isSpace(c);
+  return printable ? QStringLiteral("「%1」(U+%2)").arg(QString::fromUcs4(&c, 1), hex)
+                   : QStringLiteral("U+%1").arg(hex);
+}
+
+}  // namespace cp932

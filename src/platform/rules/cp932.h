@@ -1,0 +1,40 @@
+#pragma once
+// The Japanese ANSI code page (Shift-JIS as Windows extends it, code page 932).
+// Decoding and encoding are strict: nothing is ever replaced by '?'.
+#include <QByteArray>
+#include <QString>
+#include <optional>
+
+namespace cp932 {
+
+struct DecodeError {
+  qsizetype byteOffset = 0;  // where the first undecodable sequence starts
+  int line = 0;              // 1-based line of that offset
+};
+
+struct Decoded {
+  QString text;
+  std::optional<DecodeError> error;
+};
+
+Decoded decode(const QByteArray& bytes);
+
+struct EncodeError {
+  qsizetype position = 0;  // index in the text of the first character that cannot be encoded
+  char32_t character = 0;
+};
+
+struct Encoded {
+  QByteArray bytes;
+  std::optional<EncodeError> error;
+};
+
+Encoded encode(const QString& text);
+
+// The first character of text that CP932 cannot hold, if any.
+std::optional<EncodeError> firstUnencodable(const QString& text);
+
+// "U+1F600 (😀)": how a message names a character.
+QString describeCharacter(char32_t c);
+
+}  // namespace cp932

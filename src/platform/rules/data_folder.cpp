@@ -1,0 +1,37 @@
+#include "platform/rules/data_folder.h"
+
+#include <QDir>
+#include <QFileInfo>
+
+DataFolder::DataFolder(QString folder) : folder_(std::move(folder)) {}
+
+void DataFolder::refreshIndex() const {
+  const QDateTime modified = QFileInfo(folder_).lastModified();
+  if (modified.isValid() && modified == indexedAt_ && !index_.isEmpty()) return;
+  index_.clear();
+  const QStringList names = QDir(folder_).entryList(QDir::Files | QDir::Hidden | QDir::System);
+  for (const QString& name : names) {
+    const QString key = name.toCaseFolded();
+    if (!index_.contains(key)) index_.insert(key, name);
+  }
+  indexedAt_ = modified;
+}
+
+QString DataFolder::existing(const QString& name) const {
+  const QString exact = QDir(folder_).filePath(name);
+  if (QFileInfo(exact).isFile()) return exact;
+  refreshIndex();
+  const auto it = index_.constFind(name.toCaseFolded());
+  if (it == index_.constEnd()) return {};
+  const QString found = QDir(folder_).filePath(*it);
+  if (QFileInfo(found).isFile()) return found;
+  index_.clear();  // stale: a file went away within the clock's resolution
+  refreshIndex();
+  const auto again = index_.constFind(name.toCaseFolded());
+  return again == index_.constEnd() ? QString() : QDir(folder_).filePath(*again);
+}
+
+QString DataFolder::path(const QString& name) const {
+  const QString found = existing(name);
+  return found.isEmpty() ? QDir(folder_).filePath(name) : found;
+}

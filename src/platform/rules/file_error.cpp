@@ -1,0 +1,25 @@
+#include "platform/rules/file_error.h"
+
+#include <QFileInfo>
+
+QString FileError::message() const {
+  QString where = QStringLiteral("ファイル「%1」").arg(path);
+  if (line > 0) where += QStringLiteral("の%1行目").arg(line);
+  switch (kind) {
+    case Kind::Missing:
+      return where + QStringLiteral("が見つかりません。");
+    case Kind::Unreadable:
+      return where + QStringLiteral("を読み込めません。") + detail;
+    case Kind::NotCp932:
+      return where + QStringLiteral("にShift-JIS（CP932）ではない文字があります。");
+    case Kind::Unencodable:
+      return where + QStringLiteral("に保存できない文字があります。") + detail;
+    case Kind::Malformed:
+      return where + QStringLiteral("の形式が正しくありません。") + detail;
+    case Kind::Refused:
+      return detail;
+    case Kind::WriteFailed:
+      return where + QStringLiteral("に書き込めませんでした。元の内容はそのまま残っています。") + detail;
+  }
+  return where;
+}

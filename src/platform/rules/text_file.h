@@ -1,0 +1,39 @@
+#pragma once
+// Every data file is CP932 text of whole lines ending in CR LF. This is the one place that reads
+// and writes them. Reads are strict about the encoding; every write replaces the file atomically,
+// so a crash or a full disk leaves the old file or the new one, never half of one.
+#include <QStringList>
+#include <optional>
+#include <variant>
+
+#include "platform/rules/file_error.h"
+
+namespace text_file {
+
+// The file's lines without their line ends. A line ends at CR LF or at a lone LF; a last line
+// without a line end is still a line. An empty file has no lines.
+std::variant<QStringList, FileError> readLines(const QString& path);
+
+// Splits decoded text into lines as readLines does.
+QStringList splitLines(const QString& text);
+
+// Joins lines, each followed by CR LF.
+QString joinLines(const QStringList& lines);
+
+// Replaces the file with these lines. Refuses, before touching the file, a character that CP932
+// cannot hold.
+std::optional<FileError> writeLines(const QString& path, const QStringList& lines);
+
+// Writes text (already holding its CR LF line ends) over the file, atomically.
+std::optional<FileError> writeText(const QString& path, const QString& text);
+
+// Adds lines at the end: the old content plus the new lines are written to a new file that then
+// replaces the old one. A missing file is created. The old content is kept byte for byte.
+std::optional<FileError> appendLines(const QString& path, const QStringList& lines);
+
+// The bytes of text in CP932, or an error naming the first character that cannot be held.
+std::variant<QByteArray, FileError> encodeForFile(const QString& path, const QString& text);
+
+std::optional<FileError> writeBytes(const QString& path, const QByteArray& bytes);
+
+}  // namespace text_file

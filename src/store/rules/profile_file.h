@@ -1,0 +1,31 @@
+#pragma once
+// The profile "ﾌﾟﾗｲﾍﾞｰﾄ.txt": four lines, nickname, target points, photo mode, binding margin.
+#include <optional>
+#include <variant>
+
+#include "platform/rules/file_error.h"
+
+inline const QString kProfileFileName = QStringLiteral("ﾌﾟﾗｲﾍﾞｰﾄ.txt");
+inline const QString kPhotoShown = QStringLiteral("写真表示");
+inline const QString kPhotoHidden = QStringLiteral("写真非表示");
+
+struct Profile {
+  QString Nickname;
+  double TargetPoints = 0;
+  QString PhotoMode = kPhotoShown;
+  int BindingMargin = 0;  // millimetres, 0 to 15
+};
+
+// Reads the four lines; a line that is missing keeps its default, a target without a number is 0.
+std::variant<Profile, FileError> LoadProfile(const QString& path);
+
+// Rewrites the file; the target and the margin are written as numbers with a blank on each side.
+// A nickname holding a double quote cannot be read back and is refused.
+std::optional<FileError> SaveProfile(const QString& path, const Profile& profile);
+
+// As SaveProfile, but line 2 is the target text as the user typed it.
+std::optional<FileError> SaveProfileWithTargetText(const QString& path, const Profile& profile,
+                                                   const QString& targetText);
+
+// "Zestra  ～ 花子のレシピ"
+QString MainCaption(const QString& nickname);

@@ -1,0 +1,47 @@
+#pragma once
+// One recipe as the recipe file holds it. Multi-line fields keep their lines joined by CR LF.
+#include <QString>
+#include <vector>
+
+struct Recipe {
+  QString DishName;
+  QString Genre;
+  QString Kind;
+  QString CookingMethod;
+  float CaloriesPerPerson = 0;
+  float Salt = 0;
+  float CookingTime = 0;
+  QString SelfRating;
+  QString OthersRating;
+  QString CookCount;  // a number held as text, normalised on loading ("03" -> "3", "" -> "0")
+  QString Reference;
+  QString Ingredients;
+  QString Steps;
+  QString Memo;
+  QString CookingLog;  // one "yyyy/mm/dd" per line
+
+  bool operator==(const Recipe&) const = default;
+};
+
+// The records in file order, numbered 1..count(); slot 0 holds no record.
+class RecipeTable {
+ public:
+  RecipeTable() : records_(1) {}
+  explicit RecipeTable(std::vector<Recipe> records);
+
+  int count() const { return int(records_.size()) - 1; }
+  bool isEmpty() const { return count() == 0; }
+  const Recipe& operator[](int number) const { return records_[size_t(number)]; }
+  Recipe& operator[](int number) { return records_[size_t(number)]; }
+  void append(Recipe recipe) { records_.push_back(std::move(recipe)); }
+  void reserve(int n) { records_.reserve(size_t(n) + 1); }
+
+  // The number of the first record whose DishName equals name exactly, 0 when none.
+  int FindRecipeByDishName(const QString& name) const;
+
+ private:
+  std::vector<Recipe> records_;
+};
+
+// The most records the book can hold: record numbers are 16-bit.
+constexpr int kMaxRecipes = 32766;

@@ -1,0 +1,57 @@
+#pragma once
+// The recipe file "レシピ.TXT": the records in order, each opened by a line of 31 asterisks and
+// closed by a line holding a single apostrophe; CP932, CR LF.
+#include <QStringList>
+#include <functional>
+#include <optional>
+#include <variant>
+
+#include "platform/rules/file_error.h"
+#include "store/rules/recipe.h"
+
+namespace recipe_file {
+
+inline const QString kFileName = QStringLiteral("レシピ.TXT");
+inline const QString kSeparator = QString(31, u'*');
+inline const QString kSectionEnd = QStringLiteral("----------");
+inline const QString kRecordEnd = QStringLiteral("'");
+
+// Told the record count after counting, then every record as it is read (number, count, name).
+using Progress = std::function<void(int loaded, int counted, const QString& dishName)>;
+
+// Reads the whole file. A file that ends inside a record, holds text after its last record, or
+// holds more records than the book can number is reported with its line, never half-read.
+std::variant<RecipeTable, FileError> LoadRecipeFile(const QString& path, const Progress& progress = {});
+std::variant<RecipeTable, FileError> parseRecipeLines(const QStringList& lines, const QString& path,
+                                                      const Progress& progress = {});
+
+// The main window's fields as typed, for a new record.
+struct RecipeForm {
+  QString DishName, Genre, Kind, CookingMethod;
+  QString Calories, Salt, CookingTime;  // texts, read leniently
+  QString SelfRating, OthersRating;
+  QString CookCount;  // the count label's caption
+  QString Reference;
+  QString Ingredients, Steps, Memo;  // lines joined by CR LF
+  QStringList CookingLog;
+};
+
+// Why a recipe cannot be stored as it is, naming the field ("材料に…"); nothing when it can.
+std::optional<QString> checkStorable(const RecipeForm& form);
+std::optional<QString> checkStorable(const Recipe& recipe);
+
+// Appends one record built from the form's texts; numbers are written from doubles (up to 15
+// significant digits). The old content stays byte for byte.
+std::optional<FileError> AppendRecipe(const QString& path, const RecipeForm& form);
+
+// Writes records 1..count over the file; numbers from their single-precision values.
+std::optional<FileError> RewriteRecipeFile(const QString& path, const RecipeTable& table);
+
+// Writes every record but record n over the file; an empty section is written as one empty
+// line. When n is not a record number no record is left out.
+std::optional<FileError> WriteRecipeFileWithout(const QString& path, const RecipeTable& table, int n);
+
+// The record's lines as RewriteRecipeFile writes them (exchange files reuse the layout).
+QStringList recordLines(const Recipe& recipe);
+
+}  // namespace recipe_file

@@ -1,0 +1,91 @@
+#include "store/rules/statistics.h"
+
+#include "platform/rules/numbers.h"
+
+int RatingPoints(const QString& rating) {
+  if (rating == QStringLiteral("優")) return 3;
+  if (rating == QStringLiteral("良")) return 2;
+  if (rating == QStringLiteral("不")) return 1;
+  return 0;
+}
+
+double RecipePoints(const QString& othersRating, double timesCooked) {
+  return RatingPoints(othersRating) + 2 + timesCooked;
+}
+
+double RecipePoints(const Recipe& recipe) {
+  return RecipePoints(recipe.OthersRating, numbers::ReadNumber(recipe.CookCount));
+}
+
+float LevelPercentOf(double totalPoints, double targetPoints) {
+  if (!(targetPoints > 0)) return 0;
+  return float(totalPoints / targetPoints * 100);
+}
+
+namespace {
+
+template <size_t N>
+void shares(const std::array<int, N>& counts, std::array<float, N>& out, int total) {
+  for (size_t i = 0; i < N; ++i) out[i] = total ? float(counts[i]) / float(total) : 0.0f;
+}
+
+float share(int part, int whole) { return whole ? float(part) / float(whole) : 0.0f; }
+
+}  // namespace
+
+Statistics ComputeStatistics(const RecipeTable& table, const CategoryLists& lists, double targetPoints) {
+  Statistics s;
+  const int n = table.count();
+  for (int i = 1; i <= n; ++i) {
+    const Recipe& r = table[i];
+    ++s.GenreCounts[size_t(CategorySlot(lists.GenreList, r.Genre) - 1)];
+    ++s.KindCounts[size_t(CategorySlot(lists.KindList, r.Kind) - 1)];
+    ++s.MethodCounts[size_t(CategorySlot(lists.MethodList, r.CookingMethod) - 1)];
+    switch (RatingPoints(r.SelfRating)) {
+      case 3: ++s.SelfExcellentCount; break;
+      case 2: ++s.SelfGoodCount; break;
+      case 1: ++s.SelfPoorCount; break;
+      default:
+        if (r.SelfRating == QStringLiteral("未")) ++s.SelfUnratedCount;
+    }
+    switch (RatingPoints(r.OthersRating)) {
+      case 3: ++s.OthersExcellentCount; break;
+      case 2: ++s.OthersGoodCount; break;
+      case 1: ++s.OthersPoorCount; break;
+      default: break;
+    }
+    s.TotalPoints += RecipePoints(r);
+  }
+  shares(s.GenreCounts, s.GenreShares, n);
+  shares(s.KindCounts, s.KindShares, n);
+  shares(s.MethodCounts, s.MethodShares, n);
+  s.SelfRatedCount = s.SelfExcellentCount + s.SelfGoodCount + s.SelfPoorCount;
+  s.SelfRatedShare = share(s.SelfRatedCount, n);
+  s.SelfUnratedShare = share(s.SelfUnratedCount, n);
+  s.SelfExcellentShare = share(s.SelfExcellentCount, s.SelfRatedCount);
+  s.SelfGoodShare = share(s.SelfGoodCount, s.SelfRatedCount);
+  s.SelfPoorShare = share(s.SelfPoorCount, s.SelfRatedCount);
+  s.OthersExcellentShare = share(s.OthersExcellentCount, s.SelfRatedCount);
+  s.OthersGoodShare = share(s.OthersGoodCount, s.SelfRatedCount);
+  s.OthersPoorShare = share(s.OthersPoorCount, s.SelfRatedCount);
+  s.LevelPercent = LevelPercentOf(s.TotalPoints, targetPoints);
+  return s;
+}
+
+std::array<Rgb, 10> LevelBarColours(float levelPercent) {
+  static constexpr Rgb kBands[5] = {{0, 255, 255}, {0, 255, 0}, {255, 255, 0}, {255, 0, 255}, {255, 0, 0}};
+  std::array<Rgb, 10> colours;
+  colours.fill(Rgb{255, 255, 255});
+  for (int i = 1; i <= 10; ++i) {
+    if (levelPercent < 10.0f * float(i)) break;
+    colours[size_t(i - 1)] = kBands[(i - 1) / 2];
+  }
+  return colours;
+}
+
+QString LevelMessage(double targetPoints) {
+  return QStringLiteral("目標ポイント ") + numbers::FormatDouble(targetPoints) +
+         QStringLiteral("p に対するレベルが１００％をこえました！\n") +
+         QStringLiteral("おめでとうございます。 ＼(^o^)／ﾔｯﾀｧ \n\n") +
+         QStringLiteral("さらなるレベルアップを目指して、次の目標ポイントを指定しましょう。");
+}
