@@ -10,6 +10,9 @@
 #include "store/rules/reference_list.h"
 #include "store/rules/settings_file.h"
 
+// The defaults live in a resource of the rules library, which a static link would otherwise drop.
+static void loadDefaultBookResource() { Q_INIT_RESOURCE(default_book); }
+
 namespace {
 
 struct DefaultFile {
@@ -42,6 +45,7 @@ QStringList StartupFileNames() {
 }
 
 BookSetup EnsureBook(const DataFolder& folder) {
+  loadDefaultBookResource();
   BookSetup setup;
   if (!QDir().mkpath(folder.folder())) {
     setup.error = FileError{FileError::Kind::WriteFailed, folder.folder(), 0,

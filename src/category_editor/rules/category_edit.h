@@ -1,0 +1,9 @@
+#pragma once
+// Checking the edited category lists before they are saved.
+#include <QStringList>
+#include <optional>
+
+// Why an edited list cannot be saved (the message to show), or nothing when it can: an empty
+// item, the reserved item "その他", or an item with a double quote, which the file cannot hold.
+// Items are checked in order and the first problem wins.
+std::optional<QString> CategoryItemsProblem(const QStringList& items);

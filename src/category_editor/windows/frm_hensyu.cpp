@@ -1,0 +1,102 @@
+#include "category_editor/windows/frm_hensyu.h"
+
+#include <QGridLayout>
+#include <QGroupBox>
+#include <QLabel>
+#include <QLineEdit>
+#include <QPushButton>
+#include <QTimer>
+#include <QVBoxLayout>
+
+#include "category_editor/rules/category_edit.h"
+#include "main_extras/rules/help_texts.h"
+#include "main_extras/windows/help_tour.h"
+#include "store/rules/category_lists.h"
+
+namespace {
+
+std::vector<QLineEdit*> makeBoxes(QWidget* parent, QHBoxLayout* row, const QString& title, const QString& name,
+                                  const QStringList& items, int count) {
+  auto* frame = new QGroupBox(title, parent);
+  frame->setObjectName(QStringLiteral("Frame1"));
+  auto* column = new QVBoxLayout(frame);
+  std::vector<QLineEdit*> boxes;
+  for (int i = 0; i < count; ++i) {
+    auto* box = new QLineEdit(items.value(i), frame);
+    box->setObjectName(QStringLiteral("%1(%2)").arg(name).arg(i));
+    box->setAccessibleName(QStringLiteral("%1 %2").arg(title).arg(i + 1));
+    column->addWidget(box);
+    boxes.push_back(box);
+  }
+  column->addStretch();
+  row->addWidget(frame, 1);
+  return boxes;
+}
+
+QStringList textsOf(const std::vector<QLineEdit*>& boxes) {
+  QStringList texts;
+  for (const QLineEdit* box : boxes) texts.append(box->text());
+  return texts;
+}
+
+}  // namespace
+
+frmHensyu::frmHensyu(Module1& module, Dialogs& dialogs, std::function<void()> endProgram, QWidget* parent)
+    : QDialog(parent), module_(module), dialogs_(dialogs), endProgram_(std::move(endProgram)) {
+  setObjectName(QStringLiteral("frmHensyu"));
+  setWindowTitle(QStringLiteral("編集フォーム"));
+  auto* layout = new QVBoxLayout(this);
+  auto* note = new QLabel(QStringLiteral("※過去の登録で以下に該当しないデータは自動的に「その他」となります。"), this);
+  note->setObjectName(QStringLiteral("Label1"));
+  layout->addWidget(note);
+  auto* row = new QHBoxLayout();
+  layout->addLayout(row);
+  txtJyanru = makeBoxes(this, row, QStringLiteral("ジャンル"), QStringLiteral("txtJyanru"), module.GenreList(), 6);
+  txtSyurui = makeBoxes(this, row, QStringLiteral("種類"), QStringLiteral("txtSyurui"), module.KindList(), 9);
+  txtCyouri = makeBoxes(this, row, QStringLiteral("調理方法"), QStringLiteral("txtCyouri"), module.MethodList(), 9);
+  auto* bottom = new QHBoxLayout();
+  auto* instruction = new QLabel(QStringLiteral("自由に変更して保存ボタンを押してください。"), this);
+  instruction->setObjectName(QStringLiteral("Label1"));
+  bottom->addWidget(instruction, 1);
+  cmdHozon1 = new QPushButton(QStringLiteral("保存"), this);
+  cmdHozon1->setObjectName(QStringLiteral("cmdHozon1"));
+  cmdModori = new QPushButton(QStringLiteral("戻る"), this);
+  cmdModori->setObjectName(QStringLiteral("cmdModori"));
+  cmdModori->setToolTip(QStringLiteral("メインに戻ります"));
+  cmdHozon1->setAutoDefault(false);
+  cmdModori->setAutoDefault(false);
+  bottom->addWidget(cmdHozon1);
+  bottom->addWidget(cmdModori);
+  layout->addLayout(bottom);
+  connect(cmdHozon1, &QPushButton::clicked, this, &frmHensyu::cmdHozon1_Click);
+  connect(cmdModori, &QPushButton::clicked, this, &frmHensyu::cmdModori_Click);
+  resize(640, 400);
+}
+
+void frmHensyu::showEvent(QShowEvent* event) {
+  QDialog::showEvent(event);
+  if (explained_) return;
+  explained_ = true;
+  // Explained once the window is on screen, over it.
+  QTimer::singleShot(0, this, [this] { Explain(module_, dialogs_, help_texts::CategoryEditor()); });
+}
+
+void frmHensyu::cmdHozon1_Click() {
+  const std::pair<const CategoryList*, QStringList> lists[] = {
+      {&kGenreFile, textsOf(txtJyanru)}, {&kKindFile, textsOf(txtSyurui)}, {&kMethodFile, textsOf(txtCyouri)}};
+  for (const auto& [file, items] : lists) {
+    if (auto problem = CategoryItemsProblem(items)) {
+      dialogs_.message({*problem});
+      return;
+    }
+    if (auto error = SaveCategoryList(module_.Folder, *file, items)) {
+      dialogs_.error(error->message(), QStringLiteral("保存エラー"));
+      return;
+    }
+  }
+  dialogs_.message({QStringLiteral("項目を変更しました。データを反映させるため一旦プログラムを終了します。")});
+  endProgram_();
+  accept();
+}
+
+void frmHensyu::cmdModori_Click() { close(); }

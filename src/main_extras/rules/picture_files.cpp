@@ -1,0 +1,42 @@
+#include "main_extras/rules/picture_files.h"
+
+#include <QFile>
+#include <QFileInfo>
+#include <QSaveFile>
+
+QStringList PictureCandidates(const DataFolder& folder, const QString& dishName) {
+  QStringList found;
+  if (PictureNameProblem(dishName)) return found;
+  for (const char* extension : {".jpg", ".gif", ".bmp"}) {
+    const QString path = folder.existing(dishName + QLatin1String(extension));
+    if (!path.isEmpty()) found.append(path);
+  }
+  return found;
+}
+
+std::optional<QString> PictureNameProblem(const QString& dishName) {
+  if (dishName.isEmpty()) return QStringLiteral("料理名が空です。先に料理名を入力してください。");
+  if (dishName.contains(u'/') || dishName.contains(QChar(0)))
+    return QStringLiteral("料理名に「/」が入っているため、ファイル名にできません。");
+  if (dishName == QLatin1String(".") || dishName == QLatin1String(".."))
+    return QStringLiteral("この料理名はファイル名にできません。");
+  return std::nullopt;
+}
+
+QString PictureTargetName(const QString& dishName, const QString& sourceFileName) {
+  return dishName + sourceFileName.right(4);
+}
+
+std::optional<QString> CopyPictureFile(const QString& source, const QString& target) {
+  QFile in(source);
+  if (!in.open(QIODevice::ReadOnly)) return in.errorString();
+  QSaveFile out(target);
+  if (!out.open(QIODevice::WriteOnly)) return out.errorString();
+  while (!in.atEnd()) {
+    const QByteArray block = in.read(1 << 20);
+    if (in.error() != QFileDevice::NoError) return in.errorString();
+    if (out.write(block) != block.size()) return out.errorString();
+  }
+  if (!out.commit()) return out.errorString();
+  return std::nullopt;
+}

@@ -1,0 +1,46 @@
+#include "main_extras/windows/reference_box.h"
+
+#include <QComboBox>
+#include <QKeyEvent>
+#include <QLineEdit>
+
+#include "store/rules/reference_list.h"
+
+ReferenceBox::ReferenceBox(Module1& module, Dialogs& dialogs, QComboBox* cboSankou)
+    : QObject(cboSankou), module_(module), dialogs_(dialogs), cboSankou_(cboSankou) {
+  cboSankou_->installEventFilter(this);
+  if (cboSankou_->lineEdit()) cboSankou_->lineEdit()->installEventFilter(this);
+}
+
+std::optional<FileError> ReferenceBox::LoadReferenceList() {
+  auto lines = ::LoadReferenceList(module_.path(kReferenceFileName));
+  if (auto* error = std::get_if<FileError>(&lines)) return *error;
+  const QString text = cboSankou_->currentText();
+  cboSankou_->addItems(std::get<QStringList>(lines));
+  cboSankou_->setEditText(text);
+  return std::nullopt;
+}
+
+bool ReferenceBox::cboSankou_KeyPress(int keyAscii) {
+  const QString text = cboSankou_->currentText();
+  if (keyAscii != 13 || text.isEmpty()) return false;
+  if (!dialogs_.confirm(text + QStringLiteral("を新たに追加しますか？"), QStringLiteral("保存確認"),
+                        MessageBox::Icon::Question))
+    return true;
+  if (auto error = AppendReference(module_.path(kReferenceFileName), text)) {
+    dialogs_.error(error->message(), QStringLiteral("保存エラー"));
+    return true;
+  }
+  cboSankou_->addItem(text);
+  cboSankou_->setEditText(text);
+  dialogs_.inform(QStringLiteral("保存しました"), QStringLiteral("参考リストに追加"));
+  return true;
+}
+
+bool ReferenceBox::eventFilter(QObject* watched, QEvent* event) {
+  if (event->type() == QEvent::KeyPress) {
+    const auto* key = static_cast<QKeyEvent*>(event);
+    if ((key->key() == Qt::Key_Return || key->key() == Qt::Key_Enter) && cboSankou_KeyPress(13)) return true;
+  }
+  return QObject::eventFilter(watched, event);
+}

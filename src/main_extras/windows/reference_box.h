@@ -1,0 +1,29 @@
+#pragma once
+// The source of a recipe, picked from the reference list or typed; Enter on a new text offers
+// to add it to the list for good.
+#include <QObject>
+
+#include "platform/windows/dialogs.h"
+#include "store/rules/module1.h"
+
+class QComboBox;
+
+class ReferenceBox : public QObject {
+  Q_OBJECT
+ public:
+  ReferenceBox(Module1& module, Dialogs& dialogs, QComboBox* cboSankou);
+
+  // Fills the list from the reference file; a missing file leaves it empty.
+  std::optional<FileError> LoadReferenceList();
+
+  // Acts on Enter (key code 13) with a text; returns whether it handled the key.
+  bool cboSankou_KeyPress(int keyAscii);
+
+ protected:
+  bool eventFilter(QObject* watched, QEvent* event) override;
+
+ private:
+  Module1& module_;
+  Dialogs& dialogs_;
+  QComboBox* cboSankou_;
+};

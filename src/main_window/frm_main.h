@@ -1,0 +1,125 @@
+#pragma once
+// The main window: one recipe at a time, every field editable in place, and the hub that opens
+// every other window.
+//
+// How data flows through it: Form_Load reads every data file into Module1 (profile, category
+// lists, reference list, recipe table, statistics, settings). ShowRecipe copies record
+// hsbData->value() of the table onto the controls; the panels (cooking log and ratings, picture,
+// slideshow, window buttons) show their part. Nothing typed reaches the table until cmdTouroku:
+// registering appends or rewrites the recipe file, then LoadRecipeFile reloads the table from the
+// file and the statistics are recomputed, so the table always mirrors the file.
+#include <QWidget>
+#include <functional>
+#include <optional>
+
+#include "platform/rules/clock.h"
+#include "platform/rules/file_error.h"
+#include "platform/windows/dialogs.h"
+#include "store/rules/module1.h"
+#include "store/rules/recipe_file.h"
+
+class QComboBox;
+class QLabel;
+class QLineEdit;
+class QPlainTextEdit;
+class QPushButton;
+class QScrollBar;
+class ClickableLabel;
+class CookingLogPanel;
+class LevelBar;
+class PicturePanel;
+class ReferenceBox;
+class SlideshowPanel;
+class WindowButtons;
+class frmSplash;
+
+class frmMain : public QWidget {
+  Q_OBJECT
+ public:
+  frmMain(Module1& module, Dialogs& dialogs, Clock& clock, QWidget* parent = nullptr);
+  ~frmMain() override;
+
+  // Reads every data file, in order, and shows the first recipe. The splash, when given, shows
+  // the running count. A file that cannot be read is returned and nothing has been written.
+  std::optional<FileError> Form_Load(frmSplash* splash = nullptr);
+
+  // What ends the program (the application quits; tests record it).
+  void setEndProgram(std::function<void()> endProgram) { endProgram_ = std::move(endProgram); }
+  void EndProgram();
+
+  void ShowRecipe();
+  void ClearRecipeForm();
+  bool LoadRecipeFile();  // reloads the table from the file; false (and a message) when it cannot
+  void ComputeStatistics();
+  void ComputePoints();
+  void ShowLevelBar();
+  void ShowHelpTour();
+
+  // The shown record number (hsbData's value) and the fields as typed.
+  int shownRecord() const;
+  recipe_file::RecipeForm typedRecipe() const;
+
+  Module1& module() { return module_; }
+  Dialogs& dialogs() { return dialogs_; }
+
+  // Handlers, as the controls call them.
+  void hsbData_Change();
+  void hsbData_Scroll();
+  void cboNamae_Click(int index);
+  void cmdNew_Click();
+  void cmdTouroku_Click();
+  void cmdDelete_Click();
+  void cmdEnd_Click();
+
+ protected:
+  void closeEvent(QCloseEvent* event) override;
+
+ private:
+  void buildControls();
+  void buildButtons();
+  void fillCategoryCombos();
+  void refillNameList();
+  void setBusy(bool busy);
+  std::optional<FileError> loadProfile();
+  bool storeNewRecipe(const recipe_file::RecipeForm& form);
+  bool storeChangedRecipe(int number, const recipe_file::RecipeForm& form);
+  bool reloadAfterWrite(const std::optional<FileError>& writeError);
+  void reportFileError(const FileError& error);
+
+  Module1& module_;
+  Dialogs& dialogs_;
+  Clock& clock_;
+  std::function<void()> endProgram_;
+  bool busy_ = false;
+  bool showingNewRecipe_ = false;
+
+ public:
+  // Controls, named as in the rest of the program (objectName is the same).
+  ClickableLabel* lblRyoriNm;
+  QComboBox* cboNamae;
+  QComboBox* cboJyanru;
+  QComboBox* cboSyurui;
+  QComboBox* cboCyouri;
+  QComboBox* cboSankou;
+  QLineEdit* txtCal;
+  QLineEdit* txtEnbun;
+  QLineEdit* txtJikan;
+  QPlainTextEdit* txtZairyou;
+  QPlainTextEdit* txtTukuri;
+  QPlainTextEdit* txtMemo;
+  QScrollBar* hsbData;
+  QLabel* lblKensu;
+  QLabel* lblCopyright;
+  QLabel* Label2;
+  QPushButton* cmdNew;
+  QPushButton* cmdTouroku;
+  QPushButton* cmdDelete;
+  QPushButton* cmdEnd;
+
+  CookingLogPanel* cookingLog;
+  PicturePanel* picture;
+  SlideshowPanel* slideshow;
+  ReferenceBox* reference;
+  WindowButtons* windowButtons;
+  LevelBar* levelBar;
+};

@@ -1,0 +1,141 @@
+// Registering, changing and deleting recipes: every store writes the file, reloads the table
+// from it and recomputes the statistics, so the table always mirrors the file.
+#include <QApplication>
+#include <QComboBox>
+#include <QPushButton>
+#include <QScrollBar>
+
+#include "main_extras/rules/help_texts.h"
+#include "main_extras/windows/help_tour.h"
+#include "main_window/frm_main.h"
+#include "platform/rules/numbers.h"
+
+namespace {
+
+// Keeps the busy pointer up for as long as it lives.
+class BusyPointer {
+ public:
+  BusyPointer() { QApplication::setOverrideCursor(Qt::WaitCursor); }
+  ~BusyPointer() { QApplication::restoreOverrideCursor(); }
+};
+
+}  // namespace
+
+void frmMain::setBusy(bool busy) {
+  busy_ = busy;
+  for (QPushButton* control : {cmdNew, cmdTouroku, cmdDelete}) control->setEnabled(!busy);
+}
+
+void frmMain::cmdNew_Click() {
+  ClearRecipeForm();
+  Explain(module_, dialogs_, help_texts::NewRecipe());
+  cboNamae->setFocus();
+}
+
+bool frmMain::reloadAfterWrite(const std::optional<FileError>& writeError) {
+  if (writeError) {
+    reportFileError(*writeError);
+    return false;
+  }
+  if (!LoadRecipeFile()) return false;
+  ComputeStatistics();
+  return true;
+}
+
+bool frmMain::storeNewRecipe(const recipe_file::RecipeForm& form) {
+  if (module_.RecipeCount() >= kMaxRecipes) {
+    dialogs_.warn(QStringLiteral("レシピは%1件までしか登録できません。").arg(kMaxRecipes), QStringLiteral("登録できません"));
+    return false;
+  }
+  if (!dialogs_.confirm(QStringLiteral("新しいレシピです。新規登録します。"), QStringLiteral("新規登録確認"),
+                        MessageBox::Icon::Information))
+    return false;
+  BusyPointer busy;
+  if (!reloadAfterWrite(recipe_file::AppendRecipe(module_.path(recipe_file::kFileName), form))) return false;
+  hsbData->setValue(module_.RecipeCount());
+  return true;
+}
+
+bool frmMain::storeChangedRecipe(int number, const recipe_file::RecipeForm& form) {
+  if (!dialogs_.confirm(QStringLiteral("既存のレシピです。変更登録します。"), QStringLiteral("変更登録確認"),
+                        MessageBox::Icon::Information))
+    return false;
+  BusyPointer busy;
+  // The change is written from a copy, so a failed write leaves the table as it was.
+  RecipeTable changed = module_.Recipes;
+  Recipe& r = changed[number];
+  r.Genre = form.Genre;
+  r.Kind = form.Kind;
+  r.CookingMethod = form.CookingMethod;
+  r.Reference = form.Reference;
+  r.Ingredients = form.Ingredients;
+  r.Steps = form.Steps;
+  r.Memo = form.Memo;
+  r.CaloriesPerPerson = numbers::ReadSingle(form.Calories);
+  r.Salt = numbers::ReadSingle(form.Salt);
+  r.CookingTime = numbers::ReadSingle(form.CookingTime);
+  r.SelfRating = form.SelfRating;
+  r.OthersRating = form.OthersRating;
+  r.CookCount = numbers::FormatDouble(numbers::ReadNumber(form.CookCount));
+  r.CookingLog = form.CookingLog.join(QStringLiteral("\r\n"));
+  if (!reloadAfterWrite(recipe_file::RewriteRecipeFile(module_.path(recipe_file::kFileName), changed))) return false;
+  hsbData->setValue(number);
+  return true;
+}
+
+void frmMain::cmdTouroku_Click() {
+  if (busy_) return;
+  const recipe_file::RecipeForm form = typedRecipe();
+  if (form.DishName.isEmpty()) {
+    dialogs_.warn(QStringLiteral("料理名は必ず入力してください"), QStringLiteral("料理名未記入"));
+    return;
+  }
+  std::optional<QString> problem = recipe_file::checkStorable(form);
+  const std::pair<QString, QString> numbersTyped[] = {{QStringLiteral("一人分㌍"), form.Calories},
+                                                      {QStringLiteral("塩分"), form.Salt},
+                                                      {QStringLiteral("調理時間"), form.CookingTime}};
+  for (const auto& [name, text] : numbersTyped)
+    if (!problem && !numbers::FitsSingle(text)) problem = QStringLiteral("%1の数値が大きすぎます。").arg(name);
+  if (problem) {
+    dialogs_.warn(*problem + QStringLiteral("\n直してからもう一度「登録」を押してください。"), QStringLiteral("登録できません"));
+    return;
+  }
+
+  setBusy(true);
+  const int existing = module_.Recipes.FindRecipeByDishName(form.DishName);
+  const bool stored = existing == 0 ? storeNewRecipe(form) : storeChangedRecipe(existing, form);
+  setBusy(false);
+  if (!stored) return;
+  ShowRecipe();
+  dialogs_.inform(QStringLiteral("登録しました"), QStringLiteral("登録終了"));
+  if (module_.Stats.LevelPercent >= 100)
+    dialogs_.inform(LevelMessage(module_.Prof.TargetPoints), kLevelMessageTitle);
+}
+
+void frmMain::cmdDelete_Click() {
+  if (busy_) return;
+  if (showingNewRecipe_ || module_.RecipeCount() == 0) {
+    dialogs_.warn(QStringLiteral("画面に表示されているのは登録済みのレシピではありません。\n"
+                                 "削除するレシピをスクロールバーか料理名の一覧で表示してから「削除」を押してください。"),
+                  QStringLiteral("削除できません"));
+    return;
+  }
+  const int d = hsbData->value();
+  // The box names the stored recipe that is deleted, even when its name was edited on screen.
+  const QString name = module_.Recipes[d].DishName;
+  if (!dialogs_.confirm(QStringLiteral("『 ") + name + QStringLiteral(" 』の情報を削除します"), QStringLiteral("削除確認"),
+                        MessageBox::Icon::Exclamation, MessageBox::Answer::Cancel))
+    return;
+  setBusy(true);
+  bool deleted = false;
+  {
+    BusyPointer busy;
+    deleted = reloadAfterWrite(
+        recipe_file::WriteRecipeFileWithout(module_.path(QStringLiteral("レシピ.txt")), module_.Recipes, d));
+    if (deleted) hsbData->setValue(d > module_.RecipeCount() ? d - 1 : d);
+  }
+  setBusy(false);
+  if (!deleted) return;
+  ShowRecipe();
+  dialogs_.inform(QStringLiteral("削除しました"), QStringLiteral("削除終了"));
+}

@@ -1,0 +1,1 @@
+#include "platform/windows/clickable_label.h"

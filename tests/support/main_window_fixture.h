@@ -1,0 +1,65 @@
+#pragma once
+// A main window over a fresh temporary recipe book, loaded as at start-up, with scripted
+// dialogs and a fixed day.
+#include <gtest/gtest.h>
+
+#include <QComboBox>
+#include <QLabel>
+#include <QLineEdit>
+#include <QPlainTextEdit>
+#include <QPushButton>
+#include <QScrollBar>
+#include <QTest>
+#include <memory>
+
+#include "main_window/frm_main.h"
+#include "support/scripted_dialogs.h"
+#include "support/temp_book.h"
+
+class MainWindowTest : public ::testing::Test {
+ protected:
+  void SetUp() override { book.writeStandardFiles(); }
+
+  // Loads the book into a new main window; fails the test when start-up reports an error.
+  frmMain& open() {
+    module = std::make_unique<Module1>(book.folder());
+    window = std::make_unique<frmMain>(*module, dialogs, clock);
+    window->setEndProgram([this] { ++programEnded; });
+    auto error = window->Form_Load();
+    EXPECT_FALSE(error.has_value()) << (error ? error->message().toStdString() : "");
+    window->show();
+    return *window;
+  }
+
+  template <typename T = QWidget>
+  T* control(const QString& name) {
+    T* found = window->findChild<T*>(name);
+    EXPECT_NE(found, nullptr) << name.toStdString();
+    return found;
+  }
+  void click(const QString& buttonName) { QTest::mouseClick(control<QPushButton>(buttonName), Qt::LeftButton); }
+  QString text(const QString& labelName) { return control<QLabel>(labelName)->text(); }
+
+  // Writes records made by recordLines() as the recipe file.
+  void writeRecipes(const std::vector<QStringList>& records) {
+    QStringList lines;
+    for (const QStringList& r : records) lines += r;
+    book.writeLines(QStringLiteral("レシピ.TXT"), lines);
+  }
+
+  TempBook book;
+  ScriptedDialogs dialogs;
+  FixedClock clock{QDate(2024, 5, 12)};
+  std::unique_ptr<Module1> module;
+  std::unique_ptr<frmMain> window;
+  int programEnded = 0;
+};
+
+// A record with only a name and the given others' rating and log (dates joined by "\n").
+inline QStringList simpleRecipe(const QString& name, const QString& self = QStringLiteral("未"),
+                                const QString& others = QStringLiteral("未"), const QString& log = {}) {
+  const int count = log.isEmpty() ? 0 : int(log.count(u'\n')) + 1;
+  return recordLines({name, QStringLiteral("和食"), QStringLiteral("主菜"), QStringLiteral("煮る"), QStringLiteral("100"),
+                      QStringLiteral("1.5"), QStringLiteral("20"), self, others, QString::number(count), QString()},
+                     {}, {}, {}, log);
+}
