@@ -30,9 +30,9 @@ const DefaultFile kDefaults[] = {
     {kSettingsFileName, QStringLiteral(":/default_book/settings.txt")},
 };
 
-QString resourceText(const QString& resource) {
+std::optional<QString> resourceText(const QString& resource) {
   QFile file(resource);
-  if (!file.open(QIODevice::ReadOnly)) return {};
+  if (!file.open(QIODevice::ReadOnly)) return std::nullopt;
   return QString::fromUtf8(file.readAll());
 }
 
@@ -55,7 +55,12 @@ BookSetup EnsureBook(const DataFolder& folder) {
   setup.newBook = !folder.exists(recipe_file::kFileName);
   for (const DefaultFile& f : kDefaults) {
     if (folder.exists(f.name)) continue;
-    const QStringList lines = text_file::splitLines(resourceText(f.resource));
+    const std::optional<QString> text = resourceText(f.resource);
+    if (!text) {
+      setup.error = FileError{FileError::Kind::Missing, f.resource, 0, {}};
+      return setup;
+    }
+    const QStringList lines = text_file::splitLines(*text);
     if (auto error = text_file::writeLines(folder.path(f.name), lines)) {
       setup.error = error;
       return setup;

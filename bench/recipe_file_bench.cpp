@@ -1,0 +1,144 @@
+// What the user waits for with a full book: loading it, and registering, changing and deleting a
+// recipe (each write is followed by a full reload and the statistics). The bare CP932 decode of
+// the same file is the floor the other figures are read against.
+#include <benchmark/benchmark.h>
+
+#include <QFile>
+
+#include "book_generator.h"
+#include "platform/rules/cp932.h"
+#include "platform/rules/text_file.h"
+#include "store/rules/statistics.h"
+
+namespace {
+
+using bench::Book;
+
+// Load and recompute, as after every write; fails the run on a file error.
+int reloadAndCompute(benchmark::State& state) {
+  auto loaded = recipe_file::LoadRecipeFile(Book().recipePath);
+  if (auto* error = std::get_if<FileError>(&loaded)) {
+    state.SkipWithError(error->message().toUtf8().constData());
+    return 0;
+  }
+  const RecipeTable& table = std::get<RecipeTable>(loaded);
+  const Statistics stats = ComputeStatistics(table, Book().lists, Book().targetPoints);
+  benchmark::DoNotOptimize(stats.TotalPoints);
+  return table.count();
+}
+
+RecipeTable loadedTable() {
+  auto loaded = recipe_file::LoadRecipeFile(Book().recipePath);
+  return std::get<RecipeTable>(std::move(loaded));
+}
+
+void fileCounters(benchmark::State& state) {
+  state.SetBytesProcessed(int64_t(state.iterations()) * Book().recipeBytes.size());
+  state.counters["recipes"] = kMaxRecipes;
+}
+
+void BM_DecodeCp932(benchmark::State& state) {
+  QFile file(Book().recipePath);
+  file.open(QIODevice::ReadOnly);
+  const QByteArray bytes = file.readAll();
+  for (auto _ : state) {
+    const cp932::Decoded decoded = cp932::decode(bytes);
+    benchmark::DoNotOptimize(decoded.text.constData());
+  }
+  fileCounters(state);
+}
+BENCHMARK(BM_DecodeCp932)->Unit(benchmark::kMillisecond);
+
+// Reading the file into lines: the decode plus the split at line ends, without the records.
+void BM_ReadLines(benchmark::State& state) {
+  bench::RestoreRecipeFile();
+  for (auto _ : state) {
+    auto lines = text_file::readLines(Book().recipePath);
+    benchmark::DoNotOptimize(lines);
+  }
+  fileCounters(state);
+}
+BENCHMARK(BM_ReadLines)->Unit(benchmark::kMillisecond);
+
+void BM_LoadAndStatistics(benchmark::State& state) {
+  bench::RestoreRecipeFile();
+  for (auto _ : state) {
+    if (reloadAndCompute(state) != kMaxRecipes) state.SkipWithError("wrong record count");
+  }
+  fileCounters(state);
+}
+BENCHMARK(BM_LoadAndStatistics)->Unit(benchmark::kMillisecond)->MinTime(3.0);
+
+// A new recipe: append one record, reload, recompute. The book is one short of full, so that the
+// appended record fits; the file is put back outside the timing.
+void BM_RegisterNew(benchmark::State& state) {
+  RecipeTable table = loadedTable();
+  RecipeTable oneShort;
+  oneShort.reserve(table.count());
+  for (int i = 1; i < table.count(); ++i) oneShort.append(table[i]);
+  recipe_file::RewriteRecipeFile(Book().recipePath, oneShort);
+  QFile file(Book().recipePath);
+  file.open(QIODevice::ReadOnly);
+  const QByteArray before = file.readAll();
+  file.close();
+  const recipe_file::RecipeForm form = bench::NewRecipeForm();
+  for (auto _ : state) {
+    state.PauseTiming();
+    text_file::writeBytes(Book().recipePath, before);
+    state.ResumeTiming();
+    if (auto error = recipe_file::AppendRecipe(Book().recipePath, form)) {
+      state.SkipWithError(error->message().toUtf8().constData());
+      break;
+    }
+    if (reloadAndCompute(state) != kMaxRecipes) state.SkipWithError("wrong record count");
+  }
+  bench::RestoreRecipeFile();
+  fileCounters(state);
+}
+BENCHMARK(BM_RegisterNew)->Unit(benchmark::kMillisecond)->MinTime(3.0);
+
+// A change of an existing recipe in the middle of the book: update it in the table, rewrite the
+// whole file, reload, recompute.
+void BM_ChangeExisting(benchmark::State& state) {
+  bench::RestoreRecipeFile();
+  RecipeTable table = loadedTable();
+  const int middle = table.count() / 2;
+  int cooked = 0;
+  for (auto _ : state) {
+    Recipe& r = table[middle];
+    r.CookingLog += (r.CookingLog.isEmpty() ? QString() : QStringLiteral("\r\n")) + QStringLiteral("2004/07/01");
+    r.CookCount = QString::number(++cooked);
+    r.SelfRating = (cooked % 2) ? QStringLiteral("優") : QStringLiteral("良");
+    if (auto error = recipe_file::RewriteRecipeFile(Book().recipePath, table)) {
+      state.SkipWithError(error->message().toUtf8().constData());
+      break;
+    }
+    if (reloadAndCompute(state) != kMaxRecipes) state.SkipWithError("wrong record count");
+  }
+  bench::RestoreRecipeFile();
+  fileCounters(state);
+}
+BENCHMARK(BM_ChangeExisting)->Unit(benchmark::kMillisecond)->MinTime(3.0);
+
+// Deleting the middle recipe: write every other record, reload, recompute; the file is put back
+// outside the timing.
+void BM_Delete(benchmark::State& state) {
+  bench::RestoreRecipeFile();
+  const RecipeTable table = loadedTable();
+  const int middle = table.count() / 2;
+  for (auto _ : state) {
+    if (auto error = recipe_file::WriteRecipeFileWithout(Book().recipePath, table, middle)) {
+      state.SkipWithError(error->message().toUtf8().constData());
+      break;
+    }
+    if (reloadAndCompute(state) != kMaxRecipes - 1) state.SkipWithError("wrong record count");
+    state.PauseTiming();
+    bench::RestoreRecipeFile();
+    state.ResumeTiming();
+  }
+  bench::RestoreRecipeFile();
+  fileCounters(state);
+}
+BENCHMARK(BM_Delete)->Unit(benchmark::kMillisecond)->MinTime(3.0);
+
+}  // namespace
