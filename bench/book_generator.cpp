@@ -30,7 +30,8 @@ const char* const kDishes[] = {
     "の卵とじ", "のチャーハン", "のパスタ", "の春巻き", "のシチュー", "の味噌煮", "の塩焼き", "のかき揚げ", "の白和え", "のナムル",
     "のキッシュ", "のリゾット", "の中華炒め", "のフライ", "の煮びたし", "のポトフ", "の生姜焼き", "の炒り煮", "のあんかけ", "の佃煮",
 };
-const char* const kAmounts[] = {"200g", "1個", "大さじ2", "小さじ1", "1/2本", "適量", "100cc", "2枚", "少々", "300g", "1パック", "3本"};
+const char* const kAmounts[] = {"200g", "1個", "1/2本", "2枚", "300g", "1パック", "3本", "100g", "4切れ", "1/4個"};
+const char* const kSeasoningAmounts[] = {"大さじ1", "大さじ2", "小さじ1", "小さじ1/2", "少々", "適量", "100cc", "1カップ"};
 const char* const kSeasonings[] = {"しょうゆ", "みりん", "酒", "砂糖", "塩", "こしょう", "みそ", "だし汁", "サラダ油", "ごま油"};
 const char* const kSteps[] = {
     "%1を食べやすい大きさに切る。",
@@ -123,7 +124,7 @@ RecipeTable GenerateRecipes(const CategoryLists& lists, int count, unsigned seed
                             secondWord + QStringLiteral("　") + u8(kAmounts[pick(int(std::size(kAmounts)))])};
     for (int i = 2 + pick(5); i > 0; --i)
       ingredients.append(u8(kSeasonings[pick(int(std::size(kSeasonings)))]) + QStringLiteral("　") +
-                         u8(kAmounts[pick(int(std::size(kAmounts)))]));
+                         u8(kSeasoningAmounts[pick(int(std::size(kSeasoningAmounts)))]));
     r.Ingredients = ingredients.join(QStringLiteral("\r\n"));
 
     QStringList steps;

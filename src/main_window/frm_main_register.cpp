@@ -131,7 +131,7 @@ void frmMain::cmdDelete_Click() {
   {
     BusyPointer busy;
     deleted = reloadAfterWrite(
-        recipe_file::WriteRecipeFileWithout(module_.path(QStringLiteral("レシピ.txt")), module_.Recipes, d));
+        recipe_file::WriteRecipeFileWithout(module_.path(recipe_file::kFileName), module_.Recipes, d));
     if (deleted) hsbData->setValue(d > module_.RecipeCount() ? d - 1 : d);
   }
   setBusy(false);

@@ -63,3 +63,5 @@ QStringList recordLines(const QStringList& header, const QString& ingredients, c
   lines.append(QStringLiteral("'"));
   return lines;
 }
+
+QByteArray cp932Line(const QString& text) { return cp932::encode(text).bytes + "\r\n"; }

@@ -29,3 +29,6 @@ class TempBook {
 // count, reference, then the four sections (lines joined by "\n" here for brevity).
 QStringList recordLines(const QStringList& header, const QString& ingredients = {}, const QString& steps = {},
                         const QString& memo = {}, const QString& log = {});
+
+// A text as one CP932 line ending in CR LF.
+QByteArray cp932Line(const QString& text);

@@ -1,0 +1,115 @@
+// The category editor: its checks, list by list, and the three files it writes.
+#include <QApplication>
+#include <QDialog>
+#include <QLineEdit>
+#include <QTimer>
+
+#include "category_editor/windows/frm_hensyu.h"
+#include "main_extras/rules/help_texts.h"
+#include "main_extras/windows/window_buttons.h"
+#include "support/main_window_fixture.h"
+
+class CategoryEditorTest : public MainWindowTest {
+ protected:
+  void SetUp() override {
+    MainWindowTest::SetUp();
+    open();
+    editor = std::make_unique<frmHensyu>(*module, dialogs, [this] { ++programEnded; });
+  }
+  QLineEdit* box(const char* name) {
+    auto* found = editor->findChild<QLineEdit*>(QString::fromLatin1(name));
+    EXPECT_NE(found, nullptr) << name;
+    return found;
+  }
+  void save() { QTest::mouseClick(editor->cmdHozon1, Qt::LeftButton); }
+  QByteArray genres() { return book.bytes(QStringLiteral("ジャンル.TXT")); }
+  QByteArray kinds() { return book.bytes(QStringLiteral("種類.TXT")); }
+  QByteArray methods() { return book.bytes(QStringLiteral("調理方法.TXT")); }
+  std::unique_ptr<frmHensyu> editor;
+};
+
+TEST_F(CategoryEditorTest, ShowsTheListsWithoutOtherAndSavingWritesAllThreeThenEnds) {
+  EXPECT_EQ(box("txtJyanru(0)")->text(), QStringLiteral("和食"));
+  EXPECT_EQ(box("txtSyurui(8)")->text(), QStringLiteral("飲み物"));
+  EXPECT_EQ(box("txtCyouri(8)")->text(), QStringLiteral("電子レンジ"));
+  EXPECT_EQ(editor->findChild<QLineEdit*>(QStringLiteral("txtJyanru(6)")), nullptr);
+  box("txtJyanru(5)")->setText(QStringLiteral("スイーツ"));
+  save();
+  EXPECT_EQ(book.lines(QStringLiteral("ジャンル.TXT")),
+            QStringList({"\"和食\"", "\"洋食\"", "\"中華\"", "\"エスニック\"", "\"イタリアン\"", "\"スイーツ\""}));
+  EXPECT_EQ(book.lines(QStringLiteral("種類.TXT")).size(), 9);
+  EXPECT_EQ(book.lines(QStringLiteral("調理方法.TXT"))[0], QStringLiteral("\"焼く\""));
+  ASSERT_EQ(dialogs.messages().size(), 1u);
+  EXPECT_EQ(dialogs.messages()[0].text,
+            QStringLiteral("項目を変更しました。データを反映させるため一旦プログラムを終了します。"));
+  EXPECT_EQ(dialogs.messages()[0].title, QStringLiteral("ZESTRA"));
+  EXPECT_EQ(dialogs.messages()[0].icon, MessageBox::Icon::None);
+  EXPECT_EQ(programEnded, 1);
+  // The lists in memory stay as they were until the next start.
+  EXPECT_EQ(module->GenreList()[5], QStringLiteral("デザート"));
+}
+
+TEST_F(CategoryEditorTest, ChecksStopListByListLeavingEarlierListsSaved) {
+  const QByteArray oldGenres = genres(), oldKinds = kinds(), oldMethods = methods();
+  box("txtJyanru(2)")->clear();
+  save();
+  ASSERT_EQ(dialogs.messages().size(), 1u);
+  EXPECT_EQ(dialogs.messages()[0].text, QStringLiteral("未入力の欄が存在します。何か仮の名前でも入力してください"));
+  EXPECT_EQ(dialogs.messages()[0].title, QStringLiteral("ZESTRA"));
+  EXPECT_EQ(genres(), oldGenres);
+
+  dialogs.clear();
+  box("txtJyanru(2)")->setText(QStringLiteral("中国料理"));
+  box("txtSyurui(0)")->clear();
+  save();
+  EXPECT_NE(genres(), oldGenres);  // genres passed and were written
+  EXPECT_EQ(kinds(), oldKinds);
+  EXPECT_EQ(methods(), oldMethods);
+
+  dialogs.clear();
+  box("txtSyurui(0)")->setText(QStringLiteral("主菜"));
+  box("txtCyouri(4)")->setText(QStringLiteral("その他"));
+  save();
+  EXPECT_EQ(dialogs.messages()[0].text, QStringLiteral("「その他」はシステムで使っています。別の名前を入力してください "));
+  EXPECT_EQ(methods(), oldMethods);
+  EXPECT_EQ(programEnded, 0);
+
+  dialogs.clear();
+  box("txtCyouri(4)")->setText(QStringLiteral(" その他 "));  // not exactly the reserved word
+  box("txtCyouri(5)")->setText(QStringLiteral("\"ゆでる\""));
+  save();
+  EXPECT_TRUE(dialogs.messages()[0].text.contains(QStringLiteral("\"")));
+  EXPECT_EQ(methods(), oldMethods);
+  EXPECT_EQ(programEnded, 0);
+}
+
+TEST_F(CategoryEditorTest, BackClosesWithoutSaving) {
+  const QByteArray oldGenres = genres();
+  box("txtJyanru(0)")->setText(QStringLiteral("郷土料理"));
+  editor->show();
+  QTest::mouseClick(editor->cmdModori, Qt::LeftButton);
+  EXPECT_FALSE(editor->isVisible());
+  EXPECT_EQ(genres(), oldGenres);
+  EXPECT_EQ(programEnded, 0);
+}
+
+TEST_F(CategoryEditorTest, FailedWriteIsReportedAndDoesNotEndTheProgram) {
+  QFile::remove(book.path(QStringLiteral("種類.TXT")));
+  QDir(book.folder()).mkdir(QStringLiteral("種類.TXT"));
+  save();
+  ASSERT_EQ(dialogs.messages().size(), 1u);
+  EXPECT_EQ(dialogs.messages()[0].icon, MessageBox::Icon::Critical);
+  EXPECT_EQ(programEnded, 0);
+}
+
+TEST_F(CategoryEditorTest, EditButtonOpensItModallyAndItExplainsItselfOnTheTour) {
+  module->HelpTourOn = 1;
+  QTimer::singleShot(0, [this] {
+    QTRY_VERIFY(dialogs.messages().size() == 1u);
+    if (auto* open = qobject_cast<QDialog*>(QApplication::activeModalWidget())) open->reject();
+  });
+  click("cmdHensyu");
+  ASSERT_EQ(dialogs.messages().size(), 1u);
+  EXPECT_EQ(dialogs.messages()[0].text, help_texts::CategoryEditor());
+  EXPECT_EQ(dialogs.messages()[0].title, QStringLiteral("ヘルプツアー"));
+}
