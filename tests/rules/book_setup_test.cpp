@@ -19,7 +19,7 @@ namespace {
 TEST(BookSetup, StartupFilesAreTheSevenDataFiles) {
   QStringList names = StartupFileNames();
   names.sort();
-  QStringList expected = {kProfileFileName, kGenreFile.fileName, kKindFile.fileName, kMethodFile.fileName,
+  QStringList expected = {kProfileFileName,   kGenreFile.fileName,    kKindFile.fileName, kMethodFile.fileName,
                           kReferenceFileName, recipe_file::kFileName, kSettingsFileName};
   expected.sort();
   EXPECT_EQ(names, expected);
@@ -27,7 +27,7 @@ TEST(BookSetup, StartupFilesAreTheSevenDataFiles) {
 
 TEST(BookSetup, AnEmptyFolderGetsABookThatLoads) {
   TempBook book;
-  const DataFolder folder(QDir(book.folder()).filePath(QStringLiteral("新しい本")));  // not there yet
+  const DataFolder folder(QDir(book.folder()).filePath(u"新しい本"_s));  // not there yet
   const BookSetup setup = EnsureBook(folder);
   ASSERT_FALSE(setup.error) << setup.error->message().toStdString();
   EXPECT_TRUE(setup.newBook);
@@ -86,8 +86,8 @@ TEST(BookSetup, ExistingFilesAreLeftByteForByte) {
 
 TEST(BookSetup, OnlyMissingFilesAreAddedWhateverTheCaseOfExistingNames) {
   TempBook book;
-  book.writeLines(QStringLiteral("レシピ.txt"), {});
-  book.writeLines(QStringLiteral("設定.txt"), {QStringLiteral("\"ヘルプツアー\",0")});
+  book.writeLines(u"レシピ.txt"_s, {});
+  book.writeLines(u"設定.txt"_s, {u"\"ヘルプツアー\",0"_s});
   const BookSetup setup = EnsureBook(DataFolder(book.folder()));
   ASSERT_FALSE(setup.error);
   EXPECT_FALSE(setup.newBook);
@@ -95,7 +95,7 @@ TEST(BookSetup, OnlyMissingFilesAreAddedWhateverTheCaseOfExistingNames) {
   EXPECT_FALSE(setup.createdFiles.contains(kSettingsFileName));
   EXPECT_EQ(setup.createdFiles.size(), StartupFileNames().size() - 2);
   EXPECT_FALSE(book.exists(recipe_file::kFileName));  // no second file beside "レシピ.txt"
-  EXPECT_TRUE(book.bytes(QStringLiteral("レシピ.txt")).isEmpty());
+  EXPECT_TRUE(book.bytes(u"レシピ.txt"_s).isEmpty());
   EXPECT_EQ(QDir(book.folder()).entryList(QDir::Files).size(), StartupFileNames().size());
 }
 

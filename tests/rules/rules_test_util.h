@@ -13,6 +13,8 @@
 #include "platform/rules/cp932.h"
 #include "platform/rules/file_error.h"
 
+using namespace Qt::StringLiterals;  // u"肉じゃが"_s
+
 inline void PrintTo(const QString& text, std::ostream* os) { *os << '"' << text.toStdString() << '"'; }
 inline void PrintTo(const QStringList& list, std::ostream* os) {
   *os << '{';

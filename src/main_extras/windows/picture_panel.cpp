@@ -66,6 +66,10 @@ PicturePanel::PicturePanel(Module1& module, Dialogs& dialogs, QWidget* host, std
   QFont bold = Label1->font();
   bold.setBold(true);
   Label1->setFont(bold);
+  lblFolder = new QLabel(fraPicget);
+  lblFolder->setObjectName(QStringLiteral("lblFolder"));
+  lblFolder->setAccessibleName(QStringLiteral("表示中のフォルダ"));
+  lblFolder->setStyleSheet(QStringLiteral("color: #505050;"));
   drvZukei_Moto = new QComboBox(fraPicget);
   drvZukei_Moto->setObjectName(QStringLiteral("drvZukei_Moto"));
   drvZukei_Moto->setAccessibleName(QStringLiteral("ドライブ"));
@@ -112,7 +116,8 @@ void PicturePanel::place(int right, int top) {
 void PicturePanel::placePicker(int x, int y, int width, int height) {
   fraPicget->setGeometry(x, y, width, height);
   const int column = (width - 36) / 2;
-  Label1->setGeometry(12, 8, width - 24, 22);
+  Label1->setGeometry(12, 8, column, 22);
+  lblFolder->setGeometry(24 + column, 8, column, 22);
   drvZukei_Moto->setGeometry(12, 36, column, 26);
   dirZukei_Moto->setGeometry(12, 68, column, height - 116);
   filZukei_Moto->setGeometry(24 + column, 36, column, height - 84);
@@ -236,7 +241,20 @@ void PicturePanel::dirZukei_Moto_Change(const QString& folder) {
   const QString clean = QDir::cleanPath(folder);
   dirZukei_Moto->setRootIndex(folders_->setRootPath(clean));
   filZukei_Moto->setRootIndex(files_->setRootPath(clean));
+  lblFolder->setText(QDir::toNativeSeparators(clean));
+  lblFolder->setToolTip(lblFolder->text());
   pickedFile_.clear();
+  // The drive list names the volume that holds the folder.
+  int best = -1, bestLength = -1;
+  for (int i = 0; i < drvZukei_Moto->count(); ++i) {
+    const QString root = drvZukei_Moto->itemData(i).toString();
+    const bool holds = clean == root || clean.startsWith(root.endsWith(u'/') ? root : root + u'/');
+    if (holds && root.size() > bestLength) {
+      best = i;
+      bestLength = int(root.size());
+    }
+  }
+  if (best >= 0) drvZukei_Moto->setCurrentIndex(best);
 }
 
 QString PicturePanel::chosenFile() const {

@@ -54,6 +54,7 @@ class PicturePanel : public QObject {
   QRadioButton* optMain;
   QFrame* fraPicget;
   QLabel* Label1;
+  QLabel* lblFolder;  // the folder shown, as a path
   QComboBox* drvZukei_Moto;
   QListView* dirZukei_Moto;
   QListView* filZukei_Moto;
