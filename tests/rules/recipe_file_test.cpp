@@ -20,8 +20,8 @@ using recipe_file::RecipeForm;
 
 const QString kStar31 = QString(31, u'*');
 
-// One record for 肉じゃが, as the program writes it.
-const QStringList kExampleLines = {
+// One record for 肉じゃが, as the program writes it, and the recipe it holds.
+const QStringList kNikujagaLines = {
     kStar31,
     u"【料理名　】肉じゃが"_s,
     u"【ジャンル】和食"_s,
@@ -48,39 +48,20 @@ const QStringList kExampleLines = {
     u"'"_s,
 };
 
-Recipe exampleRecipe() {
-  Recipe r;
-  r.DishName = u"肉じゃが"_s;
-  r.Genre = u"和食"_s;
-  r.Kind = u"煮物"_s;
-  r.CookingMethod = u"煮る"_s;
-  r.CaloriesPerPerson = 350;
-  r.Salt = 2.5f;
-  r.CookingTime = 40;
-  r.SelfRating = u"良"_s;
-  r.OthersRating = u"未"_s;
-  r.CookCount = u"1"_s;
-  r.Ingredients = u"じゃがいも　3個\r\n牛肉　200g"_s;
-  r.CookingLog = u"2003/05/12"_s;
-  return r;
+Recipe nikujaga() {
+  return Recipe{.DishName = u"肉じゃが"_s, .Genre = u"和食"_s, .Kind = u"煮物"_s, .CookingMethod = u"煮る"_s,
+                .CaloriesPerPerson = 350, .Salt = 2.5f, .CookingTime = 40, .SelfRating = u"良"_s,
+                .OthersRating = u"未"_s, .CookCount = u"1"_s, .Ingredients = u"じゃがいも　3個\r\n牛肉　200g"_s,
+                .CookingLog = u"2003/05/12"_s};
 }
 
 // A recipe with every section filled, several lines in some.
 Recipe fullRecipe(const QString& name) {
-  Recipe r = exampleRecipe();
-  r.DishName = name;
-  r.Kind = u"主菜"_s;
-  r.CaloriesPerPerson = 512.5f;
-  r.Salt = 0.7f;
-  r.CookingTime = 15;
-  r.SelfRating = u"優"_s;
-  r.OthersRating = u"良"_s;
-  r.CookCount = u"2"_s;
-  r.Reference = u"料理の本"_s;
-  r.Steps = u"１．切る\r\n２．煮る"_s;
-  r.Memo = u"甘めに"_s;
-  r.CookingLog = u"2003/05/12\r\n2003/06/01"_s;
-  return r;
+  return Recipe{.DishName = name, .Genre = u"和食"_s, .Kind = u"主菜"_s, .CookingMethod = u"煮る"_s,
+                .CaloriesPerPerson = 512.5f, .Salt = 0.7f, .CookingTime = 15, .SelfRating = u"優"_s,
+                .OthersRating = u"良"_s, .CookCount = u"2"_s, .Reference = u"料理の本"_s,
+                .Ingredients = nikujaga().Ingredients, .Steps = u"１．切る\r\n２．煮る"_s, .Memo = u"甘めに"_s,
+                .CookingLog = u"2003/05/12\r\n2003/06/01"_s};
 }
 
 RecipeForm formOf(const Recipe& r) {
@@ -105,7 +86,7 @@ RecipeForm formOf(const Recipe& r) {
 
 // The lines of one record whose four sections hold the given lines.
 QStringList recordWithSections(const QString& name, const QStringList sections[4]) {
-  QStringList lines = kExampleLines.mid(0, 12);
+  QStringList lines = kNikujagaLines.mid(0, 12);
   lines[1] = u"【料理名　】"_s + name;
   const QString labels[4] = {u"【材料】"_s, u"【作り方】"_s, u"【メモ】"_s, u"【調理実績】"_s};
   for (int s = 0; s < 4; ++s) {
@@ -127,19 +108,19 @@ class RecipeFile : public testing::Test {
   TempBook book;
 };
 
-TEST_F(RecipeFile, WorkedExampleLoadsIntoTheFields) {
-  write(kExampleLines);
+TEST_F(RecipeFile, NikujagaLoadsIntoTheFields) {
+  write(kNikujagaLines);
   const RecipeTable table = load();
   ASSERT_EQ(table.count(), 1);
-  EXPECT_EQ(table[1], exampleRecipe());
+  EXPECT_EQ(table[1], nikujaga());
 }
 
-TEST_F(RecipeFile, WorkedExampleIsRewrittenByteForByte) {
-  write(kExampleLines);
+TEST_F(RecipeFile, NikujagaIsRewrittenByteForByte) {
+  write(kNikujagaLines);
   const QByteArray original = bytes();
   ASSERT_FALSE(recipe_file::RewriteRecipeFile(path(), load()));
   EXPECT_EQ(bytes(), original);
-  EXPECT_EQ(recipe_file::recordLines(exampleRecipe()), kExampleLines);
+  EXPECT_EQ(recipe_file::recordLines(nikujaga()), kNikujagaLines);
 }
 
 TEST_F(RecipeFile, RewriteThenLoadGivesTheSameTable) {
@@ -152,7 +133,7 @@ TEST_F(RecipeFile, RewriteThenLoadGivesTheSameTable) {
   Recipe empty;
   empty.DishName = u"名前だけ"_s;
   empty.CookCount = u"0"_s;
-  const RecipeTable table({fullRecipe(u"親子丼"_s), trailingBreak, blankLines, empty, exampleRecipe()});
+  const RecipeTable table({fullRecipe(u"親子丼"_s), trailingBreak, blankLines, empty, nikujaga()});
   ASSERT_FALSE(recipe_file::RewriteRecipeFile(path(), table));
   const RecipeTable back = load();
   ASSERT_EQ(back.count(), table.count());
@@ -169,10 +150,10 @@ TEST_F(RecipeFile, EmptyFileHoldsNoRecipes) {
 }
 
 TEST_F(RecipeFile, TrailingEmptyLinesAreTolerated) {
-  write(kExampleLines + QStringList{QString(), QString()});
+  write(kNikujagaLines + QStringList{QString(), QString()});
   const RecipeTable table = load();
   ASSERT_EQ(table.count(), 1);
-  EXPECT_EQ(table[1], exampleRecipe());
+  EXPECT_EQ(table[1], nikujaga());
 }
 
 struct EmptySectionCase {
@@ -190,12 +171,12 @@ class EmptySection : public RecipeFile, public testing::WithParamInterface<Empty
 TEST_P(EmptySection, LoadsAsEmptyText) {
   QStringList sections[4] = {{u"卵　2個"_s}, {u"１．混ぜる"_s}, {u"簡単"_s}, {u"2004/01/02"_s}};
   sections[GetParam().section] = GetParam().oneEmptyLine ? QStringList{QString()} : QStringList{};
-  write(recordWithSections(u"卵焼き"_s, sections) + kExampleLines);
+  write(recordWithSections(u"卵焼き"_s, sections) + kNikujagaLines);
   const RecipeTable table = load();
   ASSERT_EQ(table.count(), 2);
   const QString values[4] = {table[1].Ingredients, table[1].Steps, table[1].Memo, table[1].CookingLog};
   for (int s = 0; s < 4; ++s) EXPECT_EQ(values[s], s == GetParam().section ? QString() : sections[s].first()) << s;
-  EXPECT_EQ(table[2], exampleRecipe());
+  EXPECT_EQ(table[2], nikujaga());
 }
 
 INSTANTIATE_TEST_SUITE_P(
@@ -207,7 +188,7 @@ INSTANTIATE_TEST_SUITE_P(
     ByName());
 
 TEST_F(RecipeFile, IngredientsWithAFinalLineBreakKeepIt) {
-  Recipe r = exampleRecipe();
+  Recipe r = nikujaga();
   r.Ingredients = u"じゃがいも　3個\r\n牛肉　200g\r\n"_s;
   ASSERT_FALSE(recipe_file::AppendRecipe(path(), formOf(r)));
   EXPECT_EQ(lines().mid(14, 4), (QStringList{u"じゃがいも　3個"_s, u"牛肉　200g"_s, QString(), u"----------"_s}));
@@ -219,7 +200,7 @@ TEST_F(RecipeFile, IngredientsWithAFinalLineBreakKeepIt) {
 }
 
 TEST_F(RecipeFile, AppendWritesTypedNumbersInFullAndRewriteInSinglePrecision) {
-  RecipeForm form = formOf(exampleRecipe());
+  RecipeForm form = formOf(nikujaga());
   form.Salt = u"0.123456789"_s;
   form.Calories = u"350kcal"_s;
   form.CookingTime = QString();
@@ -238,7 +219,7 @@ TEST_F(RecipeFile, AppendWritesTypedNumbersInFullAndRewriteInSinglePrecision) {
 }
 
 TEST_F(RecipeFile, AppendKeepsTheOldRecordsByteForByte) {
-  write(kExampleLines);
+  write(kNikujagaLines);
   const QByteArray original = bytes();
   RecipeForm form = formOf(fullRecipe(u"親子丼"_s));
   form.CookingLog = {u"2005/01/01"_s, u"2004/12/31"_s};
@@ -246,7 +227,7 @@ TEST_F(RecipeFile, AppendKeepsTheOldRecordsByteForByte) {
   EXPECT_TRUE(bytes().startsWith(original));
   const RecipeTable table = load();
   ASSERT_EQ(table.count(), 2);
-  EXPECT_EQ(table[1], exampleRecipe());
+  EXPECT_EQ(table[1], nikujaga());
   EXPECT_EQ(table[2].DishName, u"親子丼"_s);
   EXPECT_EQ(table[2].CookingLog, u"2005/01/01\r\n2004/12/31"_s);  // list order, not date order
   EXPECT_EQ(table[2].Steps, u"１．切る\r\n２．煮る"_s);
@@ -263,7 +244,7 @@ void PrintTo(const CountCase& c, std::ostream* os) { *os << c.name; }
 class CookCount : public RecipeFile, public testing::WithParamInterface<CountCase> {};
 
 TEST_P(CookCount, IsNormalisedOnLoadingAndWrittenBackSo) {
-  QStringList record = kExampleLines;
+  QStringList record = kNikujagaLines;
   record[10] = u"【回数　　】"_s + GetParam().inFile;
   write(record);
   const RecipeTable table = load();
@@ -299,7 +280,7 @@ TEST_P(WriteWithout, LeavesOutOnlyThatRecord) {
     records.push_back(r);
   }
   const RecipeTable table(records);
-  write(kExampleLines);
+  write(kNikujagaLines);
   ASSERT_FALSE(recipe_file::WriteRecipeFileWithout(path(), table, GetParam().n));
   const RecipeTable back = load();
   ASSERT_EQ(back.count(), int(GetParam().kept.size()));
@@ -316,20 +297,20 @@ INSTANTIATE_TEST_SUITE_P(Records, WriteWithout,
                          ByName());
 
 TEST_F(RecipeFile, WriteWithoutWritesEmptySectionsAsOneEmptyLine) {
-  Recipe r = exampleRecipe();
+  Recipe r = nikujaga();
   r.Ingredients.clear();
   r.CookingLog.clear();
   ASSERT_FALSE(recipe_file::WriteRecipeFileWithout(path(), RecipeTable({r, fullRecipe(u"x"_s)}), 2));
   const QStringList expected =
-      kExampleLines.mid(0, 14) + QStringList{QString(),         u"----------"_s, u"【作り方】"_s, QString(),
-                                             u"----------"_s,   u"【メモ】"_s,   QString(),       u"----------"_s,
-                                             u"【調理実績】"_s, QString(),       u"'"_s};
+      kNikujagaLines.mid(0, 14) + QStringList{QString(),         u"----------"_s, u"【作り方】"_s, QString(),
+                                              u"----------"_s,   u"【メモ】"_s,   QString(),       u"----------"_s,
+                                              u"【調理実績】"_s, QString(),       u"'"_s};
   EXPECT_EQ(lines(), expected);
   EXPECT_EQ(load()[1], r);
 }
 
 TEST_F(RecipeFile, AsteriskLineInsideASectionDoesNotMakeAnExtraRecord) {
-  Recipe r = exampleRecipe();
+  Recipe r = nikujaga();
   r.Ingredients = u"牛肉\r\n"_s + kStar31 + u"\r\nたまねぎ"_s;
   ASSERT_FALSE(recipe_file::RewriteRecipeFile(path(), RecipeTable({r, fullRecipe(u"親子丼"_s)})));
   std::vector<std::tuple<int, int, QString>> calls;
@@ -373,28 +354,28 @@ TEST_P(MalformedFile, IsReportedWithItsLine) {
 
 INSTANTIATE_TEST_SUITE_P(
     Shapes, MalformedFile,
-    testing::Values(MalformedCase{"EndsInTheHeader", kExampleLines.mid(0, 5), 5},
-                    MalformedCase{"EndsInTheIngredients", kExampleLines.mid(0, 16), 16},
-                    MalformedCase{"EndsBeforeTheRecordEnd", kExampleLines.mid(0, 23), 23},
+    testing::Values(MalformedCase{"EndsInTheHeader", kNikujagaLines.mid(0, 5), 5},
+                    MalformedCase{"EndsInTheIngredients", kNikujagaLines.mid(0, 16), 16},
+                    MalformedCase{"EndsBeforeTheRecordEnd", kNikujagaLines.mid(0, 23), 23},
                     MalformedCase{"EndsBeforeTheRecordEndThenEmptyLines",
-                                  kExampleLines.mid(0, 23) + QStringList{QString(), QString()}, 23},
-                    MalformedCase{"SecondRecordCutShort", kExampleLines + kExampleLines.mid(0, 10), 34},
-                    MalformedCase{"TextAfterTheLastRecord", kExampleLines + QStringList{u"おまけ"_s}, 25},
-                    MalformedCase{"SecondRecordWithoutSeparator", kExampleLines + kExampleLines.mid(1), 25},
-                    MalformedCase{"EmptyLineBetweenRecords", kExampleLines + QStringList{QString()} + kExampleLines,
+                                  kNikujagaLines.mid(0, 23) + QStringList{QString(), QString()}, 23},
+                    MalformedCase{"SecondRecordCutShort", kNikujagaLines + kNikujagaLines.mid(0, 10), 34},
+                    MalformedCase{"TextAfterTheLastRecord", kNikujagaLines + QStringList{u"おまけ"_s}, 25},
+                    MalformedCase{"SecondRecordWithoutSeparator", kNikujagaLines + kNikujagaLines.mid(1), 25},
+                    MalformedCase{"EmptyLineBetweenRecords", kNikujagaLines + QStringList{QString()} + kNikujagaLines,
                                   25},
-                    MalformedCase{"ThirtyAsterisks", replaced(kExampleLines, 0, QString(30, u'*')), 1}),
+                    MalformedCase{"ThirtyAsterisks", replaced(kNikujagaLines, 0, QString(30, u'*')), 1}),
     ByName());
 
 TEST(RecipeFileLimits, MoreRecordsThanTheBookCanNumberAreRefused) {
   QStringList lines;
-  lines.reserve(qsizetype(kMaxRecipes + 1) * kExampleLines.size());
-  for (int i = 0; i < kMaxRecipes; ++i) lines += kExampleLines;
+  lines.reserve(qsizetype(kMaxRecipes + 1) * kNikujagaLines.size());
+  for (int i = 0; i < kMaxRecipes; ++i) lines += kNikujagaLines;
   EXPECT_EQ(valueOf(recipe_file::parseRecipeLines(lines, u"r.txt"_s)).count(), kMaxRecipes);
-  lines += kExampleLines;
+  lines += kNikujagaLines;
   const FileError error = errorOf(recipe_file::parseRecipeLines(lines, u"r.txt"_s));
   EXPECT_EQ(error.kind, FileError::Kind::Malformed);
-  EXPECT_EQ(error.line, kMaxRecipes * int(kExampleLines.size()) + 1);
+  EXPECT_EQ(error.line, kMaxRecipes * int(kNikujagaLines.size()) + 1);
 }
 
 struct RefusedCase {
@@ -424,10 +405,10 @@ TEST_P(RefusedRecord, IsNamedByCheckStorable) {
 }
 
 TEST_P(RefusedRecord, LeavesTheFileUntouchedByEveryWriter) {
-  write(kExampleLines);
+  write(kNikujagaLines);
   const QByteArray before = bytes();
   // The good record comes first: nothing of it may be written either.
-  const RecipeTable table({exampleRecipe(), spoiled(), fullRecipe(u"牛丼"_s)});
+  const RecipeTable table({nikujaga(), spoiled(), fullRecipe(u"牛丼"_s)});
 
   const auto rewrite = recipe_file::RewriteRecipeFile(path(), table);
   ASSERT_TRUE(rewrite);
@@ -466,11 +447,11 @@ TEST_F(RecipeFile, LookAlikeLinesWhereTheReaderDoesNotStopAreStored) {
   r.Memo = u"'"_s;
   r.CookingLog = u"----------\r\n2003/05/12"_s;
   ASSERT_FALSE(recipe_file::checkStorable(r));
-  ASSERT_FALSE(recipe_file::RewriteRecipeFile(path(), RecipeTable({r, exampleRecipe()})));
+  ASSERT_FALSE(recipe_file::RewriteRecipeFile(path(), RecipeTable({r, nikujaga()})));
   RecipeTable back = load();
   ASSERT_EQ(back.count(), 2);
   EXPECT_EQ(back[1], r);
-  EXPECT_EQ(back[2], exampleRecipe());
+  EXPECT_EQ(back[2], nikujaga());
   ASSERT_FALSE(recipe_file::WriteRecipeFileWithout(path(), back, 0));
   back = load();
   ASSERT_EQ(back.count(), 2);
@@ -479,7 +460,7 @@ TEST_F(RecipeFile, LookAlikeLinesWhereTheReaderDoesNotStopAreStored) {
 
 TEST(RecipeFileNames, AreMatchedWithoutRegardToCase) {
   TempBook book;
-  book.writeLines(u"レシピ.TXT"_s, kExampleLines);
+  book.writeLines(u"レシピ.TXT"_s, kNikujagaLines);
   const DataFolder folder(book.folder());
   const QString path = folder.path(u"レシピ.txt"_s);
   RecipeTable table = valueOf(recipe_file::LoadRecipeFile(path));
