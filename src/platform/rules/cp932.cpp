@@ -46,7 +46,8 @@ struct Tables {
     }
     iconv_close(cd);
     // Encode: ask iconv for every character, so characters with several codes (the NEC and IBM
-    // extensions) get the code iconv prefers.
+    // extensions) get the code iconv prefers. Only codes that read back as the same character
+    // are kept: iconv's "best fit" guesses (¥ as a backslash, say) would change the text.
     iconv_t enc = iconv_open("CP932", "UTF-16LE");
     for (int c = 0x80; c < 0x10000; ++c) {
       if (c >= 0xD800 && c <= 0xDFFF) continue;
@@ -58,10 +59,25 @@ struct Tables {
       iconv(enc, nullptr, nullptr, nullptr, nullptr);
       if (iconv(enc, &inPtr, &inLeft, &outPtr, &outLeft) == size_t(-1)) continue;
       const size_t len = sizeof out - outLeft;
-      if (len == 1) encodeTable[c] = out[0];
-      else if (len == 2) encodeTable[c] = quint16(out[0] << 8 | out[1]);
+      if (len == 1 && single[out[0]] == ch) encodeTable[c] = out[0];
+      else if (len == 2 && pair[out[0] << 8 | out[1]] == ch) encodeTable[c] = quint16(out[0] << 8 | out[1]);
     }
     iconv_close(enc);
+    // Characters that Japanese text typed on other systems uses for the same JIS character
+    // (the wave dash and its kin) are written as the code page's form of that character.
+    const std::pair<char16_t, char16_t> kSameJisCharacter[] = {
+        {0x301C, 0xFF5E},  // 〜 -> ～
+        {0x2212, 0xFF0D},  // − -> －
+        {0x2016, 0x2225},  // ‖ -> ∥
+        {0x2014, 0x2015},  // — -> ―
+        {0x00A2, 0xFFE0},  // ¢ -> ￠
+        {0x00A3, 0xFFE1},  // £ -> ￡
+        {0x00AC, 0xFFE2},  // ¬ -> ￢
+        {0x00A5, 0xFFE5},  // ¥ -> ￥
+        {0x203E, 0xFFE3},  // ‾ -> ￣
+    };
+    for (const auto& [other, own] : kSameJisCharacter)
+      if (encodeTable[other] == 0) encodeTable[other] = encodeTable[own];
   }
 };
 

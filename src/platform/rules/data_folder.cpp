@@ -6,8 +6,10 @@
 DataFolder::DataFolder(QString folder) : folder_(std::move(folder)) {}
 
 void DataFolder::refreshIndex() const {
-  const QDateTime modified = QFileInfo(folder_).lastModified();
-  if (modified.isValid() && modified == indexedAt_ && !index_.isEmpty()) return;
+  // The index is trusted while the folder's time is unchanged, and only when it was built well
+  // after that time: a file added within the file system's time resolution leaves it unchanged.
+  const QDateTime modified = QFileInfo(folder_).lastModified().toUTC();
+  if (modified.isValid() && modified == indexedAt_ && builtAt_ > modified.addSecs(2)) return;
   index_.clear();
   const QStringList names = QDir(folder_).entryList(QDir::Files | QDir::Hidden | QDir::System);
   for (const QString& name : names) {
@@ -15,6 +17,7 @@ void DataFolder::refreshIndex() const {
     if (!index_.contains(key)) index_.insert(key, name);
   }
   indexedAt_ = modified;
+  builtAt_ = QDateTime::currentDateTimeUtc();
 }
 
 QString DataFolder::existing(const QString& name) const {

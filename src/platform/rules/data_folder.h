@@ -27,5 +27,6 @@ class DataFolder {
   // Folded name -> actual name, rebuilt when the folder's modification time changes; it keeps a
   // picture lookup cheap in a folder that holds thousands of pictures.
   mutable QHash<QString, QString> index_;
-  mutable QDateTime indexedAt_;
+  mutable QDateTime indexedAt_;  // the folder's time when the index was built
+  mutable QDateTime builtAt_;
 };

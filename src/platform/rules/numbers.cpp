@@ -11,7 +11,7 @@ namespace {
 
 bool skipped(QChar c) { return c == u' ' || c == u'\t' || c == u'\n' || c == u'\r'; }
 
-// Fixed notation within [1E-5, 10^digits), exponent notation outside, as the files have always
+// Fixed notation within [1E-4, 10^digits), exponent notation outside (0.0001 but 1E-05), as the files have always
 // been written.
 QString format(double value, int digits) {
   if (value == 0 || !std::isfinite(value)) return QStringLiteral("0");
@@ -29,7 +29,7 @@ QString format(double value, int digits) {
   while (digitsOnly.size() > 1 && digitsOnly.back() == '0') digitsOnly.pop_back();
 
   std::string out;
-  if (exponent < -5 || exponent >= digits) {
+  if (exponent < -4 || exponent >= digits) {
     out = digitsOnly.substr(0, 1);
     if (digitsOnly.size() > 1) out += "." + digitsOnly.substr(1);
     char exp[16];
