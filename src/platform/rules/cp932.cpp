@@ -155,7 +155,34 @@ Encoded encode(const QString& text) {
   return result;
 }
 
-std::optional<EncodeError> firstUnencodable(const QString& text) { return encode(text).error; }
+std::optional<EncodeError> firstUnencodable(QStringView text) {
+  const Tables& t = tables();
+  const qsizetype n = text.size();
+  for (qsizetype i = 0; i < n; ++i) {
+    const char16_t c = text[i].unicode();
+    if (c < 0x80) continue;
+    if (t.encodeTable[c] != 0 && !QChar::isSurrogate(c)) continue;
+    char32_t full = c;
+    if (QChar::isHighSurrogate(c) && i + 1 < n && text[i + 1].isLowSurrogate())
+      full = QChar::surrogateToUcs4(c, text[i + 1].unicode());
+    return EncodeError{i, full};
+  }
+  return std::nullopt;
+}
+
+QString toCodePageForms(const QString& text) {
+  const Tables& t = tables();
+  QString out = text;
+  for (QChar& c : out) {
+    const char16_t u = c.unicode();
+    if (u < 0x80 || QChar::isSurrogate(u)) continue;
+    const quint16 code = t.encodeTable[u];
+    if (code == 0) continue;
+    const char16_t own = code > 0xFF ? t.pair[code] : t.single[code];
+    if (own != u) c = QChar(own);
+  }
+  return out;
+}
 
 QString describeCharacter(char32_t c) {
   const QString hex = QString::number(uint(c), 16).toUpper().rightJustified(4, QLatin1Char('0'));

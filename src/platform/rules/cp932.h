@@ -32,7 +32,11 @@ struct Encoded {
 Encoded encode(const QString& text);
 
 // The first character of text that CP932 cannot hold, if any.
-std::optional<EncodeError> firstUnencodable(const QString& text);
+std::optional<EncodeError> firstUnencodable(QStringView text);
+
+// The text with the characters that other systems type for a JIS character (〜 for ～, say)
+// replaced by the code page's own form, as the text will read back from a file.
+QString toCodePageForms(const QString& text);
 
 // "U+1F600 (😀)": how a message names a character.
 QString describeCharacter(char32_t c);

@@ -51,7 +51,7 @@ QString format(double value, int digits) {
 
 }  // namespace
 
-double ReadNumber(const QString& text) {
+double ReadNumber(QStringView text) {
   std::string number;
   bool digitSeen = false, pointSeen = false, inExponent = false, exponentDigit = false;
   qsizetype i = 0;
@@ -97,9 +97,9 @@ double ReadNumber(const QString& text) {
   return std::isfinite(value) ? value : 0;
 }
 
-bool FitsSingle(const QString& text) { return std::fabs(ReadNumber(text)) <= FLT_MAX; }
+bool FitsSingle(QStringView text) { return std::fabs(ReadNumber(text)) <= FLT_MAX; }
 
-float ReadSingle(const QString& text) {
+float ReadSingle(QStringView text) {
   const double value = ReadNumber(text);
   return std::fabs(value) <= FLT_MAX ? float(value) : 0.0f;
 }

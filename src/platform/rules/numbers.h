@@ -7,13 +7,13 @@ namespace numbers {
 // Lenient reading: blanks, tabs and line feeds are skipped anywhere; the longest leading decimal
 // number (sign, digits, one point, optional exponent) is taken and the rest ignored. Text without
 // a leading number, or a number too large to hold, reads as 0.
-double ReadNumber(const QString& text);
+double ReadNumber(QStringView text);
 
 // The value read as a double and then held in single precision (0 when it does not fit).
-float ReadSingle(const QString& text);
+float ReadSingle(QStringView text);
 
 // True when the text's number fits a single-precision field.
-bool FitsSingle(const QString& text);
+bool FitsSingle(QStringView text);
 
 // Shortest decimal text: "." as point, a 0 before the point of a fraction, no thousands
 // separators, trailing zeros dropped, exponent form ("1E+15", "1.5E-05") only for very large or

@@ -47,12 +47,18 @@ QString joinLines(const QStringList& lines) {
   return text;
 }
 
-std::variant<QStringList, FileError> readLines(const QString& path) {
+std::variant<QString, FileError> readText(const QString& path) {
   auto bytes = readBytes(path);
   if (auto* error = std::get_if<FileError>(&bytes)) return *error;
-  const cp932::Decoded decoded = cp932::decode(std::get<QByteArray>(bytes));
+  cp932::Decoded decoded = cp932::decode(std::get<QByteArray>(bytes));
   if (decoded.error) return FileError{FileError::Kind::NotCp932, path, decoded.error->line, {}};
-  return splitLines(decoded.text);
+  return std::move(decoded.text);
+}
+
+std::variant<QStringList, FileError> readLines(const QString& path) {
+  auto text = readText(path);
+  if (auto* error = std::get_if<FileError>(&text)) return *error;
+  return splitLines(std::get<QString>(text));
 }
 
 std::variant<QByteArray, FileError> encodeForFile(const QString& path, const QString& text) {
@@ -86,7 +92,11 @@ std::optional<FileError> writeLines(const QString& path, const QStringList& line
 }
 
 std::optional<FileError> appendLines(const QString& path, const QStringList& lines) {
-  auto added = encodeForFile(path, joinLines(lines));
+  return appendText(path, joinLines(lines));
+}
+
+std::optional<FileError> appendText(const QString& path, const QString& text) {
+  auto added = encodeForFile(path, text);
   if (auto* error = std::get_if<FileError>(&added)) return *error;
   QByteArray content;
   if (QFile::exists(path)) {

@@ -14,6 +14,9 @@ namespace text_file {
 // without a line end is still a line. An empty file has no lines.
 std::variant<QStringList, FileError> readLines(const QString& path);
 
+// The whole file decoded, line ends as they are.
+std::variant<QString, FileError> readText(const QString& path);
+
 // Splits decoded text into lines as readLines does.
 QStringList splitLines(const QString& text);
 
@@ -26,6 +29,9 @@ std::optional<FileError> writeLines(const QString& path, const QStringList& line
 
 // Writes text (already holding its CR LF line ends) over the file, atomically.
 std::optional<FileError> writeText(const QString& path, const QString& text);
+
+// Adds text (whole lines with their CR LF) at the end, as appendLines does.
+std::optional<FileError> appendText(const QString& path, const QString& text);
 
 // Adds lines at the end: the old content plus the new lines are written to a new file that then
 // replaces the old one. A missing file is created. The old content is kept byte for byte.

@@ -25,17 +25,23 @@ struct RecordText {
 
 enum class EmptySection { NoLine, OneEmptyLine };
 
-void appendRecordLines(QStringList& out, const RecordText& record, EmptySection empty) {
-  out.append(kSeparator);
-  for (int f = 0; f < 11; ++f) out.append(kLabels[f] + record.fields[f]);
+// Appends the record's lines, each ending in CR LF. A multi-line value is written as one piece:
+// its CR LF breaks become the file's line ends.
+void appendRecordText(QString& out, const RecordText& record, EmptySection empty) {
+  auto line = [&out](QStringView a, QStringView b = {}) {
+    out += a;
+    out += b;
+    out += kCrLf;
+  };
+  line(kSeparator);
+  for (int f = 0; f < 11; ++f) line(kLabels[f], record.fields[f]);
   for (int s = 0; s < 4; ++s) {
-    out.append(kSectionEnd);
-    out.append(kSectionLabels[s]);
+    line(kSectionEnd);
+    line(kSectionLabels[s]);
     const QString& value = record.sections[s];
-    if (!value.isEmpty()) out.append(value.split(kCrLf));
-    else if (empty == EmptySection::OneEmptyLine) out.append(QString());
+    if (!value.isEmpty() || empty == EmptySection::OneEmptyLine) line(value);
   }
-  out.append(kRecordEnd);
+  line(kRecordEnd);
 }
 
 RecordText textOf(const Recipe& r) {
@@ -59,9 +65,9 @@ const QString kFieldNames[11] = {QStringLiteral("料理名"), QStringLiteral("�
 const QString kSectionNames[4] = {QStringLiteral("材料"), QStringLiteral("作り方"), QStringLiteral("メモ"),
                                   QStringLiteral("調理実績")};
 
-bool hasLineBreak(const QString& text) { return text.contains(u'\r') || text.contains(u'\n'); }
+bool hasLineBreak(QStringView text) { return text.contains(u'\r') || text.contains(u'\n'); }
 
-std::optional<QString> unencodable(const QString& name, const QString& text) {
+std::optional<QString> unencodable(const QString& name, QStringView text) {
   if (auto bad = cp932::firstUnencodable(text))
     return QStringLiteral("%1に保存できない文字%2があります。").arg(name, cp932::describeCharacter(bad->character));
   return std::nullopt;
@@ -78,7 +84,7 @@ std::optional<QString> check(const RecordText& record) {
     const QString& value = record.sections[s];
     if (auto problem = unencodable(kSectionNames[s], value)) return problem;
     if (value.isEmpty()) continue;
-    for (const QString& line : value.split(kCrLf)) {
+    for (QStringView line : QStringView(value).tokenize(kCrLf)) {
       if (hasLineBreak(line))
         return QStringLiteral("%1の改行が正しくありません。").arg(kSectionNames[s]);
       if (s < 3 && line == kSectionEnd)
@@ -97,15 +103,24 @@ std::optional<FileError> refused(const QString& path, const std::optional<QStrin
 
 std::optional<FileError> writeTable(const QString& path, const RecipeTable& table, int without,
                                     EmptySection empty) {
-  QStringList lines;
-  lines.reserve(qsizetype(table.count()) * 30);
-  for (int i = 1; i <= table.count(); ++i) {
-    if (i == without) continue;
-    const RecordText text = textOf(table[i]);
-    if (auto error = refused(path, check(text))) return error;
-    appendRecordLines(lines, text, empty);
+  QString text;
+  for (int pass = 0; pass < 2; ++pass) {  // the first pass only measures, so the text grows once
+    qsizetype size = 0;
+    for (int i = 1; i <= table.count(); ++i) {
+      if (i == without) continue;
+      const RecordText record = textOf(table[i]);
+      if (pass == 0) {
+        if (auto error = refused(path, check(record))) return error;
+        for (const QString& f : record.fields) size += f.size() + 8;
+        for (const QString& v : record.sections) size += v.size() + 20;
+        size += 40;
+      } else {
+        appendRecordText(text, record, empty);
+      }
+    }
+    if (pass == 0) text.reserve(size);
   }
-  return text_file::writeLines(path, lines);
+  return text_file::writeText(path, text);
 }
 
 FileError malformed(const QString& path, int line, const QString& detail) {
@@ -118,51 +133,107 @@ std::optional<QString> checkStorable(const RecipeForm& form) { return check(text
 std::optional<QString> checkStorable(const Recipe& recipe) { return check(textOf(recipe)); }
 
 QStringList recordLines(const Recipe& recipe) {
-  QStringList lines;
-  appendRecordLines(lines, textOf(recipe), EmptySection::NoLine);
-  return lines;
+  QString text;
+  appendRecordText(text, textOf(recipe), EmptySection::NoLine);
+  return text_file::splitLines(text);
 }
 
-std::variant<RecipeTable, FileError> parseRecipeLines(const QStringList& lines, const QString& path,
-                                                      const Progress& progress) {
-  const qsizetype n = lines.size();
+namespace {
+
+// Where each line of a text starts and ends (the end excludes the line's CR LF or LF), so that
+// the reader compares views and copies out only the values it keeps.
+struct LineIndex {
+  const QString& text;
+  std::vector<qsizetype> starts, ends;
+
+  explicit LineIndex(const QString& t) : text(t) {
+    const char16_t* data = reinterpret_cast<const char16_t*>(text.constData());
+    const qsizetype n = text.size();
+    starts.reserve(size_t(n / 24));
+    ends.reserve(size_t(n / 24));
+    qsizetype start = 0;
+    for (qsizetype i = 0; i < n; ++i) {
+      if (data[i] != u'\n') continue;
+      starts.push_back(start);
+      ends.push_back(i > start && data[i - 1] == u'\r' ? i - 1 : i);
+      start = i + 1;
+    }
+    if (start < n) {
+      starts.push_back(start);
+      ends.push_back(n);
+    }
+  }
+  qsizetype count() const { return qsizetype(starts.size()); }
+  QStringView line(qsizetype i) const {
+    return QStringView(text).sliced(starts[size_t(i)], ends[size_t(i)] - starts[size_t(i)]);
+  }
+  // Most lines differ from the marker lines in length, so that is compared first.
+  bool is(qsizetype i, const QString& marker) const {
+    return ends[size_t(i)] - starts[size_t(i)] == marker.size() && line(i) == marker;
+  }
+  QString value(qsizetype i) const {  // the line from its seventh character on
+    const qsizetype length = ends[size_t(i)] - starts[size_t(i)];
+    return length > 6 ? text.mid(starts[size_t(i)] + 6, length - 6) : QString();
+  }
+  // Lines first..last-1 joined by CR LF: one copy of the text when every line ends in CR LF.
+  QString joined(qsizetype first, qsizetype last) const {
+    if (first == last) return QString();
+    bool crlf = true;
+    for (qsizetype i = first; i < last - 1 && crlf; ++i) crlf = starts[size_t(i + 1)] - ends[size_t(i)] == 2;
+    if (crlf) return text.mid(starts[size_t(first)], ends[size_t(last - 1)] - starts[size_t(first)]);
+    QString out;
+    for (qsizetype i = first; i < last; ++i) {
+      if (i > first) out += kCrLf;
+      out += line(i);
+    }
+    return out;
+  }
+};
+
+// The count as a number turned back into text ("03" -> "3", "" -> "0"); a count already in that
+// form is taken as it is.
+QString normalisedCount(QStringView text) {
+  const bool plain = !text.isEmpty() && text.size() <= 9 && (text[0] != u'0' || text.size() == 1) &&
+                     std::all_of(text.begin(), text.end(), [](QChar c) { return c >= u'0' && c <= u'9'; });
+  return plain ? text.toString() : numbers::FormatDouble(numbers::ReadNumber(text));
+}
+
+std::variant<RecipeTable, FileError> parse(const LineIndex& lines, const QString& path, const Progress& progress) {
   // Trailing empty lines are tolerated; any other text after the last record is not.
-  qsizetype end = n;
-  while (end > 0 && lines[end - 1].isEmpty()) --end;
+  qsizetype end = lines.count();
+  while (end > 0 && lines.line(end - 1).isEmpty()) --end;
 
   int counted = 0;
   for (qsizetype i = 0; i < end; ++i)
-    if (lines[i] == kSeparator) ++counted;
+    if (lines.is(i, kSeparator)) ++counted;
   if (progress) progress(0, counted, QString());
 
   RecipeTable table;
-  table.reserve(counted);
-  qsizetype i = 0;
+  table.reserve(std::min(counted, kMaxRecipes));
   auto truncated = [&]() {
     return malformed(path, int(end),
                      QStringLiteral("レシピの途中でファイルが終わっています（最後のレシピに終わりの行「'」がありません）。"));
   };
+  qsizetype i = 0;
   while (i < end) {
-    if (lines[i] != kSeparator)
+    if (!lines.is(i, kSeparator))
       return malformed(path, int(i) + 1,
                        QStringLiteral("レシピの始まりの行（*が31個）があるはずの所に別の文字があります。"));
     if (table.count() == kMaxRecipes)
-      return malformed(path, int(i) + 1,
-                       QStringLiteral("レシピが%1件を超えています。").arg(kMaxRecipes));
+      return malformed(path, int(i) + 1, QStringLiteral("レシピが%1件を超えています。").arg(kMaxRecipes));
     if (i + 14 > end) return truncated();
     Recipe r;
-    auto value = [&](int k) { return lines[i + k].mid(6); };
-    r.DishName = value(1);
-    r.Genre = value(2);
-    r.Kind = value(3);
-    r.CookingMethod = value(4);
-    r.CaloriesPerPerson = numbers::ReadSingle(value(5));
-    r.Salt = numbers::ReadSingle(value(6));
-    r.CookingTime = numbers::ReadSingle(value(7));
-    r.SelfRating = value(8);
-    r.OthersRating = value(9);
-    r.CookCount = numbers::FormatDouble(numbers::ReadNumber(value(10)));
-    r.Reference = value(11);
+    r.DishName = lines.value(i + 1);
+    r.Genre = lines.value(i + 2);
+    r.Kind = lines.value(i + 3);
+    r.CookingMethod = lines.value(i + 4);
+    r.CaloriesPerPerson = numbers::ReadSingle(lines.line(i + 5).mid(6));
+    r.Salt = numbers::ReadSingle(lines.line(i + 6).mid(6));
+    r.CookingTime = numbers::ReadSingle(lines.line(i + 7).mid(6));
+    r.SelfRating = lines.value(i + 8);
+    r.OthersRating = lines.value(i + 9);
+    r.CookCount = normalisedCount(lines.line(i + 10).mid(6));
+    r.Reference = lines.value(i + 11);
     i += 14;  // the header lines, the first section end and the "【材料】" line
     QString* sections[4] = {&r.Ingredients, &r.Steps, &r.Memo, &r.CookingLog};
     for (int s = 0; s < 4; ++s) {
@@ -171,15 +242,12 @@ std::variant<RecipeTable, FileError> parseRecipeLines(const QStringList& lines, 
         ++i;  // the section's label line
       }
       const QString& stop = s < 3 ? kSectionEnd : kRecordEnd;
-      QString& text = *sections[s];
-      while (true) {
-        if (i >= end) return truncated();
-        const QString& line = lines[i++];
-        if (line == stop) break;
-        text += line;
-        text += kCrLf;
-      }
-      if (!text.isEmpty()) text.chop(2);
+      const qsizetype first = i;
+      while (i < end && !lines.is(i, stop)) ++i;
+      if (i >= end) return truncated();
+      // A section of one empty line is an empty value, as is a section without lines.
+      *sections[s] = lines.joined(first, i);
+      ++i;
     }
     table.append(std::move(r));
     if (progress) progress(table.count(), counted, table[table.count()].DishName);
@@ -187,18 +255,26 @@ std::variant<RecipeTable, FileError> parseRecipeLines(const QStringList& lines, 
   return table;
 }
 
+}  // namespace
+
+std::variant<RecipeTable, FileError> parseRecipeLines(const QStringList& lines, const QString& path,
+                                                      const Progress& progress) {
+  const QString text = text_file::joinLines(lines);
+  return parse(LineIndex(text), path, progress);
+}
+
 std::variant<RecipeTable, FileError> LoadRecipeFile(const QString& path, const Progress& progress) {
-  auto lines = text_file::readLines(path);
-  if (auto* error = std::get_if<FileError>(&lines)) return *error;
-  return parseRecipeLines(std::get<QStringList>(lines), path, progress);
+  auto text = text_file::readText(path);
+  if (auto* error = std::get_if<FileError>(&text)) return *error;
+  return parse(LineIndex(std::get<QString>(text)), path, progress);
 }
 
 std::optional<FileError> AppendRecipe(const QString& path, const RecipeForm& form) {
-  const RecordText text = textOf(form);
-  if (auto error = refused(path, check(text))) return error;
-  QStringList lines;
-  appendRecordLines(lines, text, EmptySection::NoLine);
-  return text_file::appendLines(path, lines);
+  const RecordText record = textOf(form);
+  if (auto error = refused(path, check(record))) return error;
+  QString text;
+  appendRecordText(text, record, EmptySection::NoLine);
+  return text_file::appendText(path, text);
 }
 
 std::optional<FileError> RewriteRecipeFile(const QString& path, const RecipeTable& table) {

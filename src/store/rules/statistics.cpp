@@ -1,5 +1,7 @@
 #include "store/rules/statistics.h"
 
+#include <QHash>
+
 #include "platform/rules/numbers.h"
 
 int RatingPoints(const QString& rating) {
@@ -33,14 +35,33 @@ float share(int part, int whole) { return whole ? float(part) / float(whole) : 0
 
 }  // namespace
 
+namespace {
+
+// The 0-based slot of each item (the first position where an item appears twice), and the last
+// slot for any other text, as CategorySlot finds it; a hash keeps a full book's pass short.
+class SlotFinder {
+ public:
+  explicit SlotFinder(const QStringList& list) : last_(int(list.size()) - 1) {
+    for (int i = int(list.size()) - 1; i >= 0; --i) slots_.insert(list[i], i);
+  }
+  size_t operator()(const QString& value) const { return size_t(slots_.value(value, last_)); }
+
+ private:
+  QHash<QString, int> slots_;
+  int last_;
+};
+
+}  // namespace
+
 Statistics ComputeStatistics(const RecipeTable& table, const CategoryLists& lists, double targetPoints) {
   Statistics s;
   const int n = table.count();
+  const SlotFinder genreSlot(lists.GenreList), kindSlot(lists.KindList), methodSlot(lists.MethodList);
   for (int i = 1; i <= n; ++i) {
     const Recipe& r = table[i];
-    ++s.GenreCounts[size_t(CategorySlot(lists.GenreList, r.Genre) - 1)];
-    ++s.KindCounts[size_t(CategorySlot(lists.KindList, r.Kind) - 1)];
-    ++s.MethodCounts[size_t(CategorySlot(lists.MethodList, r.CookingMethod) - 1)];
+    ++s.GenreCounts[genreSlot(r.Genre)];
+    ++s.KindCounts[kindSlot(r.Kind)];
+    ++s.MethodCounts[methodSlot(r.CookingMethod)];
     switch (RatingPoints(r.SelfRating)) {
       case 3: ++s.SelfExcellentCount; break;
       case 2: ++s.SelfGoodCount; break;
