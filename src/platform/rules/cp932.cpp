@@ -131,27 +131,26 @@ Decoded decode(const QByteArray& bytes) {
 Encoded encode(const QString& text) {
   const Tables& t = tables();
   Encoded result;
+  if (auto bad = firstUnencodable(text)) {
+    result.error = bad;
+    return result;
+  }
   QByteArray& out = result.bytes;
-  out.reserve(text.size() * 2);
+  out.resize(text.size() * 2);
+  char* o = out.data();
+  const char16_t* in = reinterpret_cast<const char16_t*>(text.constData());
   const qsizetype n = text.size();
   for (qsizetype i = 0; i < n; ++i) {
-    const char16_t c = text[i].unicode();
+    const char16_t c = in[i];
     if (c < 0x80) {
-      out.append(char(c));
+      *o++ = char(c);
       continue;
     }
     const quint16 code = t.encodeTable[c];
-    if (code == 0 || QChar::isSurrogate(c)) {
-      char32_t full = c;
-      if (QChar::isHighSurrogate(c) && i + 1 < n && text[i + 1].isLowSurrogate())
-        full = QChar::surrogateToUcs4(c, text[i + 1].unicode());
-      result.error = EncodeError{i, full};
-      out.clear();
-      return result;
-    }
-    if (code > 0xFF) out.append(char(code >> 8));
-    out.append(char(code & 0xFF));
+    if (code > 0xFF) *o++ = char(code >> 8);
+    *o++ = char(code & 0xFF);
   }
+  out.truncate(o - out.data());
   return result;
 }
 

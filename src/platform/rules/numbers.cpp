@@ -15,6 +15,8 @@ bool skipped(QChar c) { return c == u' ' || c == u'\t' || c == u'\n' || c == u'\
 // been written.
 QString format(double value, int digits) {
   if (value == 0 || !std::isfinite(value)) return QStringLiteral("0");
+  // Whole numbers of at most `digits` digits, the common case, need no rounding.
+  if (std::fabs(value) < 1e6 && value == std::floor(value)) return QString::number(qint64(value));
   char buffer[64];
   std::snprintf(buffer, sizeof buffer, "%.*e", digits - 1, value);
   std::string text(buffer);

@@ -104,21 +104,11 @@ std::optional<FileError> refused(const QString& path, const std::optional<QStrin
 std::optional<FileError> writeTable(const QString& path, const RecipeTable& table, int without,
                                     EmptySection empty) {
   QString text;
-  for (int pass = 0; pass < 2; ++pass) {  // the first pass only measures, so the text grows once
-    qsizetype size = 0;
-    for (int i = 1; i <= table.count(); ++i) {
-      if (i == without) continue;
-      const RecordText record = textOf(table[i]);
-      if (pass == 0) {
-        if (auto error = refused(path, check(record))) return error;
-        for (const QString& f : record.fields) size += f.size() + 8;
-        for (const QString& v : record.sections) size += v.size() + 20;
-        size += 40;
-      } else {
-        appendRecordText(text, record, empty);
-      }
-    }
-    if (pass == 0) text.reserve(size);
+  for (int i = 1; i <= table.count(); ++i) {
+    if (i == without) continue;
+    const RecordText record = textOf(table[i]);
+    if (auto error = refused(path, check(record))) return error;
+    appendRecordText(text, record, empty);
   }
   return text_file::writeText(path, text);
 }
