@@ -1,0 +1,71 @@
+// What the user waits for in the main window with a full book: the whole start-up until the main
+// window is shown (the splash's minimum time aside), and storing a change from the window
+// (rewrite, reload, statistics, name list and the recipe shown again). The book is full, so the
+// window refuses a new recipe; the rules benchmarks time appending on a book one short of full.
+#include <benchmark/benchmark.h>
+
+#include <QComboBox>
+#include <QLineEdit>
+#include <QPushButton>
+#include <QScrollBar>
+
+#include "book_generator.h"
+#include "main_window/frm_main.h"
+#include "main_window/startup.h"
+#include "store/windows/frm_splash.h"
+
+namespace {
+
+// Answers every box with OK and every input box with its default, without showing anything.
+class SilentDialogs : public Dialogs {
+ public:
+  MessageBox::Answer message(const MessageBox&) override { return MessageBox::Answer::Ok; }
+  std::optional<QString> input(const QString&, const QString&, const QString& defaultText) override {
+    return defaultText;
+  }
+  void beep() override {}
+};
+
+void BM_StartUpToMainWindow(benchmark::State& state) {
+  SilentDialogs dialogs;
+  Clock clock;
+  for (auto _ : state) {
+    auto program = StartProgram(bench::Book().folder, dialogs, clock);
+    if (!program) {
+      state.SkipWithError("start-up failed");
+      return;
+    }
+    benchmark::DoNotOptimize(program->main.get());
+    state.PauseTiming();
+    program.reset();
+    state.ResumeTiming();
+  }
+}
+BENCHMARK(BM_StartUpToMainWindow)->Unit(benchmark::kMillisecond)->MinTime(3.0);
+
+void BM_ChangeFromWindow(benchmark::State& state) {
+  SilentDialogs dialogs;
+  Clock clock;
+  auto program = StartProgram(bench::Book().folder, dialogs, clock);
+  if (!program) {
+    state.SkipWithError("start-up failed");
+    return;
+  }
+  frmMain& window = *program->main;
+  const int middle = program->module->RecipeCount() / 2;
+  int n = 0;
+  for (auto _ : state) {
+    state.PauseTiming();
+    window.hsbData->setValue(middle);
+    window.txtCal->setText(QString::number(++n));
+    state.ResumeTiming();
+    window.cmdTouroku_Click();
+    state.PauseTiming();
+    bench::RestoreRecipeFile();
+    window.LoadRecipeFile();
+    state.ResumeTiming();
+  }
+}
+BENCHMARK(BM_ChangeFromWindow)->Unit(benchmark::kMillisecond)->MinTime(3.0);
+
+}  // namespace
