@@ -9,6 +9,7 @@
 #include "main_extras/windows/picture_panel.h"
 #include "main_extras/windows/slideshow_panel.h"
 #include "main_window/frm_main.h"
+#include "platform/rules/cp932.h"
 #include "platform/rules/numbers.h"
 
 namespace {
@@ -79,22 +80,25 @@ void frmMain::hsbData_Scroll() { ShowRecipe(); }
 
 void frmMain::cboNamae_Click(int index) { hsbData->setValue(index + 1); }
 
+// The texts as the recipe file will hold them: "〜" typed on this system is the file's "～", so a
+// name typed either way finds the stored recipe.
 recipe_file::RecipeForm frmMain::typedRecipe() const {
+  const auto stored = [](const QString& typed) { return cp932::toCodePageForms(typed); };
   recipe_file::RecipeForm form;
-  form.DishName = cboNamae->currentText();
-  form.Genre = cboJyanru->currentText();
-  form.Kind = cboSyurui->currentText();
-  form.CookingMethod = cboCyouri->currentText();
+  form.DishName = stored(cboNamae->currentText());
+  form.Genre = stored(cboJyanru->currentText());
+  form.Kind = stored(cboSyurui->currentText());
+  form.CookingMethod = stored(cboCyouri->currentText());
   form.Calories = txtCal->text();
   form.Salt = txtEnbun->text();
   form.CookingTime = txtJikan->text();
   form.SelfRating = module_.CurrentSelfRating;
   form.OthersRating = module_.CurrentOthersRating;
   form.CookCount = cookingLog->countCaption();
-  form.Reference = cboSankou->currentText();
-  form.Ingredients = fromTextBox(txtZairyou->toPlainText());
-  form.Steps = fromTextBox(txtTukuri->toPlainText());
-  form.Memo = fromTextBox(txtMemo->toPlainText());
+  form.Reference = stored(cboSankou->currentText());
+  form.Ingredients = stored(fromTextBox(txtZairyou->toPlainText()));
+  form.Steps = stored(fromTextBox(txtTukuri->toPlainText()));
+  form.Memo = stored(fromTextBox(txtMemo->toPlainText()));
   form.CookingLog = cookingLog->entries();
   return form;
 }

@@ -296,3 +296,12 @@ TEST_F(DeleteTest, ConfirmationNamesTheStoredRecipeEvenWhenTheNameWasEdited) {
   click("cmdDelete");
   EXPECT_EQ(dialogs.messages()[0].text, QStringLiteral("『 一 』の情報を削除します"));
 }
+
+TEST_F(RegisterTest, NameTypedWithTheOtherWaveDashFindsTheStoredRecipe) {
+  writeRecipes({simpleRecipe(QStringLiteral("2～3人分カレー"))});
+  open();
+  typeName(QStringLiteral("2〜3人分カレー"));  // U+301C, as other systems type it
+  click("cmdTouroku");
+  EXPECT_EQ(dialogs.messages()[0].title, QStringLiteral("変更登録確認"));
+  EXPECT_EQ(module->RecipeCount(), 1);
+}
