@@ -2,6 +2,7 @@
 
 #include <QApplication>
 #include <QDir>
+#include <QScreen>
 #include <QStandardPaths>
 #include <QTimer>
 
@@ -47,6 +48,8 @@ std::unique_ptr<RunningProgram> StartProgram(const QString& folder, Dialogs& dia
   if (!setUpBook(program->module->Folder, dialogs)) return nullptr;
 
   program->splash = std::make_unique<frmSplash>();
+  if (QScreen* screen = QGuiApplication::primaryScreen())
+    program->splash->move(screen->availableGeometry().center() - program->splash->rect().center());
   program->splash->show();
   QApplication::processEvents();
   program->main = std::make_unique<frmMain>(*program->module, dialogs, clock);
@@ -56,7 +59,10 @@ std::unique_ptr<RunningProgram> StartProgram(const QString& folder, Dialogs& dia
                   QStringLiteral("起動エラー"));
     return nullptr;
   }
+  if (QScreen* screen = QGuiApplication::primaryScreen())
+    program->main->move(screen->availableGeometry().center() - program->main->rect().center());
   program->main->show();
+  program->splash->raise();  // the splash stays in front until its time is up
   QApplication::processEvents();
   frmSplash* splash = program->splash.get();
   QTimer::singleShot(int(splash->remainingMilliseconds()), splash, [splash] {

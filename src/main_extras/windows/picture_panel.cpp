@@ -23,6 +23,7 @@ namespace {
 // Sizes of the photo frame and the picture, in pixels (twips / 15).
 constexpr QSize kSmallFrame(328, 247), kSmallPicture(328, 238);
 constexpr QSize kLargeFrame(580, 419), kLargePicture(575, 415);
+constexpr int kLargeDrop = 36;
 
 QPixmap loadPicture(const QString& path) {
   QImageReader reader(path);
@@ -38,6 +39,7 @@ PicturePanel::PicturePanel(Module1& module, Dialogs& dialogs, QWidget* host, std
   fraGazou = new QFrame(host);
   fraGazou->setObjectName(QStringLiteral("fraGazou"));
   fraGazou->setFrameShape(QFrame::StyledPanel);
+  fraGazou->setAutoFillBackground(true);  // the large picture covers the fields beneath it
   fraGazou->setAccessibleName(QStringLiteral("料理画像"));
   imgGazou = new ClickableLabel(fraGazou);
   imgGazou->setObjectName(QStringLiteral("imgGazou"));
@@ -128,7 +130,9 @@ void PicturePanel::placePicker(int x, int y, int width, int height) {
 void PicturePanel::applySize() {
   const QSize frame = enlarged_ ? kLargeFrame : kSmallFrame;
   const QSize picture = enlarged_ ? kLargePicture : kSmallPicture;
-  fraGazou->setGeometry(right_ - frame.width(), top_, frame.width(), frame.height());
+  // The large picture drops below the name row, so the dish's name stays in view.
+  const int top = enlarged_ ? top_ + kLargeDrop : top_;
+  fraGazou->setGeometry(right_ - frame.width(), top, frame.width(), frame.height());
   imgGazou->setGeometry((frame.width() - picture.width()) / 2, (frame.height() - picture.height()) / 2,
                         picture.width(), picture.height());
   fraGazou->raise();
@@ -146,11 +150,8 @@ void PicturePanel::showPixmap(const QPixmap& pixmap) {
     imgGazou->clear();
     return;
   }
-  // Scaled to fit the picture box, keeping its proportions; small pictures are not blown up.
-  const QSize box = imgGazou->size();
-  imgGazou->setPixmap(pixmap.width() > box.width() || pixmap.height() > box.height()
-                          ? pixmap.scaled(box, Qt::KeepAspectRatio, Qt::SmoothTransformation)
-                          : pixmap);
+  // Scaled to fill the picture box, keeping its proportions.
+  imgGazou->setPixmap(pixmap.scaled(imgGazou->size(), Qt::KeepAspectRatio, Qt::SmoothTransformation));
 }
 
 void PicturePanel::LoadRecipePicture(const QString& dishName) {
