@@ -63,8 +63,8 @@ class frmMain : public QWidget {
   Dialogs& dialogs() { return dialogs_; }
 
   // Handlers, as the controls call them.
+  // Every change of the scroll bar, a drag of its thumb included, shows that record at once.
   void hsbData_Change();
-  void hsbData_Scroll();
   void cboNamae_Click(int index);
   void cmdNew_Click();
   void cmdTouroku_Click();

@@ -76,8 +76,6 @@ void frmMain::hsbData_Change() {
   slideshow->setPosition(hsbData->value());
 }
 
-void frmMain::hsbData_Scroll() { ShowRecipe(); }
-
 void frmMain::cboNamae_Click(int index) { hsbData->setValue(index + 1); }
 
 // The texts as the recipe file will hold them: "〜" typed on this system is the file's "～", so a
