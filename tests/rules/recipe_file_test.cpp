@@ -482,3 +482,17 @@ TEST(RecipeTable, FindRecipeByDishNameGivesTheFirstExactMatch) {
 }
 
 }  // namespace
+
+TEST_F(RecipeFile, CarriageReturnsInsideLinesOfAnOldFileDoNotStopARewrite) {
+  // An old file may hold a lone CR inside a line; it reads back as it is written, so a change of
+  // any recipe must still be able to rewrite the whole book.
+  QByteArray old = sjisLines(kNikujagaLines);
+  old.replace(sjis(u"牛肉　200g"_s), sjis(u"牛肉\r200g"_s));
+  old.replace(sjis(u"【参考　　】"_s), sjis(u"【参考　　】本\r"_s));
+  book.writeBytes(recipe_file::kFileName, old);
+  const RecipeTable table = load();
+  ASSERT_EQ(table.count(), 1);
+  EXPECT_EQ(table[1].Reference, u"本\r"_s);
+  ASSERT_FALSE(recipe_file::RewriteRecipeFile(path(), table));
+  EXPECT_EQ(bytes(), old);
+}

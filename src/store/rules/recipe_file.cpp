@@ -65,7 +65,9 @@ const QString kFieldNames[11] = {QStringLiteral("料理名"), QStringLiteral("�
 const QString kSectionNames[4] = {QStringLiteral("材料"), QStringLiteral("作り方"), QStringLiteral("メモ"),
                                   QStringLiteral("調理実績")};
 
-bool hasLineBreak(QStringView text) { return text.contains(u'\r') || text.contains(u'\n'); }
+// Only a line feed ends a line for the reader; a carriage return inside a line (an old file may
+// hold one) reads back as it was written, so it must not stop a rewrite of the whole book.
+bool hasLineBreak(QStringView text) { return text.contains(u'\n'); }
 
 std::optional<QString> unencodable(const QString& name, QStringView text) {
   if (auto bad = cp932::firstUnencodable(text))
