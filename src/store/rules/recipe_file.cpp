@@ -182,6 +182,22 @@ struct LineIndex {
   }
 };
 
+// Category words, ratings and counts repeat from record to record: one shared copy of each of
+// the first few dozen distinct values saves a full book hundreds of thousands of allocations.
+class SharedValues {
+ public:
+  QString operator()(QStringView value) {
+    for (const QString& known : known_)
+      if (known.size() == value.size() && known == value) return known;
+    QString copy = value.toString();
+    if (known_.size() < 64) known_.push_back(copy);
+    return copy;
+  }
+
+ private:
+  std::vector<QString> known_;
+};
+
 // The count as a number turned back into text ("03" -> "3", "" -> "0"); a count already in that
 // form is taken as it is.
 QString normalisedCount(QStringView text) {
@@ -206,6 +222,8 @@ std::variant<RecipeTable, FileError> parse(const LineIndex& lines, const QString
     return malformed(path, int(end),
                      QStringLiteral("レシピの途中でファイルが終わっています（最後のレシピに終わりの行「'」がありません）。"));
   };
+  SharedValues genres, kinds, methods, ratings, counts;
+  auto valueView = [&lines](qsizetype k) { return lines.line(k).mid(6); };
   qsizetype i = 0;
   while (i < end) {
     if (!lines.is(i, kSeparator))
@@ -216,15 +234,15 @@ std::variant<RecipeTable, FileError> parse(const LineIndex& lines, const QString
     if (i + 14 > end) return truncated();
     Recipe r;
     r.DishName = lines.value(i + 1);
-    r.Genre = lines.value(i + 2);
-    r.Kind = lines.value(i + 3);
-    r.CookingMethod = lines.value(i + 4);
+    r.Genre = genres(valueView(i + 2));
+    r.Kind = kinds(valueView(i + 3));
+    r.CookingMethod = methods(valueView(i + 4));
     r.CaloriesPerPerson = numbers::ReadSingle(lines.line(i + 5).mid(6));
     r.Salt = numbers::ReadSingle(lines.line(i + 6).mid(6));
     r.CookingTime = numbers::ReadSingle(lines.line(i + 7).mid(6));
-    r.SelfRating = lines.value(i + 8);
-    r.OthersRating = lines.value(i + 9);
-    r.CookCount = normalisedCount(lines.line(i + 10).mid(6));
+    r.SelfRating = ratings(valueView(i + 8));
+    r.OthersRating = ratings(valueView(i + 9));
+    r.CookCount = counts(normalisedCount(valueView(i + 10)));
     r.Reference = lines.value(i + 11);
     i += 14;  // the header lines, the first section end and the "【材料】" line
     QString* sections[4] = {&r.Ingredients, &r.Steps, &r.Memo, &r.CookingLog};
