@@ -131,10 +131,6 @@ Decoded decode(const QByteArray& bytes) {
 Encoded encode(const QString& text) {
   const Tables& t = tables();
   Encoded result;
-  if (auto bad = firstUnencodable(text)) {
-    result.error = bad;
-    return result;
-  }
   QByteArray& out = result.bytes;
   out.resize(text.size() * 2);
   char* o = out.data();
@@ -147,6 +143,12 @@ Encoded encode(const QString& text) {
       continue;
     }
     const quint16 code = t.encodeTable[c];
+    if (code == 0 || QChar::isSurrogate(c)) {  // no code: report the character, write nothing
+      out.clear();
+      result.error = firstUnencodable(QStringView(text).sliced(i));
+      result.error->position += i;
+      return result;
+    }
     if (code > 0xFF) *o++ = char(code >> 8);
     *o++ = char(code & 0xFF);
   }
