@@ -84,6 +84,7 @@ class frmMain : public QWidget {
   bool storeNewRecipe(const recipe_file::RecipeForm& form);
   bool storeChangedRecipe(int number, const recipe_file::RecipeForm& form);
   bool reloadAfterWrite(const std::optional<FileError>& writeError);
+  void showRecord(int number);  // the record at that number, shown once
   void reportFileError(const FileError& error);
 
   Module1& module_;

@@ -8,7 +8,6 @@
 #include "main_extras/rules/help_texts.h"
 #include "main_extras/windows/help_tour.h"
 #include "main_window/frm_main.h"
-#include "platform/rules/numbers.h"
 
 namespace {
 
@@ -24,6 +23,13 @@ class BusyPointer {
 void frmMain::setBusy(bool busy) {
   busy_ = busy;
   for (QPushButton* control : {cmdNew, cmdTouroku, cmdDelete}) control->setEnabled(!busy);
+}
+
+void frmMain::showRecord(int number) {
+  // Moving the scroll bar shows the record; when it already stands there, show it directly.
+  const int target = std::clamp(number, hsbData->minimum(), hsbData->maximum());
+  if (hsbData->value() == target) ShowRecipe();
+  else hsbData->setValue(target);
 }
 
 void frmMain::cmdNew_Click() {
@@ -52,7 +58,7 @@ bool frmMain::storeNewRecipe(const recipe_file::RecipeForm& form) {
     return false;
   BusyPointer busy;
   if (!reloadAfterWrite(recipe_file::AppendRecipe(module_.path(recipe_file::kFileName), form))) return false;
-  hsbData->setValue(module_.RecipeCount());
+  showRecord(module_.RecipeCount());
   return true;
 }
 
@@ -63,23 +69,9 @@ bool frmMain::storeChangedRecipe(int number, const recipe_file::RecipeForm& form
   BusyPointer busy;
   // The change is written from a copy, so a failed write leaves the table as it was.
   RecipeTable changed = module_.Recipes;
-  Recipe& r = changed[number];
-  r.Genre = form.Genre;
-  r.Kind = form.Kind;
-  r.CookingMethod = form.CookingMethod;
-  r.Reference = form.Reference;
-  r.Ingredients = form.Ingredients;
-  r.Steps = form.Steps;
-  r.Memo = form.Memo;
-  r.CaloriesPerPerson = numbers::ReadSingle(form.Calories);
-  r.Salt = numbers::ReadSingle(form.Salt);
-  r.CookingTime = numbers::ReadSingle(form.CookingTime);
-  r.SelfRating = form.SelfRating;
-  r.OthersRating = form.OthersRating;
-  r.CookCount = numbers::FormatDouble(numbers::ReadNumber(form.CookCount));
-  r.CookingLog = form.CookingLog.join(QStringLiteral("\r\n"));
+  recipe_file::ApplyForm(changed[number], form);
   if (!reloadAfterWrite(recipe_file::RewriteRecipeFile(module_.path(recipe_file::kFileName), changed))) return false;
-  hsbData->setValue(number);
+  showRecord(number);
   return true;
 }
 
@@ -90,13 +82,7 @@ void frmMain::cmdTouroku_Click() {
     dialogs_.warn(QStringLiteral("料理名は必ず入力してください"), QStringLiteral("料理名未記入"));
     return;
   }
-  std::optional<QString> problem = recipe_file::checkStorable(form);
-  const std::pair<QString, QString> numbersTyped[] = {{QStringLiteral("一人分㌍"), form.Calories},
-                                                      {QStringLiteral("塩分"), form.Salt},
-                                                      {QStringLiteral("調理時間"), form.CookingTime}};
-  for (const auto& [name, text] : numbersTyped)
-    if (!problem && !numbers::FitsSingle(text)) problem = QStringLiteral("%1の数値が大きすぎます。").arg(name);
-  if (problem) {
+  if (auto problem = recipe_file::checkStorable(form)) {
     dialogs_.warn(*problem + QStringLiteral("\n直してからもう一度「登録」を押してください。"), QStringLiteral("登録できません"));
     return;
   }
@@ -106,7 +92,6 @@ void frmMain::cmdTouroku_Click() {
   const bool stored = existing == 0 ? storeNewRecipe(form) : storeChangedRecipe(existing, form);
   setBusy(false);
   if (!stored) return;
-  ShowRecipe();
   dialogs_.inform(QStringLiteral("登録しました"), QStringLiteral("登録終了"));
   if (module_.Stats.LevelPercent >= 100)
     dialogs_.inform(LevelMessage(module_.Prof.TargetPoints), kLevelMessageTitle);
@@ -132,10 +117,9 @@ void frmMain::cmdDelete_Click() {
     BusyPointer busy;
     deleted = reloadAfterWrite(
         recipe_file::WriteRecipeFileWithout(module_.path(recipe_file::kFileName), module_.Recipes, d));
-    if (deleted) hsbData->setValue(d > module_.RecipeCount() ? d - 1 : d);
+    if (deleted) showRecord(d > module_.RecipeCount() ? d - 1 : d);
   }
   setBusy(false);
   if (!deleted) return;
-  ShowRecipe();
   dialogs_.inform(QStringLiteral("削除しました"), QStringLiteral("削除終了"));
 }

@@ -496,3 +496,18 @@ TEST_F(RecipeFile, CarriageReturnsInsideLinesOfAnOldFileDoNotStopARewrite) {
   ASSERT_FALSE(recipe_file::RewriteRecipeFile(path(), table));
   EXPECT_EQ(bytes(), old);
 }
+
+TEST(RecipeForms, AChangeStoresEveryFieldButTheNameAsTheFileWillReadIt) {
+  const Recipe full = fullRecipe(u"煮魚"_s);
+  RecipeForm form = formOf(full);
+  form.DishName = u"別の名前"_s;  // the name is the key and is never changed
+  form.CookCount = u"02"_s;
+  Recipe changed{.DishName = u"煮魚"_s};
+  recipe_file::ApplyForm(changed, form);
+  EXPECT_EQ(changed, full);
+
+  form.Salt = u"1e39"_s;  // beyond single precision: would read back as 0
+  const auto problem = recipe_file::checkStorable(form);
+  ASSERT_TRUE(problem);
+  EXPECT_EQ(*problem, u"塩分の数値が大きすぎます。"_s);
+}

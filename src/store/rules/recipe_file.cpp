@@ -121,7 +121,31 @@ FileError malformed(const QString& path, int line, const QString& detail) {
 
 }  // namespace
 
-std::optional<QString> checkStorable(const RecipeForm& form) { return check(textOf(form)); }
+std::optional<QString> checkStorable(const RecipeForm& form) {
+  if (auto problem = check(textOf(form))) return problem;
+  // A number too large for single precision would read back as 0.
+  const QString* typedNumbers[3] = {&form.Calories, &form.Salt, &form.CookingTime};
+  for (int k = 0; k < 3; ++k)
+    if (!numbers::FitsSingle(*typedNumbers[k])) return QStringLiteral("%1の数値が大きすぎます。").arg(kFieldNames[4 + k]);
+  return std::nullopt;
+}
+
+void ApplyForm(Recipe& r, const RecipeForm& form) {
+  r.Genre = form.Genre;
+  r.Kind = form.Kind;
+  r.CookingMethod = form.CookingMethod;
+  r.Reference = form.Reference;
+  r.Ingredients = form.Ingredients;
+  r.Steps = form.Steps;
+  r.Memo = form.Memo;
+  r.CaloriesPerPerson = numbers::ReadSingle(form.Calories);
+  r.Salt = numbers::ReadSingle(form.Salt);
+  r.CookingTime = numbers::ReadSingle(form.CookingTime);
+  r.SelfRating = form.SelfRating;
+  r.OthersRating = form.OthersRating;
+  r.CookCount = numbers::FormatDouble(numbers::ReadNumber(form.CookCount));
+  r.CookingLog = form.CookingLog.join(kCrLf);
+}
 std::optional<QString> checkStorable(const Recipe& recipe) { return check(textOf(recipe)); }
 
 QStringList recordLines(const Recipe& recipe) {

@@ -36,6 +36,10 @@ struct RecipeForm {
   QStringList CookingLog;
 };
 
+// Record as a change stores it: every field but the name taken from the form, numbers read
+// leniently into single precision, the count as a number, the log entries joined by CR LF.
+void ApplyForm(Recipe& record, const RecipeForm& form);
+
 // Why a recipe cannot be stored as it is, naming the field ("材料に…"); nothing when it can.
 std::optional<QString> checkStorable(const RecipeForm& form);
 std::optional<QString> checkStorable(const Recipe& recipe);
