@@ -60,6 +60,13 @@ class frmMain : public QWidget {
   recipe_file::RecipeForm typedRecipe() const;
 
   Module1& module() { return module_; }
+
+ public slots:
+  // Shows the recipe at that record number, once (clamped to the table). Every window that opens
+  // a recipe in the main window (search, the sorted lists, the refrigerator, exchange) calls this.
+  void showRecord(int number);
+
+ public:
   Dialogs& dialogs() { return dialogs_; }
 
   // Handlers, as the controls call them.
@@ -84,7 +91,6 @@ class frmMain : public QWidget {
   bool storeNewRecipe(const recipe_file::RecipeForm& form);
   bool storeChangedRecipe(int number, const recipe_file::RecipeForm& form);
   bool reloadAfterWrite(const std::optional<FileError>& writeError);
-  void showRecord(int number);  // the record at that number, shown once
   void reportFileError(const FileError& error);
 
   Module1& module_;

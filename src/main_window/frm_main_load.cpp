@@ -4,7 +4,7 @@
 #include <QScrollBar>
 #include <QStringListModel>
 
-#include "main_extras/windows/help_tour.h"
+#include "platform/windows/help_tour.h"
 #include "main_extras/windows/picture_panel.h"
 #include "main_extras/windows/reference_box.h"
 #include "main_extras/windows/window_buttons.h"

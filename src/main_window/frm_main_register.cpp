@@ -5,8 +5,8 @@
 #include <QPushButton>
 #include <QScrollBar>
 
-#include "main_extras/rules/help_texts.h"
-#include "main_extras/windows/help_tour.h"
+#include "platform/rules/help_texts.h"
+#include "platform/windows/help_tour.h"
 #include "main_window/frm_main.h"
 
 namespace {

@@ -5,7 +5,7 @@
 #include <QTimer>
 
 #include "category_editor/windows/frm_hensyu.h"
-#include "main_extras/rules/help_texts.h"
+#include "platform/rules/help_texts.h"
 #include "main_extras/windows/window_buttons.h"
 #include "support/main_window_fixture.h"
 

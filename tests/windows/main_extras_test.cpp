@@ -6,7 +6,7 @@
 #include <QRadioButton>
 #include <QTimer>
 
-#include "main_extras/rules/help_texts.h"
+#include "platform/rules/help_texts.h"
 #include "main_extras/windows/picture_panel.h"
 #include "main_extras/windows/slideshow_panel.h"
 #include "main_extras/windows/window_buttons.h"

@@ -9,8 +9,8 @@
 #include <QVBoxLayout>
 
 #include "category_editor/rules/category_edit.h"
-#include "main_extras/rules/help_texts.h"
-#include "main_extras/windows/help_tour.h"
+#include "platform/rules/help_texts.h"
+#include "platform/windows/help_tour.h"
 #include "store/rules/category_lists.h"
 
 namespace {

@@ -12,9 +12,9 @@
 #include <QRadioButton>
 #include <QStorageInfo>
 
-#include "main_extras/rules/help_texts.h"
+#include "platform/rules/help_texts.h"
 #include "main_extras/rules/picture_files.h"
-#include "main_extras/windows/help_tour.h"
+#include "platform/windows/help_tour.h"
 #include "platform/windows/clickable_label.h"
 #include "store/rules/profile_file.h"
 

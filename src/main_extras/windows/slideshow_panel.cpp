@@ -4,8 +4,8 @@
 #include <QPushButton>
 #include <QTimer>
 
-#include "main_extras/rules/help_texts.h"
-#include "main_extras/windows/help_tour.h"
+#include "platform/rules/help_texts.h"
+#include "platform/windows/help_tour.h"
 #include "platform/windows/artwork.h"
 
 SlideshowPanel::SlideshowPanel(Module1& module, Dialogs& dialogs, Hooks hooks, QWidget* parent)

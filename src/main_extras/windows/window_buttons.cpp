@@ -7,8 +7,8 @@
 #include <QPushButton>
 #include <QUrl>
 
-#include "main_extras/rules/help_texts.h"
-#include "main_extras/windows/help_tour.h"
+#include "platform/rules/help_texts.h"
+#include "platform/windows/help_tour.h"
 #include "store/rules/settings_file.h"
 
 namespace {

@@ -1,4 +1,4 @@
-#include "main_extras/rules/help_texts.h"
+#include "platform/rules/help_texts.h"
 
 #include <QStringList>
 
