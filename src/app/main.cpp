@@ -1,5 +1,7 @@
 // zestra [FOLDER]: opens the recipe book in FOLDER, or in the default book folder.
 #include <QApplication>
+#include <QCommandLineParser>
+#include <QTimer>
 
 #include "main_window/frm_main.h"
 #include "main_window/startup.h"
@@ -8,14 +10,31 @@
 
 int main(int argc, char** argv) {
   QApplication app(argc, argv);
+  QApplication::setApplicationVersion(QStringLiteral(ZESTRA_VERSION));
+  // Names the installed desktop entry, so that task bars group the windows under its name and icon.
+  QGuiApplication::setDesktopFileName(QStringLiteral(ZESTRA_APP_ID));
   ApplyAppLook(app);
-  const QStringList args = QApplication::arguments();
-  const QString folder = args.size() > 1 ? args[1] : DefaultBookFolder();
+
+  QCommandLineParser parser;
+  parser.setApplicationDescription(QStringLiteral("ZESTRA 料理レシピソフト"));
+  parser.addHelpOption();
+  parser.addVersionOption();
+  parser.addPositionalArgument(QStringLiteral("FOLDER"),
+                               QStringLiteral("開くレシピ帳のフォルダー（省略時は %1）").arg(DefaultBookFolder()),
+                               QStringLiteral("[FOLDER]"));
+  // Lets the install check see the program come up on a book and end by itself.
+  QCommandLineOption quitAfterStart(QStringLiteral("quit-after-start"));
+  quitAfterStart.setFlags(QCommandLineOption::HiddenFromHelp);
+  parser.addOption(quitAfterStart);
+  parser.process(app);
+  const QStringList folders = parser.positionalArguments();
+  const QString folder = folders.isEmpty() ? DefaultBookFolder() : folders.first();
 
   QtDialogs dialogs;
   Clock clock;
   auto program = StartProgram(folder, dialogs, clock);
   if (!program) return 1;
   dialogs.setParent(program->main.get());
+  if (parser.isSet(quitAfterStart)) QTimer::singleShot(0, &app, &QApplication::quit);
   return app.exec();
 }

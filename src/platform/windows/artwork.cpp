@@ -116,17 +116,11 @@ QPixmap SplashPicture(int width, int height) {
   return pixmap;
 }
 
+// The same picture as the menu icon (packaging/icons), at every size the menu installs.
 QIcon ProgramIcon() {
-  QPixmap pixmap = blank(64, 64);
-  QPainter p(&pixmap);
-  smoothly(p);
-  p.setPen(QPen(QColor(150, 90, 40), 3));
-  p.setBrush(QColor(255, 250, 240));
-  p.drawEllipse(QRectF(6, 10, 52, 46));
-  p.setPen(Qt::NoPen);
-  p.setBrush(QColor(240, 120, 60));
-  p.drawEllipse(QRectF(20, 22, 14, 14));
-  p.setBrush(QColor(110, 170, 70));
-  p.drawEllipse(QRectF(32, 28, 14, 14));
-  return QIcon(pixmap);
+  Q_INIT_RESOURCE(program_icon);  // the resource lives in a static library
+  QIcon icon;
+  for (int size : {48, 64, 128, 256})
+    icon.addFile(QStringLiteral(":/program_icon/%1.png").arg(size), QSize(size, size));
+  return icon;
 }

@@ -1,6 +1,6 @@
 #pragma once
 // The program's own pictures, drawn in code: the rating faces, the slideshow buttons, the stand-in
-// for a recipe without a photo and the splash picture.
+// for a recipe without a photo and the splash picture. The program icon is the one the menu shows.
 #include <QIcon>
 #include <QImage>
 #include <QPixmap>
@@ -11,4 +11,4 @@ QIcon PlayIcon();
 QIcon StopIcon();
 QImage NoPictureImage();  // written as "NOPIC.JPG" into a new recipe book
 QPixmap SplashPicture(int width, int height);
-QIcon ProgramIcon();
+QIcon ProgramIcon();  // the window icon, the splash icon and the menu icon

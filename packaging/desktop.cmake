@@ -1,0 +1,61 @@
+# The program as a Linux desktop program: its icon inside the windows, the files a desktop
+# needs to list it (desktop entry, icons, AppStream metainfo), the install rules, the Debian
+# package, and the checks on all of them.
+#
+# One application id names the desktop entry, the metainfo, the icon and the running program
+# (QGuiApplication::setDesktopFileName), so that menus, task bars and software centres match them.
+set(ZESTRA_APP_ID jp.zestra.Zestra)
+# The release entry at the top of the metainfo names the same version.
+set(ZESTRA_VERSION 0.1.0)
+set(ZESTRA_PACKAGING_DIR ${CMAKE_CURRENT_LIST_DIR})
+
+# The window icon is the same picture as the menu icon, built into the program.
+target_sources(zestra_windows PRIVATE ${ZESTRA_PACKAGING_DIR}/icons/program_icon.qrc)
+target_compile_definitions(zestra PRIVATE ZESTRA_APP_ID="${ZESTRA_APP_ID}"
+                                          ZESTRA_VERSION="${ZESTRA_VERSION}")
+
+include(GNUInstallDirs)
+install(TARGETS zestra RUNTIME DESTINATION ${CMAKE_INSTALL_BINDIR})
+install(FILES ${ZESTRA_PACKAGING_DIR}/${ZESTRA_APP_ID}.desktop
+        DESTINATION ${CMAKE_INSTALL_DATADIR}/applications)
+install(FILES ${ZESTRA_PACKAGING_DIR}/${ZESTRA_APP_ID}.metainfo.xml
+        DESTINATION ${CMAKE_INSTALL_DATADIR}/metainfo)
+install(DIRECTORY ${ZESTRA_PACKAGING_DIR}/icons/hicolor DESTINATION ${CMAKE_INSTALL_DATADIR}/icons)
+install(FILES ${ZESTRA_PACKAGING_DIR}/icons/${ZESTRA_APP_ID}.svg
+        DESTINATION ${CMAKE_INSTALL_DATADIR}/icons/hicolor/scalable/apps)
+install(FILES README.md DESTINATION ${CMAKE_INSTALL_DOCDIR})
+
+# cpack -G DEB (from build/) makes zestra_<version>_<arch>.deb.
+set(CPACK_GENERATOR DEB)
+set(CPACK_PACKAGE_NAME zestra)
+set(CPACK_PACKAGE_VERSION ${ZESTRA_VERSION})
+set(CPACK_PACKAGE_VENDOR "The ZESTRA developers")
+set(CPACK_PACKAGE_CONTACT "The ZESTRA developers <zestra@zestra.jp>")
+set(CPACK_PACKAGE_DESCRIPTION_SUMMARY "Japanese recipe book with photos, a cooking log and ratings")
+set(CPACK_PACKAGE_DESCRIPTION
+    "ZESTRA (料理レシピソフト) keeps home cooks' recipes with a photo of each dish, a log of the\n\
+days it was cooked and two ratings, and scores them with points and a level. Its data are\n\
+plain Shift-JIS text files in one folder.")
+set(CPACK_STRIP_FILES ON)
+set(CPACK_DEBIAN_FILE_NAME DEB-DEFAULT)
+set(CPACK_DEBIAN_PACKAGE_SECTION misc)
+set(CPACK_DEBIAN_PACKAGE_HOMEPAGE https://zestra.jp/)
+# dpkg-shlibdeps finds the Qt libraries the program links. The rest it cannot see: the Qt GUI
+# library also carries the JPEG and GIF readers and the X11 window plugin; the Japanese font
+# that the windows' fonts map to; Qt's Japanese texts for the standard buttons.
+set(CPACK_DEBIAN_PACKAGE_SHLIBDEPS ON)
+set(CPACK_DEBIAN_PACKAGE_DEPENDS
+    "libqt6gui6 (>= 6.4), fonts-noto-cjk | fonts-ipafont-gothic | fonts-takao-gothic | fonts-vlgothic, \
+qt6-translations-l10n, qt6-image-formats-plugins")
+set(CPACK_DEBIAN_PACKAGE_RECOMMENDS "qt6-wayland")
+include(CPack)
+
+if(ZESTRA_BUILD_TESTS)
+  add_test(NAME DesktopEntryIsValid
+           COMMAND desktop-file-validate ${ZESTRA_PACKAGING_DIR}/${ZESTRA_APP_ID}.desktop)
+  add_test(NAME MetainfoIsValid
+           COMMAND appstreamcli validate --no-net ${ZESTRA_PACKAGING_DIR}/${ZESTRA_APP_ID}.metainfo.xml)
+  add_test(NAME InstalledProgramStarts
+           COMMAND ${ZESTRA_PACKAGING_DIR}/check-install ${CMAKE_BINARY_DIR} ${ZESTRA_APP_ID} ${ZESTRA_VERSION})
+  set_tests_properties(InstalledProgramStarts PROPERTIES TIMEOUT 180)
+endif()
