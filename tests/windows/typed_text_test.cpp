@@ -53,6 +53,7 @@ TEST_F(TypedTextTest, TypingAStoredNameAndMovingOnStaysOnTheNewRecipe) {
   openActive();
   click("cmdNew");
   typeInto("cboNamae", QStringLiteral("肉じゃが"));
+  QTest::keyClick(control("cboNamae"), Qt::Key_Return);
   typeInto("txtCal", QStringLiteral("250"));
   EXPECT_EQ(control<QComboBox>("cboNamae")->currentText(), QStringLiteral("肉じゃが"));
   EXPECT_EQ(control<QLineEdit>("txtCal")->text(), QStringLiteral("250"));
