@@ -56,8 +56,8 @@ void BM_ChangeFromWindow(benchmark::State& state) {
   int n = 0;
   for (auto _ : state) {
     state.PauseTiming();
-    window.hsbData->setValue(middle);
-    window.txtCal->setText(QString::number(++n));
+    window.showRecord(middle);
+    window.findChild<QLineEdit*>(QStringLiteral("txtCal"))->setText(QString::number(++n));
     state.ResumeTiming();
     window.cmdTouroku_Click();
     state.PauseTiming();

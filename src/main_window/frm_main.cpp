@@ -1,4 +1,4 @@
-// The main window's controls and where they stand.
+// The main window's controls, where they stand and how its panels are wired.
 #include "main_window/frm_main.h"
 
 #include <QApplication>
@@ -13,48 +13,79 @@
 
 #include "category_editor/windows/frm_hensyu.h"
 #include "main_extras/windows/cooking_log_panel.h"
-#include "main_extras/windows/picture_panel.h"
+#include "main_extras/windows/picture_box.h"
+#include "main_extras/windows/picture_picker.h"
 #include "main_extras/windows/reference_box.h"
 #include "main_extras/windows/slideshow_panel.h"
 #include "main_extras/windows/window_buttons.h"
 #include "platform/windows/clickable_label.h"
+#include "platform/windows/fixed_layout.h"
+#include "platform/windows/typed_combo.h"
 #include "store/windows/level_bar.h"
 
 namespace {
 
-constexpr int kFieldX = 84;       // left edge of the entry fields
-constexpr int kFieldRight = 600;  // right edge of the entry fields
-constexpr int kRowHeight = 26;
+// Where every control stands, in pixels. The picture frame places itself (its size toggles).
+void placeControls(QWidget* window) {
+  PlaceControls(window, {
+      {"lblRyoriNm", {16, 14, 64, 26}},    {"cboNamae", {84, 14, 340, 26}},
+      {"lblCopyright", {440, 8, 160, 22}}, {"Label2", {440, 30, 160, 16}},
+
+      {"lblJyanru", {16, 52, 64, 26}},     {"cboJyanru", {84, 52, 130, 26}},
+      {"lblSyurui", {226, 52, 40, 26}},    {"cboSyurui", {266, 52, 130, 26}},
+      {"lblCyouri", {408, 52, 64, 26}},    {"cboCyouri", {472, 52, 128, 26}},
+
+      {"lblCal", {16, 88, 64, 26}},        {"txtCal", {84, 88, 90, 26}},     {"lblCalUnit", {178, 88, 40, 26}},
+      {"lblEnbun", {226, 88, 40, 26}},     {"txtEnbun", {266, 88, 90, 26}},  {"lblEnbunUnit", {360, 88, 24, 26}},
+      {"lblJikan", {408, 88, 64, 26}},     {"txtJikan", {472, 88, 90, 26}},  {"lblJikanUnit", {566, 88, 24, 26}},
+
+      {"lblSankou", {16, 124, 64, 26}},    {"cboSankou", {84, 124, 516, 26}},
+      {"lblZairyou", {16, 160, 64, 26}},   {"txtZairyou", {84, 160, 516, 122}},
+      {"fraPicget", {84, 160, 516, 358}},
+      {"lblTukuri", {16, 290, 64, 26}},    {"txtTukuri", {84, 290, 516, 150}},
+      {"lblMemo", {16, 448, 64, 26}},      {"txtMemo", {84, 448, 516, 70}},
+
+      {"hsbData", {84, 530, 420, 22}},     {"lblKensu", {510, 530, 90, 22}},
+
+      {"CookingLogPanel", {612, 296, 360, 130}},
+      {"LevelBar", {616, 440, 352, 20}},
+      {"lblSlideshow", {616, 476, 100, 26}}, {"SlideshowPanel", {716, 474, 84, 30}},
+
+      {"cmdNew", {16, 572, 84, 32}},       {"cmdTouroku", {104, 572, 84, 32}},
+      {"cmdDelete", {192, 572, 84, 32}},   {"cmdEnd", {884, 572, 84, 32}},
+      {"WindowButtons", {16, 616, 952, 32}},
+  });
+}
+constexpr int kPictureRight = 968, kPictureTop = 14;
 
 template <typename Control>
-Control* named(Control* control, const QString& name, const QString& accessibleName) {
+Control* named(Control* control, const QString& name) {
   control->setObjectName(name);
-  control->setAccessibleName(accessibleName);
   return control;
 }
 
-QLabel* caption(QWidget* parent, const QString& text, int x, int y, int width) {
-  auto* label = new QLabel(text, parent);
-  label->setGeometry(x, y, width, kRowHeight);
+// A caption beside an entry box; a screen reader reads it as the box's name.
+QLabel* caption(QWidget* parent, const QString& name, const QString& text, QWidget* box = nullptr) {
+  auto* label = named(new QLabel(text, parent), name);
+  if (box) label->setBuddy(box);
   return label;
 }
 
-QComboBox* editableCombo(QWidget* parent, const QString& name, const QString& accessibleName) {
-  auto* combo = named(new QComboBox(parent), name, accessibleName);
-  combo->setEditable(true);
-  combo->setInsertPolicy(QComboBox::NoInsert);
+QComboBox* editableCombo(QWidget* parent, const QString& name) {
+  auto* combo = named(new QComboBox(parent), name);
+  KeepTypedText(combo);
   combo->setMaxVisibleItems(20);
   return combo;
 }
 
-QLineEdit* numberBox(QWidget* parent, const QString& name, const QString& accessibleName) {
-  auto* box = named(new QLineEdit(parent), name, accessibleName);
+QLineEdit* numberBox(QWidget* parent, const QString& name) {
+  auto* box = named(new QLineEdit(parent), name);
   box->setAlignment(Qt::AlignRight);
   return box;
 }
 
-QPlainTextEdit* textArea(QWidget* parent, const QString& name, const QString& accessibleName) {
-  auto* area = named(new QPlainTextEdit(parent), name, accessibleName);
+QPlainTextEdit* textArea(QWidget* parent, const QString& name) {
+  auto* area = named(new QPlainTextEdit(parent), name);
   area->setTabChangesFocus(true);
   return area;
 }
@@ -69,125 +100,108 @@ frmMain::frmMain(Module1& module, Dialogs& dialogs, Clock& clock, QWidget* paren
   endProgram_ = [] { QApplication::quit(); };
   buildControls();
   buildButtons();
+  placeControls(this);
+  picture->place(kPictureRight, kPictureTop);
+  connectPanels();
 }
 
 frmMain::~frmMain() = default;
 
 void frmMain::buildControls() {
-  lblRyoriNm = named(new ClickableLabel(QStringLiteral("料理名"), this), QStringLiteral("lblRyoriNm"),
-                     QStringLiteral("料理名の見出し"));
-  lblRyoriNm->setGeometry(16, 14, 64, kRowHeight);
-  lblRyoriNm->setToolTip(QStringLiteral("ダブルクリックで画像を取り組みます"));
-  cboNamae = editableCombo(this, QStringLiteral("cboNamae"), QStringLiteral("料理名"));
-  cboNamae->setGeometry(kFieldX, 14, 340, kRowHeight);
+  cboNamae = editableCombo(this, QStringLiteral("cboNamae"));
+  lblRyoriNm = named(new ClickableLabel(QStringLiteral("料理名"), this), QStringLiteral("lblRyoriNm"));
+  lblRyoriNm->setBuddy(cboNamae);
+  lblRyoriNm->setToolTip(QStringLiteral("ダブルクリックで画像を取り込みます"));
   if (auto* view = qobject_cast<QListView*>(cboNamae->view())) view->setUniformItemSizes(true);
   QFont nameFont = cboNamae->font();
   nameFont.setPointSize(nameFont.pointSize() + 2);
   nameFont.setBold(true);
   cboNamae->setFont(nameFont);
 
-  lblCopyright = new QLabel(QStringLiteral("～ゼストラ～"), this);
-  lblCopyright->setObjectName(QStringLiteral("lblCopyright"));
-  lblCopyright->setGeometry(440, 8, 160, 22);
+  lblCopyright = named(new QLabel(QStringLiteral("～ゼストラ～"), this), QStringLiteral("lblCopyright"));
   lblCopyright->setAlignment(Qt::AlignRight | Qt::AlignVCenter);
   QFont brand = lblCopyright->font();
   brand.setPointSize(brand.pointSize() + 4);
   brand.setBold(true);
   lblCopyright->setFont(brand);
   lblCopyright->setStyleSheet(QStringLiteral("color: #a0522d;"));
-  Label2 = new QLabel(QStringLiteral("料理レシピソフト"), this);
-  Label2->setObjectName(QStringLiteral("Label2"));
-  Label2->setGeometry(440, 30, 160, 16);
+  Label2 = named(new QLabel(QStringLiteral("料理レシピソフト"), this), QStringLiteral("Label2"));
   Label2->setAlignment(Qt::AlignRight | Qt::AlignVCenter);
   Label2->setStyleSheet(QStringLiteral("color: #806040;"));
 
-  caption(this, QStringLiteral("ジャンル"), 16, 52, 64);
-  cboJyanru = editableCombo(this, QStringLiteral("cboJyanru"), QStringLiteral("ジャンル"));
-  cboJyanru->setGeometry(kFieldX, 52, 130, kRowHeight);
-  caption(this, QStringLiteral("種類"), 226, 52, 40);
-  cboSyurui = editableCombo(this, QStringLiteral("cboSyurui"), QStringLiteral("種類"));
-  cboSyurui->setGeometry(266, 52, 130, kRowHeight);
-  caption(this, QStringLiteral("調理方法"), 408, 52, 64);
-  cboCyouri = editableCombo(this, QStringLiteral("cboCyouri"), QStringLiteral("調理方法"));
-  cboCyouri->setGeometry(472, 52, kFieldRight - 472, kRowHeight);
+  cboJyanru = editableCombo(this, QStringLiteral("cboJyanru"));
+  caption(this, QStringLiteral("lblJyanru"), QStringLiteral("ジャンル"), cboJyanru);
+  cboSyurui = editableCombo(this, QStringLiteral("cboSyurui"));
+  caption(this, QStringLiteral("lblSyurui"), QStringLiteral("種類"), cboSyurui);
+  cboCyouri = editableCombo(this, QStringLiteral("cboCyouri"));
+  caption(this, QStringLiteral("lblCyouri"), QStringLiteral("調理方法"), cboCyouri);
 
-  caption(this, QStringLiteral("一人分㌍"), 16, 88, 64);
-  txtCal = numberBox(this, QStringLiteral("txtCal"), QStringLiteral("一人分㌍"));
-  txtCal->setGeometry(kFieldX, 88, 90, kRowHeight);
-  caption(this, QStringLiteral("KCal"), 178, 88, 40);
-  caption(this, QStringLiteral("塩分"), 226, 88, 40);
-  txtEnbun = numberBox(this, QStringLiteral("txtEnbun"), QStringLiteral("塩分"));
-  txtEnbun->setGeometry(266, 88, 90, kRowHeight);
-  caption(this, QStringLiteral("ｇ"), 360, 88, 24);
-  caption(this, QStringLiteral("調理時間"), 408, 88, 64);
-  txtJikan = numberBox(this, QStringLiteral("txtJikan"), QStringLiteral("調理時間"));
-  txtJikan->setGeometry(472, 88, 90, kRowHeight);
-  caption(this, QStringLiteral("分"), 566, 88, 24);
+  txtCal = numberBox(this, QStringLiteral("txtCal"));
+  caption(this, QStringLiteral("lblCal"), QStringLiteral("一人分㌍"), txtCal);
+  caption(this, QStringLiteral("lblCalUnit"), QStringLiteral("KCal"));
+  txtEnbun = numberBox(this, QStringLiteral("txtEnbun"));
+  caption(this, QStringLiteral("lblEnbun"), QStringLiteral("塩分"), txtEnbun);
+  caption(this, QStringLiteral("lblEnbunUnit"), QStringLiteral("ｇ"));
+  txtJikan = numberBox(this, QStringLiteral("txtJikan"));
+  caption(this, QStringLiteral("lblJikan"), QStringLiteral("調理時間"), txtJikan);
+  caption(this, QStringLiteral("lblJikanUnit"), QStringLiteral("分"));
 
-  caption(this, QStringLiteral("参考"), 16, 124, 64);
-  cboSankou = editableCombo(this, QStringLiteral("cboSankou"), QStringLiteral("参考"));
-  cboSankou->setGeometry(kFieldX, 124, kFieldRight - kFieldX, kRowHeight);
+  cboSankou = editableCombo(this, QStringLiteral("cboSankou"));
+  caption(this, QStringLiteral("lblSankou"), QStringLiteral("参考"), cboSankou);
 
-  caption(this, QStringLiteral("材料"), 16, 160, 64);
-  txtZairyou = textArea(this, QStringLiteral("txtZairyou"), QStringLiteral("材料"));
-  txtZairyou->setGeometry(kFieldX, 160, kFieldRight - kFieldX, 122);
-  caption(this, QStringLiteral("作り方"), 16, 290, 64);
-  txtTukuri = textArea(this, QStringLiteral("txtTukuri"), QStringLiteral("作り方"));
-  txtTukuri->setGeometry(kFieldX, 290, kFieldRight - kFieldX, 150);
-  caption(this, QStringLiteral("メモ"), 16, 448, 64);
-  txtMemo = textArea(this, QStringLiteral("txtMemo"), QStringLiteral("メモ"));
-  txtMemo->setGeometry(kFieldX, 448, kFieldRight - kFieldX, 70);
+  txtZairyou = textArea(this, QStringLiteral("txtZairyou"));
+  caption(this, QStringLiteral("lblZairyou"), QStringLiteral("材料"), txtZairyou);
+  txtTukuri = textArea(this, QStringLiteral("txtTukuri"));
+  caption(this, QStringLiteral("lblTukuri"), QStringLiteral("作り方"), txtTukuri);
+  txtMemo = textArea(this, QStringLiteral("txtMemo"));
+  caption(this, QStringLiteral("lblMemo"), QStringLiteral("メモ"), txtMemo);
 
-  hsbData = named(new QScrollBar(Qt::Horizontal, this), QStringLiteral("hsbData"), QStringLiteral("レシピの移動"));
-  hsbData->setGeometry(kFieldX, 530, 420, 22);
+  hsbData = named(new QScrollBar(Qt::Horizontal, this), QStringLiteral("hsbData"));
+  hsbData->setAccessibleName(QStringLiteral("レシピの移動"));
   hsbData->setRange(1, 1);
   hsbData->setPageStep(10);
-  lblKensu = named(new QLabel(this), QStringLiteral("lblKensu"), QStringLiteral("表示中のレシピ番号"));
-  lblKensu->setGeometry(510, 530, 90, 22);
+  lblKensu = named(new QLabel(this), QStringLiteral("lblKensu"));
+  lblKensu->setAccessibleDescription(QStringLiteral("表示中のレシピ番号"));
   lblKensu->setAlignment(Qt::AlignRight | Qt::AlignVCenter);
+
+  picture = new PictureBox(module_, dialogs_, this);
+  picker = new PicturePicker(module_, dialogs_, this);
+  cookingLog = new CookingLogPanel(dialogs_, clock_, this);
+  levelBar = new LevelBar(this);
+  reference = new ReferenceBox(module_, dialogs_, cboSankou);
+  caption(this, QStringLiteral("lblSlideshow"), QStringLiteral("スライドショー"));
+  slideshow = new SlideshowPanel(module_, dialogs_, this);
+}
+
+void frmMain::connectPanels() {
   connect(hsbData, &QScrollBar::valueChanged, this, [this] { hsbData_Change(); });
   connect(cboNamae, &QComboBox::activated, this, &frmMain::cboNamae_Click);
 
-  picture = new PicturePanel(module_, dialogs_, this, [this] { return cboNamae->currentText(); });
-  picture->place(968, 14);
-  picture->placePicker(kFieldX, 160, kFieldRight - kFieldX, 358);
-  connect(lblRyoriNm, &ClickableLabel::doubleClicked, picture, &PicturePanel::lblRyoriNm_DblClick);
+  connect(cboNamae, &QComboBox::editTextChanged, picture, &PictureBox::setDishName);
+  connect(cboNamae, &QComboBox::editTextChanged, picker, &PicturePicker::setDishName);
+  connect(lblRyoriNm, &ClickableLabel::doubleClicked, picker, &PicturePicker::lblRyoriNm_DblClick);
+  connect(picker, &PicturePicker::previewChosen, picture, &PictureBox::showPreview);
 
-  cookingLog = new CookingLogPanel(module_, dialogs_, clock_, this);
-  cookingLog->move(612, 296);
+  connect(cookingLog, &CookingLogPanel::ratingsChanged, this, [this](const QString& self, const QString& others) {
+    module_.CurrentSelfRating = self;
+    module_.CurrentOthersRating = others;
+  });
 
-  levelBar = new LevelBar(this);
-  levelBar->setGeometry(616, 440, 352, 20);
-
-  reference = new ReferenceBox(module_, dialogs_, cboSankou);
-
-  auto* slideshowCaption = caption(this, QStringLiteral("スライドショー"), 616, 476, 100);
-  slideshowCaption->setObjectName(QStringLiteral("lblSlideshow"));
-  slideshow = new SlideshowPanel(module_, dialogs_,
-                                 {[this] { return cboNamae->count(); }, [this](int n) { hsbData->setValue(n); },
-                                  [this] { picture->setEnlarged(true); }},
-                                 this);
-  slideshow->setGeometry(716, 474, 84, 30);
+  connect(slideshow, &SlideshowPanel::showRecordRequested, this, [this](int record) { hsbData->setValue(record); });
+  connect(slideshow, &SlideshowPanel::enlargePictureRequested, this, [this] { picture->setEnlarged(true); });
 }
 
 void frmMain::buildButtons() {
-  auto button = [this](const QString& text, const QString& name, int x) {
-    auto* b = new QPushButton(text, this);
-    b->setObjectName(name);
-    b->setGeometry(x, 572, 84, 32);
-    return b;
-  };
-  cmdNew = button(QStringLiteral("新規"), QStringLiteral("cmdNew"), 16);
-  cmdTouroku = button(QStringLiteral("登録"), QStringLiteral("cmdTouroku"), 104);
-  cmdDelete = button(QStringLiteral("削除"), QStringLiteral("cmdDelete"), 192);
-  cmdEnd = button(QStringLiteral("終了"), QStringLiteral("cmdEnd"), 884);
+  cmdNew = named(new QPushButton(QStringLiteral("新規"), this), QStringLiteral("cmdNew"));
+  cmdTouroku = named(new QPushButton(QStringLiteral("登録"), this), QStringLiteral("cmdTouroku"));
+  cmdDelete = named(new QPushButton(QStringLiteral("削除"), this), QStringLiteral("cmdDelete"));
+  cmdEnd = named(new QPushButton(QStringLiteral("終了"), this), QStringLiteral("cmdEnd"));
   connect(cmdNew, &QPushButton::clicked, this, &frmMain::cmdNew_Click);
   connect(cmdTouroku, &QPushButton::clicked, this, &frmMain::cmdTouroku_Click);
   connect(cmdDelete, &QPushButton::clicked, this, &frmMain::cmdDelete_Click);
   connect(cmdEnd, &QPushButton::clicked, this, &frmMain::cmdEnd_Click);
 
   windowButtons = new WindowButtons(module_, dialogs_, this);
-  windowButtons->setGeometry(16, 616, 952, 32);
   windowButtons->registerModal(QStringLiteral("cmdHensyu"), [this] {
     return new frmHensyu(module_, dialogs_, [this] { EndProgram(); }, this);
   });

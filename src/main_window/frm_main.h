@@ -4,10 +4,13 @@
 //
 // How data flows through it: Form_Load reads every data file into Module1 (profile, category
 // lists, reference list, recipe table, statistics, settings). ShowRecipe copies record
-// hsbData->value() of the table onto the controls; the panels (cooking log and ratings, picture,
-// slideshow, window buttons) show their part. Nothing typed reaches the table until cmdTouroku:
-// registering appends or rewrites the recipe file, then LoadRecipeFile reloads the table from the
-// file and the statistics are recomputed, so the table always mirrors the file.
+// hsbData->value() of the table onto the controls; the panels (cooking log and ratings, picture
+// box and picker, slideshow, window buttons) own their controls and state, show their part and
+// announce changes by signals: the cooking log its ratings (kept in Module1 for other windows),
+// the slideshow the record to show next, the picker a picture to preview. Nothing typed reaches
+// the table until cmdTouroku: registering appends or rewrites the recipe file, then
+// LoadRecipeFile reloads the table from the file and the statistics are recomputed, so the table
+// always mirrors the file. Other windows show a recipe through the slot showRecord.
 #include <QWidget>
 #include <functional>
 #include <optional>
@@ -27,7 +30,8 @@ class QScrollBar;
 class ClickableLabel;
 class CookingLogPanel;
 class LevelBar;
-class PicturePanel;
+class PictureBox;
+class PicturePicker;
 class ReferenceBox;
 class SlideshowPanel;
 class WindowButtons;
@@ -55,11 +59,8 @@ class frmMain : public QWidget {
   void ShowLevelBar();
   void ShowHelpTour();
 
-  // The shown record number (hsbData's value) and the fields as typed.
+  // The shown record number (hsbData's value).
   int shownRecord() const;
-  recipe_file::RecipeForm typedRecipe() const;
-
-  Module1& module() { return module_; }
 
  public slots:
   // Shows the recipe at that record number, once (clamped to the table). Every window that opens
@@ -67,8 +68,6 @@ class frmMain : public QWidget {
   void showRecord(int number);
 
  public:
-  Dialogs& dialogs() { return dialogs_; }
-
   // Handlers, as the controls call them.
   // Every change of the scroll bar, a drag of its thumb included, shows that record at once.
   void hsbData_Change();
@@ -84,6 +83,8 @@ class frmMain : public QWidget {
  private:
   void buildControls();
   void buildButtons();
+  void connectPanels();
+  recipe_file::RecipeForm typedRecipe() const;  // the fields as typed, as the file will hold them
   void fillCategoryCombos();
   void refillNameList();
   void setBusy(bool busy);
@@ -100,8 +101,8 @@ class frmMain : public QWidget {
   bool busy_ = false;
   bool showingNewRecipe_ = false;
 
- public:
-  // Controls, named as in the rest of the program (objectName is the same).
+  // Controls, named as in the rest of the program (objectName is the same). Other windows and
+  // tests find them by object name.
   ClickableLabel* lblRyoriNm;
   QComboBox* cboNamae;
   QComboBox* cboJyanru;
@@ -124,7 +125,8 @@ class frmMain : public QWidget {
   QPushButton* cmdEnd;
 
   CookingLogPanel* cookingLog;
-  PicturePanel* picture;
+  PictureBox* picture;
+  PicturePicker* picker;
   SlideshowPanel* slideshow;
   ReferenceBox* reference;
   WindowButtons* windowButtons;

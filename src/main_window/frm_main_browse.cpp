@@ -6,27 +6,11 @@
 #include <QScrollBar>
 
 #include "main_extras/windows/cooking_log_panel.h"
-#include "main_extras/windows/picture_panel.h"
+#include "main_extras/windows/picture_box.h"
 #include "main_extras/windows/slideshow_panel.h"
 #include "main_window/frm_main.h"
-#include "platform/rules/cp932.h"
 #include "platform/rules/numbers.h"
-
-namespace {
-
-// Multi-line fields hold CR LF between lines; the text boxes hold LF.
-QString forTextBox(const QString& stored) {
-  QString text = stored;
-  return text.replace(QStringLiteral("\r\n"), QStringLiteral("\n"));
-}
-
-QString fromTextBox(const QString& typed) {
-  QString text = typed;
-  text.replace(QStringLiteral("\r\n"), QStringLiteral("\n"));
-  return text.replace(QStringLiteral("\n"), QStringLiteral("\r\n"));
-}
-
-}  // namespace
+#include "platform/rules/typed_text.h"
 
 int frmMain::shownRecord() const { return hsbData->value(); }
 
@@ -51,9 +35,9 @@ void frmMain::ShowRecipe() {
   cboSyurui->setEditText(r.Kind);
   cboCyouri->setEditText(r.CookingMethod);
   cboSankou->setEditText(r.Reference);
-  txtZairyou->setPlainText(forTextBox(r.Ingredients));
-  txtTukuri->setPlainText(forTextBox(r.Steps));
-  txtMemo->setPlainText(forTextBox(r.Memo));
+  txtZairyou->setPlainText(typed_text::ForTextBox(r.Ingredients));
+  txtTukuri->setPlainText(typed_text::ForTextBox(r.Steps));
+  txtMemo->setPlainText(typed_text::ForTextBox(r.Memo));
   cookingLog->showRecipe(r);
   lblKensu->setText(QStringLiteral("%1 / %2").arg(n).arg(module_.RecipeCount()));
   if (picture->photosShown()) picture->LoadRecipePicture(r.DishName);
@@ -81,22 +65,23 @@ void frmMain::cboNamae_Click(int index) { hsbData->setValue(index + 1); }
 // The texts as the recipe file will hold them: "〜" typed on this system is the file's "～", so a
 // name typed either way finds the stored recipe.
 recipe_file::RecipeForm frmMain::typedRecipe() const {
-  const auto stored = [](const QString& typed) { return cp932::toCodePageForms(typed); };
+  using typed_text::ToStored;
   recipe_file::RecipeForm form;
-  form.DishName = stored(cboNamae->currentText());
-  form.Genre = stored(cboJyanru->currentText());
-  form.Kind = stored(cboSyurui->currentText());
-  form.CookingMethod = stored(cboCyouri->currentText());
+  form.DishName = ToStored(cboNamae->currentText());
+  form.Genre = ToStored(cboJyanru->currentText());
+  form.Kind = ToStored(cboSyurui->currentText());
+  form.CookingMethod = ToStored(cboCyouri->currentText());
   form.Calories = txtCal->text();
   form.Salt = txtEnbun->text();
   form.CookingTime = txtJikan->text();
-  form.SelfRating = module_.CurrentSelfRating;
-  form.OthersRating = module_.CurrentOthersRating;
-  form.CookCount = cookingLog->countCaption();
-  form.Reference = stored(cboSankou->currentText());
-  form.Ingredients = stored(fromTextBox(txtZairyou->toPlainText()));
-  form.Steps = stored(fromTextBox(txtTukuri->toPlainText()));
-  form.Memo = stored(fromTextBox(txtMemo->toPlainText()));
+  const Ratings ratings = cookingLog->ratings();
+  form.SelfRating = ratings.self;
+  form.OthersRating = ratings.others;
+  form.CookCount = QString::number(cookingLog->cookCount());
+  form.Reference = ToStored(cboSankou->currentText());
+  form.Ingredients = ToStored(txtZairyou->toPlainText());
+  form.Steps = ToStored(txtTukuri->toPlainText());
+  form.Memo = ToStored(txtMemo->toPlainText());
   form.CookingLog = cookingLog->entries();
   return form;
 }

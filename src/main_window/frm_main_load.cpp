@@ -5,7 +5,8 @@
 #include <QStringListModel>
 
 #include "platform/windows/help_tour.h"
-#include "main_extras/windows/picture_panel.h"
+#include "main_extras/windows/picture_box.h"
+#include "main_extras/windows/picture_picker.h"
 #include "main_extras/windows/reference_box.h"
 #include "main_extras/windows/window_buttons.h"
 #include "main_window/frm_main.h"
@@ -47,7 +48,7 @@ std::optional<FileError> frmMain::Form_Load(frmSplash* splash) {
     ~SplashOff() { m.SplashActive = false; }
   } splashOff{module_};
 
-  picture->fraPicget->hide();
+  picker->hide();
   picture->setEnlarged(false);
   if (auto error = loadProfile()) return error;
 

@@ -26,9 +26,10 @@ void frmMain::setBusy(bool busy) {
 }
 
 void frmMain::showRecord(int number) {
-  // Moving the scroll bar shows the record; when it already stands there, show it directly.
+  // Moving the scroll bar shows the record; when it already stands there (a reload may have
+  // moved it quietly), do what a move does, the slideshow position included.
   const int target = std::clamp(number, hsbData->minimum(), hsbData->maximum());
-  if (hsbData->value() == target) ShowRecipe();
+  if (hsbData->value() == target) hsbData_Change();
   else hsbData->setValue(target);
 }
 

@@ -1,4 +1,5 @@
 // The main window's extras: help tour, window buttons, help file, pictures and the slideshow.
+#include <QApplication>
 #include <QCheckBox>
 #include <QDialog>
 #include <QFileSystemModel>
@@ -7,7 +8,8 @@
 #include <QTimer>
 
 #include "platform/rules/help_texts.h"
-#include "main_extras/windows/picture_panel.h"
+#include "main_extras/windows/picture_box.h"
+#include "main_extras/windows/picture_picker.h"
 #include "main_extras/windows/slideshow_panel.h"
 #include "main_extras/windows/window_buttons.h"
 #include "platform/windows/clickable_label.h"
@@ -45,7 +47,12 @@ TEST_F(HelpTourTest, ExplanationsShowOnlyWhileTheTourIsOn) {
   EXPECT_EQ(dialogs.messages()[0].text, help_texts::NewRecipe());
   EXPECT_TRUE(dialogs.messages()[0].text.startsWith(QStringLiteral("新しいレシピを登録します。\r\n\r\n料理名だけでも")));
   EXPECT_EQ(module->HelpTourText, help_texts::NewRecipe());
-  EXPECT_TRUE(control<QComboBox>("cboNamae")->hasFocus() || !window->isActiveWindow());
+  // The name box takes the focus, ready for typing.
+  QApplication::setActiveWindow(window.get());
+  ASSERT_TRUE(QTest::qWaitForWindowActive(window.get()));
+  control<QPushButton>("cmdNew")->setFocus();
+  click("cmdNew");
+  EXPECT_TRUE(control<QComboBox>("cboNamae")->hasFocus());
 }
 
 TEST(HelpTexts, KeepTheirBlanksAndLineBreaks) {
@@ -68,8 +75,9 @@ TEST(HelpTexts, KeepTheirBlanksAndLineBreaks) {
 
 TEST_F(MainWindowTest, WindowButtonsOpenOneWindowEachAndExplainIt) {
   open();
+  auto* buttons = control<WindowButtons>("WindowButtons");
   int made = 0;
-  window->windowButtons->registerWindow(QStringLiteral("cmdSort"), [&] {
+  buttons->registerWindow(QStringLiteral("cmdSort"), [&] {
     ++made;
     auto* w = new QWidget(window.get(), Qt::Window);
     w->setObjectName(QStringLiteral("frmSort"));
@@ -77,14 +85,14 @@ TEST_F(MainWindowTest, WindowButtonsOpenOneWindowEachAndExplainIt) {
   });
   EXPECT_TRUE(control<QPushButton>("cmdSort")->isEnabled());
   click("cmdSort");
-  QWidget* first = window->windowButtons->openWindow(QStringLiteral("cmdSort"));
+  QWidget* first = buttons->openWindow(QStringLiteral("cmdSort"));
   ASSERT_NE(first, nullptr);
   EXPECT_TRUE(first->isVisible());
   EXPECT_TRUE(dialogs.calls.empty());  // tour off: no explanation
   module->HelpTourOn = 1;
   click("cmdSort");
   EXPECT_EQ(made, 1);
-  EXPECT_EQ(window->windowButtons->openWindow(QStringLiteral("cmdSort")), first);
+  EXPECT_EQ(buttons->openWindow(QStringLiteral("cmdSort")), first);
   ASSERT_EQ(dialogs.messages().size(), 1u);
   EXPECT_EQ(dialogs.messages()[0].text, help_texts::ForWindowButton(QStringLiteral("cmdSort")));
 
@@ -92,7 +100,7 @@ TEST_F(MainWindowTest, WindowButtonsOpenOneWindowEachAndExplainIt) {
   click("cmdNew");
   control<QComboBox>("cboNamae")->setEditText(QStringLiteral("新作"));
   click("cmdTouroku");
-  QTRY_VERIFY(window->windowButtons->openWindow(QStringLiteral("cmdSort")) == nullptr);
+  QTRY_VERIFY(buttons->openWindow(QStringLiteral("cmdSort")) == nullptr);
   click("cmdSort");
   EXPECT_EQ(made, 2);
 }
@@ -100,7 +108,7 @@ TEST_F(MainWindowTest, WindowButtonsOpenOneWindowEachAndExplainIt) {
 TEST_F(MainWindowTest, HelpButtonOpensTheHelpFileOrExplainsWhyNot) {
   open();
   QStringList opened;
-  window->windowButtons->setHelpOpener([&](const QString& path) {
+  control<WindowButtons>("WindowButtons")->setHelpOpener([&](const QString& path) {
     opened.append(path);
     return false;
   });
@@ -129,11 +137,11 @@ class PictureTest : public MainWindowTest {
     ASSERT_TRUE(image.save(QDir(source.path()).filePath(QStringLiteral("dish.jpg")), "JPG"));
     ASSERT_TRUE(image.save(QDir(source.path()).filePath(QStringLiteral("dish.jpeg")), "JPG"));
   }
-  PicturePanel* pictures() { return window->picture; }
+  PicturePicker* picker() { return control<PicturePicker>("fraPicget"); }
   void pick(const QString& fileName) {
     QTest::mouseDClick(control<QLabel>("lblRyoriNm"), Qt::LeftButton);
-    pictures()->dirZukei_Moto_Change(source.path());
-    pictures()->filZukei_Moto_Click(fileName);
+    picker()->dirZukei_Moto_Change(source.path());
+    picker()->filZukei_Moto_Click(fileName);
   }
   QTemporaryDir source;
 };
@@ -141,7 +149,7 @@ class PictureTest : public MainWindowTest {
 TEST_F(PictureTest, BringingAPictureInCopiesItUnderTheDishName) {
   open();
   pick(QStringLiteral("dish.jpg"));
-  EXPECT_TRUE(pictures()->fraPicget->isVisible());
+  EXPECT_TRUE(picker()->isVisible());
   click("cmdFileCopy");
   const auto messages = dialogs.messages();
   ASSERT_EQ(messages.size(), 2u);
@@ -157,7 +165,7 @@ TEST_F(PictureTest, BringingAPictureInCopiesItUnderTheDishName) {
                                                               return f.readAll();
                                                             }()
                                                           : QByteArray());
-  EXPECT_FALSE(pictures()->fraPicget->isVisible());
+  EXPECT_FALSE(picker()->isVisible());
 
   // A second time asks before overwriting; Cancel keeps the picture and the picker.
   dialogs.clear();
@@ -170,9 +178,9 @@ TEST_F(PictureTest, BringingAPictureInCopiesItUnderTheDishName) {
   EXPECT_EQ(dialogs.messages()[1].text, QStringLiteral("同じ名前の画像が既に存在します。上書きしますか？"));
   EXPECT_EQ(dialogs.messages()[1].title, QStringLiteral("上書き確認"));
   EXPECT_EQ(book.bytes(QStringLiteral("カレー.jpg")), QByteArray("old"));
-  EXPECT_TRUE(pictures()->fraPicget->isVisible());
+  EXPECT_TRUE(picker()->isVisible());
   click("cmdYame");
-  EXPECT_FALSE(pictures()->fraPicget->isVisible());
+  EXPECT_FALSE(picker()->isVisible());
 }
 
 TEST_F(PictureTest, CopyNeedsAFileAndADishNameThatCanNameAFile) {
@@ -190,7 +198,7 @@ TEST_F(PictureTest, CopyNeedsAFileAndADishNameThatCanNameAFile) {
   click("cmdFileCopy");
   ASSERT_EQ(dialogs.messages().size(), 1u);
   EXPECT_TRUE(dialogs.messages()[0].text.contains(QStringLiteral("/")));
-  EXPECT_TRUE(pictures()->fraPicget->isVisible());
+  EXPECT_TRUE(picker()->isVisible());
 }
 
 TEST_F(PictureTest, JpegKeepsItsLastFourCharactersAndAFailedCopyIsReported) {
@@ -211,12 +219,13 @@ TEST_F(PictureTest, JpegKeepsItsLastFourCharactersAndAFailedCopyIsReported) {
 
 TEST_F(PictureTest, PictureSizeTogglesAndPhotoModeIsSavedInTheProfile) {
   open();
-  auto* frame = pictures()->fraGazou;
+  auto* frame = control("fraGazou");
+  auto* picture = control<QLabel>("imgGazou");
   EXPECT_EQ(frame->size(), QSize(328, 247));
-  QTest::mouseClick(pictures()->imgGazou, Qt::LeftButton);
+  QTest::mouseClick(picture, Qt::LeftButton);
   EXPECT_EQ(frame->size(), QSize(580, 419));
-  EXPECT_EQ(pictures()->imgGazou->size(), QSize(575, 415));
-  QTest::mouseClick(pictures()->imgGazou, Qt::LeftButton);
+  EXPECT_EQ(picture->size(), QSize(575, 415));
+  QTest::mouseClick(picture, Qt::LeftButton);
   EXPECT_EQ(frame->size(), QSize(328, 247));
 
   QTest::mouseClick(control<QRadioButton>("optMain"), Qt::LeftButton);
@@ -230,31 +239,33 @@ TEST_F(PictureTest, PictureSizeTogglesAndPhotoModeIsSavedInTheProfile) {
 
 class SlideshowTest : public MainWindowTest {
  protected:
-  SlideshowPanel* show() { return window->slideshow; }
+  SlideshowPanel* show() { return control<SlideshowPanel>("SlideshowPanel"); }
+  QTimer* timer() { return control<QTimer>("tmrPlay"); }
+  bool enlarged() { return control("fraGazou")->size() == QSize(580, 419); }
   QString shown() { return control<QComboBox>("cboNamae")->currentText(); }
 };
 
 TEST_F(SlideshowTest, ShowsEachRecipeThenTheFirstAgainAndStops) {
   writeRecipes({simpleRecipe(QStringLiteral("一")), simpleRecipe(QStringLiteral("二")), simpleRecipe(QStringLiteral("三"))});
   open();
-  show()->tmrPlay->stop();  // the test drives the ticks
-  EXPECT_EQ(show()->tmrPlay->interval(), 1000);
+  timer()->stop();  // the test drives the ticks
+  EXPECT_EQ(timer()->interval(), 1000);
   click("cmdSaisei");
-  EXPECT_TRUE(window->picture->PictureEnlarged());
+  EXPECT_TRUE(enlarged());
   QStringList seen;
   for (int tick = 0; tick < 5; ++tick) {
     show()->tmrPlay_Timer();
     seen.append(shown());
   }
   EXPECT_EQ(seen, QStringList({"一", "二", "三", "一", "一"}));
-  EXPECT_FALSE(show()->SlideshowPlaying);
-  EXPECT_EQ(show()->SlideshowPosition, 2);
+  EXPECT_FALSE(show()->isPlaying());
+  EXPECT_EQ(show()->position(), 2);
 }
 
 TEST_F(SlideshowTest, StoppingAndStartingAgainContinues) {
   writeRecipes({simpleRecipe(QStringLiteral("一")), simpleRecipe(QStringLiteral("二")), simpleRecipe(QStringLiteral("三"))});
   open();
-  show()->tmrPlay->stop();
+  timer()->stop();
   click("cmdSaisei");
   show()->tmrPlay_Timer();
   show()->tmrPlay_Timer();
@@ -264,7 +275,7 @@ TEST_F(SlideshowTest, StoppingAndStartingAgainContinues) {
   click("cmdSaisei");
   show()->tmrPlay_Timer();
   EXPECT_EQ(shown(), QStringLiteral("三"));
-  EXPECT_TRUE(window->picture->PictureEnlarged());
+  EXPECT_TRUE(enlarged());
 }
 
 TEST_F(SlideshowTest, EmptyBookSaysThereIsNothingToShow) {
@@ -277,5 +288,5 @@ TEST_F(SlideshowTest, EmptyBookSaysThereIsNothingToShow) {
     EXPECT_EQ(m.title, QStringLiteral("データ無し"));
     EXPECT_EQ(m.icon, MessageBox::Icon::Exclamation);
   }
-  EXPECT_FALSE(show()->SlideshowPlaying);
+  EXPECT_FALSE(show()->isPlaying());
 }

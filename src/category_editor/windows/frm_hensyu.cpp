@@ -10,6 +10,7 @@
 
 #include "category_editor/rules/category_edit.h"
 #include "platform/rules/help_texts.h"
+#include "platform/rules/typed_text.h"
 #include "platform/windows/help_tour.h"
 #include "store/rules/category_lists.h"
 
@@ -35,7 +36,7 @@ std::vector<QLineEdit*> makeBoxes(QWidget* parent, QHBoxLayout* row, const QStri
 
 QStringList textsOf(const std::vector<QLineEdit*>& boxes) {
   QStringList texts;
-  for (const QLineEdit* box : boxes) texts.append(box->text());
+  for (const QLineEdit* box : boxes) texts.append(typed_text::ToStored(box->text()));
   return texts;
 }
 

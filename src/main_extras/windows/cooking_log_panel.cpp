@@ -33,8 +33,8 @@ std::array<ClickableLabel*, 4> makeFaces(QWidget* parent, const QString& name, c
 
 }  // namespace
 
-CookingLogPanel::CookingLogPanel(Module1& module, Dialogs& dialogs, Clock& clock, QWidget* parent)
-    : QWidget(parent), module_(module), dialogs_(dialogs), clock_(clock) {
+CookingLogPanel::CookingLogPanel(Dialogs& dialogs, Clock& clock, QWidget* parent)
+    : QWidget(parent), dialogs_(dialogs), clock_(clock) {
   setObjectName(QStringLiteral("CookingLogPanel"));
 
   Label4 = new QLabel(QStringLiteral("自己評価   三者評価"), this);
@@ -50,7 +50,7 @@ CookingLogPanel::CookingLogPanel(Module1& module, Dialogs& dialogs, Clock& clock
   lblPoint1 = new QLabel(QStringLiteral("Label5"), this);
   lblPoint1->setObjectName(QStringLiteral("lblPoint1"));
   lblPoint1->setGeometry(4, 86, 140, 22);
-  lblPoint1->setAccessibleName(QStringLiteral("このレシピのポイント"));
+  lblPoint1->setAccessibleDescription(QStringLiteral("このレシピのポイント"));
   QFont bold = lblPoint1->font();
   bold.setBold(true);
   lblPoint1->setFont(bold);
@@ -59,7 +59,6 @@ CookingLogPanel::CookingLogPanel(Module1& module, Dialogs& dialogs, Clock& clock
   lblKai->setObjectName(QStringLiteral("lblKai"));
   lblKai->setGeometry(160, 0, 196, 20);
   lblKai->setToolTip(QStringLiteral("クリックすると調理履歴に追加できます"));
-  lblKai->setAccessibleName(QStringLiteral("調理回数"));
   lblKai->setCursor(Qt::PointingHandCursor);
   connect(lblKai, &ClickableLabel::clicked, this, &CookingLogPanel::lblKai_Click);
 
@@ -72,7 +71,7 @@ CookingLogPanel::CookingLogPanel(Module1& module, Dialogs& dialogs, Clock& clock
   lblKaisu->setGeometry(160 + gapStart, 0, gapWidth, 20);
   lblKaisu->setAlignment(Qt::AlignCenter);
   lblKaisu->setToolTip(lblKai->toolTip());
-  lblKaisu->setAccessibleName(QStringLiteral("調理回数の値"));
+  lblKaisu->setAccessibleDescription(QStringLiteral("調理回数"));
   lblKaisu->setCursor(Qt::PointingHandCursor);
   QFont countFont = lblKaisu->font();
   countFont.setBold(true);
@@ -89,21 +88,21 @@ CookingLogPanel::CookingLogPanel(Module1& module, Dialogs& dialogs, Clock& clock
   setFixedSize(360, 130);
 }
 
-void CookingLogPanel::showFaces() {
-  const int self = FaceIndex(module_.CurrentSelfRating);
-  const int others = FaceIndex(module_.CurrentOthersRating);
+void CookingLogPanel::setRatings(const Ratings& ratings) {
+  ratings_ = ratings;
+  const int self = FaceIndex(ratings_.self);
+  const int others = FaceIndex(ratings_.others);
   for (int i = 0; i < 4; ++i) {
     imgFace1[size_t(i)]->setVisible(i == self);
     imgFace2[size_t(i)]->setVisible(i == others);
   }
+  emit ratingsChanged(ratings_.self, ratings_.others);
 }
 
 void CookingLogPanel::showRecipe(const Recipe& recipe) {
-  module_.CurrentSelfRating = recipe.SelfRating;
-  module_.CurrentOthersRating = recipe.OthersRating;
-  showFaces();
   lstRireki->clear();
   lstRireki->addItems(CookingLogEntries(recipe.CookingLog));
+  setRatings({recipe.SelfRating, recipe.OthersRating});
   ShowRecipePoints();
   lblKaisu->setText(QString::number(lstRireki->count()));
 }
@@ -112,9 +111,7 @@ void CookingLogPanel::clear() {
   lstRireki->clear();
   lblKaisu->setText(QStringLiteral("0"));
   lblPoint1->setText(QStringLiteral("Point 2"));
-  module_.CurrentSelfRating = kUnrated;
-  module_.CurrentOthersRating = kUnrated;
-  showFaces();
+  setRatings({kUnrated, kUnrated});
 }
 
 QStringList CookingLogPanel::entries() const {
@@ -123,20 +120,16 @@ QStringList CookingLogPanel::entries() const {
   return list;
 }
 
-QString CookingLogPanel::countCaption() const { return lblKaisu->text(); }
+int CookingLogPanel::cookCount() const { return lstRireki->count(); }
 
 void CookingLogPanel::ShowRecipePoints() {
-  const double points = RecipePoints(module_.CurrentOthersRating, lstRireki->count());
+  const double points = RecipePoints(ratings_.others, lstRireki->count());
   lblPoint1->setText(QStringLiteral("Point ") + numbers::FormatDouble(points));
 }
 
 void CookingLogPanel::afterLogChange() {
   lblKaisu->setText(QString::number(lstRireki->count()));
-  if (lstRireki->count() == 1) {
-    module_.CurrentSelfRating = kExcellent;
-    module_.CurrentOthersRating = kExcellent;
-    showFaces();
-  }
+  if (lstRireki->count() == 1) setRatings({kExcellent, kExcellent});
   ShowRecipePoints();
 }
 
@@ -162,17 +155,12 @@ void CookingLogPanel::lstRireki_DblClick() {
 }
 
 void CookingLogPanel::imgFace1_Click(int index) {
-  const Ratings next = AdvanceSelfRating({RatingOfFace(index), module_.CurrentOthersRating});
-  module_.CurrentSelfRating = next.self;
-  module_.CurrentOthersRating = next.others;
-  showFaces();
+  setRatings(AdvanceSelfRating({RatingOfFace(index), ratings_.others}));
   ShowRecipePoints();
 }
 
 void CookingLogPanel::imgFace2_Click(int index) {
-  if (module_.CurrentSelfRating == kUnrated) return;
-  const Ratings next = AdvanceOthersRating({module_.CurrentSelfRating, RatingOfFace(index)});
-  module_.CurrentOthersRating = next.others;
-  showFaces();
+  if (ratings_.self == kUnrated) return;
+  setRatings(AdvanceOthersRating({ratings_.self, RatingOfFace(index)}));
   ShowRecipePoints();
 }

@@ -4,7 +4,7 @@
 #include <QKeyEvent>
 #include <QLineEdit>
 
-#include "platform/rules/cp932.h"
+#include "platform/rules/typed_text.h"
 #include "store/rules/reference_list.h"
 
 ReferenceBox::ReferenceBox(Module1& module, Dialogs& dialogs, QComboBox* cboSankou)
@@ -23,7 +23,7 @@ std::optional<FileError> ReferenceBox::LoadReferenceList() {
 }
 
 bool ReferenceBox::cboSankou_KeyPress(int keyAscii) {
-  const QString text = cp932::toCodePageForms(cboSankou_->currentText());
+  const QString text = typed_text::ToStored(cboSankou_->currentText());
   if (keyAscii != 13 || text.isEmpty()) return false;
   if (!dialogs_.confirm(text + QStringLiteral("を新たに追加しますか？"), QStringLiteral("保存確認"),
                         MessageBox::Icon::Question))

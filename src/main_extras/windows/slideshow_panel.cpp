@@ -8,8 +8,8 @@
 #include "platform/windows/help_tour.h"
 #include "platform/windows/artwork.h"
 
-SlideshowPanel::SlideshowPanel(Module1& module, Dialogs& dialogs, Hooks hooks, QWidget* parent)
-    : QWidget(parent), module_(module), dialogs_(dialogs), hooks_(std::move(hooks)) {
+SlideshowPanel::SlideshowPanel(Module1& module, Dialogs& dialogs, QWidget* parent)
+    : QWidget(parent), module_(module), dialogs_(dialogs) {
   setObjectName(QStringLiteral("SlideshowPanel"));
   auto* layout = new QHBoxLayout(this);
   layout->setContentsMargins(0, 0, 0, 0);
@@ -41,7 +41,7 @@ SlideshowPanel::SlideshowPanel(Module1& module, Dialogs& dialogs, Hooks hooks, Q
 }
 
 bool SlideshowPanel::refuseWhenEmpty() {
-  if (hooks_.recipeCount() > 0) return false;
+  if (module_.RecipeCount() > 0) return false;
   dialogs_.warn(QStringLiteral("レシピが１件も登録されていません"), QStringLiteral("データ無し"));
   return true;
 }
@@ -49,23 +49,23 @@ bool SlideshowPanel::refuseWhenEmpty() {
 void SlideshowPanel::cmdSaisei_Click() {
   if (refuseWhenEmpty()) return;
   Explain(module_, dialogs_, help_texts::Slideshow());
-  hooks_.enlargePicture();
-  SlideshowPlaying = true;
+  emit enlargePictureRequested();
+  playing_ = true;
 }
 
 void SlideshowPanel::cmdStop_Click() {
   if (refuseWhenEmpty()) return;
-  SlideshowPlaying = false;
+  playing_ = false;
 }
 
 void SlideshowPanel::tmrPlay_Timer() {
-  if (!SlideshowPlaying) return;
-  const int n = hooks_.recipeCount();
-  if (SlideshowPosition == n + 1) {
-    SlideshowPlaying = false;
-    SlideshowPosition = 0;
+  if (!playing_) return;
+  const int n = module_.RecipeCount();
+  if (position_ == n + 1) {
+    playing_ = false;
+    position_ = 0;
   }
-  if (SlideshowPosition < 1) SlideshowPosition = 1;
-  hooks_.showRecord(SlideshowPosition);
-  ++SlideshowPosition;
+  if (position_ < 1) position_ = 1;
+  emit showRecordRequested(position_);  // the shown record comes back through setPosition
+  ++position_;
 }

@@ -1,8 +1,9 @@
 #pragma once
 // The slideshow: every second the next recipe, with the picture enlarged, until the last one has
-// been shown; a new start continues where the last run stopped.
+// been shown; a new start continues where the last run stopped. The panel asks the main window
+// to show a record (showRecordRequested) and to enlarge the picture (enlargePictureRequested);
+// the main window tells it every record it shows (setPosition).
 #include <QWidget>
-#include <functional>
 
 #include "platform/windows/dialogs.h"
 #include "store/rules/module1.h"
@@ -13,31 +14,31 @@ class QTimer;
 class SlideshowPanel : public QWidget {
   Q_OBJECT
  public:
-  struct Hooks {
-    std::function<int()> recipeCount;        // entries of the name list
-    std::function<void(int)> showRecord;     // sets the record scroll bar
-    std::function<void()> enlargePicture;
-  };
-  SlideshowPanel(Module1& module, Dialogs& dialogs, Hooks hooks, QWidget* parent);
+  SlideshowPanel(Module1& module, Dialogs& dialogs, QWidget* parent);
 
   void cmdSaisei_Click();
   void cmdStop_Click();
   void tmrPlay_Timer();
 
+  bool isPlaying() const { return playing_; }
+  int position() const { return position_; }  // the record to show next
+
+ public slots:
   // Every change of the record scroll bar moves the position to the record shown.
-  void setPosition(int record) { SlideshowPosition = record; }
+  void setPosition(int record) { position_ = record; }
 
-  bool SlideshowPlaying = false;
-  int SlideshowPosition = 0;
-
-  QPushButton* cmdSaisei;
-  QPushButton* cmdStop;
-  QTimer* tmrPlay;
+ signals:
+  void showRecordRequested(int record);
+  void enlargePictureRequested();
 
  private:
   bool refuseWhenEmpty();
 
   Module1& module_;
   Dialogs& dialogs_;
-  Hooks hooks_;
+  bool playing_ = false;  // SlideshowPlaying
+  int position_ = 0;      // SlideshowPosition
+  QPushButton* cmdSaisei;
+  QPushButton* cmdStop;
+  QTimer* tmrPlay;
 };

@@ -38,11 +38,9 @@ class WindowButtons : public QWidget {
   // Sets the check box from HelpTourOn without acting as a click.
   void showHelpTourFlag();
 
-  QPushButton* button(const QString& name) const { return buttons_.value(name); }
+ private:
   QCheckBox* chkHelp;
   QPushButton* cmdHelp;
-
- private:
   Module1& module_;
   Dialogs& dialogs_;
   QMap<QString, QPushButton*> buttons_;

@@ -46,11 +46,11 @@ frmSplash::frmSplash(QWidget* parent) : QWidget(parent, Qt::SplashScreen | Qt::F
   lblKensu = new QLabel(Frame1);
   lblKensu->setObjectName(QStringLiteral("lblKensu"));
   lblKensu->setGeometry(10, 6, 368, 22);
-  lblKensu->setAccessibleName(QStringLiteral("読み込み件数"));
+  lblKensu->setAccessibleDescription(QStringLiteral("読み込み件数"));
   lblKoumoku = new QLabel(Frame1);
   lblKoumoku->setObjectName(QStringLiteral("lblKoumoku"));
   lblKoumoku->setGeometry(10, 32, 368, 22);
-  lblKoumoku->setAccessibleName(QStringLiteral("読み込み中の料理名"));
+  lblKoumoku->setAccessibleDescription(QStringLiteral("読み込み中の料理名"));
 
   shownFor_.start();
   sinceRepaint_.start();

@@ -13,7 +13,7 @@ LevelBar::LevelBar(QWidget* parent) : QWidget(parent) {
   lblPoint = new QLabel(QStringLiteral("Point 0"), this);
   lblPoint->setObjectName(QStringLiteral("lblPoint"));
   lblPoint->setMinimumWidth(96);
-  lblPoint->setAccessibleName(QStringLiteral("合計ポイント"));
+  lblPoint->setAccessibleDescription(QStringLiteral("合計ポイント"));
   layout->addWidget(lblPoint);
   for (int i = 1; i <= 10; ++i) {
     auto* segment = new QFrame(this);
