@@ -145,6 +145,15 @@ TEST_F(ListingTest, ARowClickShowsThatRecordEvenWhenItsNameIsShared) {
   EXPECT_EQ(shownName(), QStringLiteral("サラダ"));
   EXPECT_EQ(shownRecord(), 2);
 
+  // Enter opens the current row.
+  auto* counts = in<QTableView>(sort, QStringLiteral("msgKaisu"));
+  counts->setFocus();
+  counts->setCurrentIndex(counts->model()->index(2, 0));  // equal counts keep table order: the third
+  QTest::keyClick(counts, Qt::Key_Return);
+  EXPECT_EQ(shownRecord(), 3);
+  clickRow(in<QTableView>(sort, QStringLiteral("msgJikan")), 0);
+  ASSERT_EQ(shownRecord(), 2);
+
   // The header row opens nothing.
   auto* header = calories->horizontalHeader();
   QTest::mouseClick(header->viewport(), Qt::LeftButton, {}, QPoint(header->sectionViewportPosition(0) + 10, 5));

@@ -70,6 +70,8 @@ QVariant SortedRecipeModel::data(const QModelIndex& index, int role) const {
   switch (role) {
     case Qt::DisplayRole:
       return index.column() == 0 ? listing_->dishName(row) : listing_->valueText(value_, row);
+    case Qt::TextAlignmentRole:
+      return index.column() == 1 ? int(Qt::AlignRight | Qt::AlignVCenter) : int(Qt::AlignLeft | Qt::AlignVCenter);
     case RecordNumberRole:
       return row + 1;
     default:

@@ -104,6 +104,8 @@ QGroupBox* frmSort::buildGrid(ListingValue value, std::shared_ptr<const RecipeLi
   grid.view->setColumnWidth(1, pixels(kValueColumnTwips));
   grid.view->setFixedSize(pixels(kNameColumnTwips + kValueColumnTwips) + 22, viewHeight);
   connect(grid.view, &QTableView::clicked, this, [this, value](const QModelIndex& index) { grid_Click(value, index); });
+  // Enter on the current row opens it too, for those who use the keyboard.
+  connect(grid.view, &QTableView::activated, this, [this, value](const QModelIndex& index) { grid_Click(value, index); });
 
   auto* options = new QHBoxLayout;
   const QString names[2] = {text.lowFirst, text.highFirst};
