@@ -180,6 +180,8 @@ TEST_F(ListingTest, HiddenAfterAClickAndShownAgainAsItWasLeft) {
 
 TEST_F(ListingTest, AnEmptyBookListsNothingAndAClickOpensNothing) {
   open();
+  for (const char* button : {"cmdSort", "cmdGraph1", "cmdGraph2"})
+    EXPECT_TRUE(control<QPushButton>(QString::fromLatin1(button))->isEnabled()) << button;
   QWidget* sort = openFrom(QStringLiteral("cmdSort"), QStringLiteral("frmSort"));
   ASSERT_NE(sort, nullptr);
   auto* grid = in<QTableView>(sort, QStringLiteral("msgKaisu"));
