@@ -12,6 +12,9 @@
 #include <QScrollBar>
 
 #include "category_editor/windows/frm_hensyu.h"
+#include "listing/windows/frm_graph1.h"
+#include "listing/windows/frm_graph2.h"
+#include "listing/windows/frm_sort.h"
 #include "main_extras/windows/cooking_log_panel.h"
 #include "main_extras/windows/picture_box.h"
 #include "main_extras/windows/picture_picker.h"
@@ -205,6 +208,13 @@ void frmMain::buildButtons() {
   windowButtons->registerModal(QStringLiteral("cmdHensyu"), [this] {
     return new frmHensyu(module_, dialogs_, [this] { EndProgram(); }, this);
   });
+  windowButtons->registerWindow(QStringLiteral("cmdSort"), [this] {
+    auto* w = new frmSort(module_, this);
+    connect(w, &frmSort::recipeChosen, this, &frmMain::showRecord);
+    return w;
+  });
+  windowButtons->registerWindow(QStringLiteral("cmdGraph1"), [this] { return new frmGraph1(module_, dialogs_, this); });
+  windowButtons->registerWindow(QStringLiteral("cmdGraph2"), [this] { return new frmGraph2(module_, dialogs_, this); });
 }
 
 void frmMain::EndProgram() {

@@ -1,0 +1,9 @@
+#pragma once
+// "種類分析": how the recipes spread over the genres, kinds and cooking methods. Opens with pies.
+#include "listing/windows/chart_window.h"
+
+class frmGraph1 : public ChartWindow {
+  Q_OBJECT
+ public:
+  frmGraph1(Module1& module, Dialogs& dialogs, QWidget* parent = nullptr);
+};

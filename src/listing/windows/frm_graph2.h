@@ -1,0 +1,17 @@
+#pragma once
+// "評価分析": how many recipes were cooked and how the cook and the others rated them, with the
+// user's level. Opens with bars.
+#include "listing/windows/chart_window.h"
+
+class QLabel;
+class LevelBar;
+
+class frmGraph2 : public ChartWindow {
+  Q_OBJECT
+ public:
+  frmGraph2(Module1& module, Dialogs& dialogs, QWidget* parent = nullptr);
+
+ private:
+  QLabel* lblLevel;
+  LevelBar* level_;
+};
