@@ -92,11 +92,11 @@ recipe_file::RecipeForm frmMain::typedRecipe() const {
   form.CookingTime = txtJikan->text();
   form.SelfRating = module_.CurrentSelfRating;
   form.OthersRating = module_.CurrentOthersRating;
-  form.CookCount = cookingLog->countCaption();
   form.Reference = stored(cboSankou->currentText());
   form.Ingredients = stored(fromTextBox(txtZairyou->toPlainText()));
   form.Steps = stored(fromTextBox(txtTukuri->toPlainText()));
   form.Memo = stored(fromTextBox(txtMemo->toPlainText()));
   form.CookingLog = cookingLog->entries();
+  form.CookCount = int(form.CookingLog.size());
   return form;
 }
