@@ -3,11 +3,12 @@
 // every other window.
 //
 // How data flows through it: Form_Load loads the book (LoadBook: profile, category lists,
-// reference list, recipe table, settings) into Module1 and the controls, then the statistics. ShowRecipe copies record
-// hsbData->value() of the table onto the controls; the panels (cooking log and ratings, picture,
-// slideshow, window buttons) show their part. Nothing typed reaches the table until cmdTouroku:
-// registering appends or rewrites the recipe file, the table becomes the one the written file reads
-// as, and the statistics are recomputed, so the table always mirrors the file.
+// reference list, recipe table, settings) into Module1 and the controls, then the statistics.
+// ShowRecipe copies record hsbData->value() of the table onto the controls; the panels (cooking
+// log and ratings, picture, slideshow, window buttons) show their part. Nothing typed reaches
+// the table until cmdTouroku: registering appends or rewrites the recipe file, the table becomes
+// the one the written file reads as, and the statistics are recomputed, so the table always
+// mirrors the file.
 #include <QWidget>
 #include <functional>
 #include <optional>
