@@ -29,19 +29,26 @@ void stop(Dialogs& dialogs, const FileError& error, const QStringList& createdFi
 }
 
 // The stand-in picture goes in whole or not at all; a failed write is tried again next start.
-bool writeNoPicture(const DataFolder& folder) {
+std::optional<FileError> writeNoPicture(const DataFolder& folder) {
+  const QString path = folder.path(kNoPictureFileName);
   QByteArray jpeg;
   QBuffer buffer(&jpeg);
   buffer.open(QIODevice::WriteOnly);
-  if (!NoPictureImage().save(&buffer, "JPG", 90)) return false;
-  return !text_file::writeBytes(folder.path(kNoPictureFileName), jpeg);
+  if (!NoPictureImage().save(&buffer, "JPG", 90))
+    return FileError{FileError::Kind::WriteFailed, path, 0, QStringLiteral("画像を作れませんでした。")};
+  return text_file::writeBytes(path, jpeg);
 }
 
 // The names of the files created, or nothing when start-up stops (the user has been told why).
 std::optional<QStringList> setUpBook(const DataFolder& folder, Dialogs& dialogs) {
   BookSetup setup = EnsureBook(folder);
-  if (!setup.error && !folder.exists(kNoPictureFileName) && writeNoPicture(folder))
-    setup.createdFiles.append(kNoPictureFileName);
+  if (!setup.error && !folder.exists(kNoPictureFileName)) {
+    if (auto error = writeNoPicture(folder))
+      dialogs.warn(error->message() + QStringLiteral("\n写真のないレシピには何も表示しません。次の起動でもう一度作成します。"),
+                   QStringLiteral("ZESTRA"));
+    else
+      setup.createdFiles.append(kNoPictureFileName);
+  }
   if (setup.error) {
     stop(dialogs, *setup.error, setup.createdFiles);
     return std::nullopt;

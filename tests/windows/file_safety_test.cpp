@@ -169,12 +169,17 @@ TEST_F(StartUpFiles, TheStandInPictureIsWrittenWholeOrNotAtAll) {
     EXPECT_NE(start(), nullptr);
   }
   EXPECT_FALSE(QFileInfo::exists(picture));
+  ASSERT_EQ(dialogs.messages().size(), 1u);
+  EXPECT_TRUE(dialogs.messages()[0].text.contains(QStringLiteral("NOPIC.JPG")));
+  EXPECT_TRUE(dialogs.messages()[0].text.contains(QStringLiteral("次の起動でもう一度作成します")));
   EXPECT_EQ(QDir(book.folder()).entryList(QDir::Files | QDir::Hidden).filter(QStringLiteral("NOPIC")), QStringList());
   // The next start makes it.
   dialogs.clear();
   EXPECT_NE(start(), nullptr);
   EXPECT_GT(QFileInfo(picture).size(), 2000);
   EXPECT_FALSE(QImage(picture).isNull());
+  ASSERT_EQ(dialogs.messages().size(), 1u);
+  EXPECT_TRUE(dialogs.messages()[0].text.contains(QStringLiteral("NOPIC.JPG")));  // told it was made
 }
 
 TEST_F(StartUpFiles, ABrokenRecipeFileStopsStartUpBeforeAnyFileIsCreated) {
