@@ -10,6 +10,7 @@
 
 #include "platform/rules/data_folder.h"
 #include "platform/rules/text_file.h"
+#include "store/rules/book.h"
 #include "store/rules/book_setup.h"
 #include "store/rules/profile_file.h"
 
@@ -163,7 +164,7 @@ recipe_file::RecipeForm NewRecipeForm() {
   f.CookingTime = QStringLiteral("40");
   f.SelfRating = QStringLiteral("良");
   f.OthersRating = QStringLiteral("未");
-  f.CookCount = QStringLiteral("1");
+  f.CookCount = 1;
   f.Reference = QStringLiteral("料理の本");
   f.Ingredients = QStringLiteral("じゃがいも　3個\r\n牛肉　200g\r\nたまねぎ　1個\r\nしょうゆ　大さじ3");
   f.Steps = QStringLiteral("１．材料を切る。\r\n２．炒めてから煮る。\r\n３．味をしみこませる。");
@@ -185,16 +186,15 @@ const GeneratedBook& Book() {
   // The start-up files first, so that the recipes use the lists the book ships with.
   const BookSetup setup = EnsureBook(folder);
   if (setup.error) fail(setup.error->message());
-  auto lists = LoadCategoryLists(folder);
-  if (auto* error = std::get_if<FileError>(&lists)) fail(error->message());
-  book.lists = std::get<CategoryLists>(lists);
-  auto profile = LoadProfile(folder.path(kProfileFileName));
-  if (auto* error = std::get_if<FileError>(&profile)) fail(error->message());
-  book.targetPoints = std::get<Profile>(profile).TargetPoints;
+  auto loaded = LoadBook(folder);
+  if (auto* error = std::get_if<FileError>(&loaded)) fail(error->message());
+  book.lists = std::get<LoadedBook>(loaded).Lists;
+  book.targetPoints = std::get<LoadedBook>(loaded).Prof.TargetPoints;
 
   book.recipePath = folder.path(recipe_file::kFileName);
   const RecipeTable table = GenerateRecipes(book.lists, kMaxRecipes);
-  if (auto error = recipe_file::RewriteRecipeFile(book.recipePath, table)) fail(error->message());
+  const auto written = recipe_file::RewriteRecipeFile(book.recipePath, table);
+  if (auto* error = std::get_if<FileError>(&written)) fail(error->message());
   QFile file(book.recipePath);
   if (!file.open(QIODevice::ReadOnly)) fail(book.recipePath);
   book.recipeBytes = file.readAll();

@@ -2,15 +2,16 @@
 // The main window: one recipe at a time, every field editable in place, and the hub that opens
 // every other window.
 //
-// How data flows through it: Form_Load reads every data file into Module1 (profile, category
-// lists, reference list, recipe table, statistics, settings). ShowRecipe copies record
-// hsbData->value() of the table onto the controls; the panels (cooking log and ratings, picture
-// box and picker, slideshow, window buttons) own their controls and state, show their part and
-// announce changes by signals: the cooking log its ratings (kept in Module1 for other windows),
-// the slideshow the record to show next, the picker a picture to preview. Nothing typed reaches
-// the table until cmdTouroku: registering appends or rewrites the recipe file, then
-// LoadRecipeFile reloads the table from the file and the statistics are recomputed, so the table
-// always mirrors the file. Other windows show a recipe through the slot showRecord.
+// How data flows through it: Form_Load loads the book (LoadBook: profile, category lists,
+// reference list, recipe table, settings) into Module1 and the controls, then the statistics.
+// ShowRecipe copies record hsbData->value() of the table onto the controls; the panels (cooking
+// log and ratings, picture box and picker, slideshow, window buttons) own their controls and
+// state, show their part and announce changes by signals: the cooking log its ratings (kept in
+// Module1 for other windows), the slideshow the record to show next, the picker a picture to
+// preview. Nothing typed reaches the table until cmdTouroku: registering appends or rewrites the
+// recipe file, the table becomes the one the written file reads as, and the statistics are
+// recomputed, so the table always mirrors the file. Other windows show a recipe through the slot
+// showRecord.
 #include <QWidget>
 #include <functional>
 #include <optional>
@@ -88,10 +89,11 @@ class frmMain : public QWidget {
   void fillCategoryCombos();
   void refillNameList();
   void setBusy(bool busy);
-  std::optional<FileError> loadProfile();
   bool storeNewRecipe(const recipe_file::RecipeForm& form);
   bool storeChangedRecipe(int number, const recipe_file::RecipeForm& form);
-  bool reloadAfterWrite(const std::optional<FileError>& writeError);
+  // Takes the table a write left (the file as it now reads), or reports why nothing was written.
+  bool reloadAfterWrite(recipe_file::Written written);
+  void takeTable(RecipeTable table);
   void reportFileError(const FileError& error);
 
   Module1& module_;

@@ -77,7 +77,7 @@ recipe_file::RecipeForm frmMain::typedRecipe() const {
   const Ratings ratings = cookingLog->ratings();
   form.SelfRating = ratings.self;
   form.OthersRating = ratings.others;
-  form.CookCount = QString::number(cookingLog->cookCount());
+  form.CookCount = cookingLog->cookCount();
   form.Reference = ToStored(cboSankou->currentText());
   form.Ingredients = ToStored(txtZairyou->toPlainText());
   form.Steps = ToStored(txtTukuri->toPlainText());

@@ -10,8 +10,7 @@
 #include "main_extras/windows/reference_box.h"
 #include "main_extras/windows/window_buttons.h"
 #include "main_window/frm_main.h"
-#include "store/rules/profile_file.h"
-#include "store/rules/settings_file.h"
+#include "store/rules/book.h"
 #include "store/windows/frm_splash.h"
 #include "store/windows/level_bar.h"
 
@@ -22,15 +21,6 @@ const QStringList kTableWindows = {QStringLiteral("cmdKensaku"), QStringLiteral(
                                    QStringLiteral("cmdGraph2"), QStringLiteral("cmdSort")};
 
 }  // namespace
-
-std::optional<FileError> frmMain::loadProfile() {
-  auto profile = LoadProfile(module_.path(kProfileFileName));
-  if (auto* error = std::get_if<FileError>(&profile)) return *error;
-  module_.Prof = std::get<Profile>(profile);
-  setWindowTitle(MainCaption(module_.Prof.Nickname));
-  picture->selectPhotoMode(module_.Prof.PhotoMode == kPhotoShown);
-  return std::nullopt;
-}
 
 void frmMain::fillCategoryCombos() {
   const std::pair<QComboBox*, const QStringList*> combos[] = {
@@ -48,16 +38,6 @@ std::optional<FileError> frmMain::Form_Load(frmSplash* splash) {
     ~SplashOff() { m.SplashActive = false; }
   } splashOff{module_};
 
-  picker->hide();
-  picture->setEnlarged(false);
-  if (auto error = loadProfile()) return error;
-
-  auto lists = LoadCategoryLists(module_.Folder);
-  if (auto* error = std::get_if<FileError>(&lists)) return *error;
-  module_.Lists = std::get<CategoryLists>(std::move(lists));
-  fillCategoryCombos();
-  if (auto error = reference->LoadReferenceList()) return error;
-
   recipe_file::Progress progress;
   if (splash) {
     progress = [splash](int loaded, int counted, const QString& name) {
@@ -65,17 +45,24 @@ std::optional<FileError> frmMain::Form_Load(frmSplash* splash) {
       else splash->showProgress(loaded, counted, name);
     };
   }
-  auto table = recipe_file::LoadRecipeFile(module_.path(recipe_file::kFileName), progress);
-  if (auto* error = std::get_if<FileError>(&table)) return *error;
-  module_.Recipes = std::get<RecipeTable>(std::move(table));
+  auto loaded = LoadBook(module_.Folder, progress);
+  if (auto* error = std::get_if<FileError>(&loaded)) return *error;
+  LoadedBook& book = std::get<LoadedBook>(loaded);
+  module_.Prof = std::move(book.Prof);
+  module_.Lists = std::move(book.Lists);
+  module_.Recipes = std::move(book.Recipes);
+  module_.HelpTourOn = book.HelpTourOn;
+
+  picker->hide();
+  picture->setEnlarged(false);
+  setWindowTitle(MainCaption(module_.Prof.Nickname));
+  picture->selectPhotoMode(module_.Prof.PhotoMode == kPhotoShown);
+  fillCategoryCombos();
+  reference->showReferenceList(book.References);
   refillNameList();
   ComputeStatistics();
   hsbData->setValue(1);
   ShowRecipe();
-
-  auto settings = LoadSettings(module_.path(kSettingsFileName));
-  if (auto* error = std::get_if<FileError>(&settings)) return *error;
-  module_.HelpTourOn = std::get<int>(settings);
   windowButtons->showHelpTourFlag();
   return std::nullopt;
 }
@@ -103,10 +90,14 @@ bool frmMain::LoadRecipeFile() {
     reportFileError(*error);
     return false;
   }
-  module_.Recipes = std::get<RecipeTable>(std::move(table));
+  takeTable(std::get<RecipeTable>(std::move(table)));
+  return true;
+}
+
+void frmMain::takeTable(RecipeTable table) {
+  module_.Recipes = std::move(table);
   refillNameList();
   windowButtons->closeWindows(kTableWindows);
-  return true;
 }
 
 void frmMain::ComputeStatistics() {

@@ -1,5 +1,5 @@
-// Registering, changing and deleting recipes: every store writes the file, reloads the table
-// from it and recomputes the statistics, so the table always mirrors the file.
+// Registering, changing and deleting recipes: every store writes the file, takes the table the
+// written file reads as and recomputes the statistics, so the table always mirrors the file.
 #include <QApplication>
 #include <QComboBox>
 #include <QPushButton>
@@ -39,12 +39,12 @@ void frmMain::cmdNew_Click() {
   cboNamae->setFocus();
 }
 
-bool frmMain::reloadAfterWrite(const std::optional<FileError>& writeError) {
-  if (writeError) {
-    reportFileError(*writeError);
+bool frmMain::reloadAfterWrite(recipe_file::Written written) {
+  if (auto* error = std::get_if<FileError>(&written)) {
+    reportFileError(*error);
     return false;
   }
-  if (!LoadRecipeFile()) return false;
+  takeTable(std::get<RecipeTable>(std::move(written)));
   ComputeStatistics();
   return true;
 }

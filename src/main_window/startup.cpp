@@ -1,6 +1,7 @@
 #include "main_window/startup.h"
 
 #include <QApplication>
+#include <QBuffer>
 #include <QDir>
 #include <QScreen>
 #include <QStandardPaths>
@@ -8,6 +9,7 @@
 
 #include "main_extras/rules/picture_files.h"
 #include "main_window/frm_main.h"
+#include "platform/rules/text_file.h"
 #include "platform/windows/artwork.h"
 #include "store/rules/book_setup.h"
 #include "store/windows/frm_splash.h"
@@ -18,16 +20,38 @@ QString DefaultBookFolder() {
 
 namespace {
 
-bool setUpBook(const DataFolder& folder, Dialogs& dialogs) {
+// Tells why start-up stops, and which files, if any, it had already created.
+void stop(Dialogs& dialogs, const FileError& error, const QStringList& createdFiles = {}) {
+  const QString changed = createdFiles.isEmpty()
+                              ? QStringLiteral("ファイルは変更していません。")
+                              : QStringLiteral("作成したファイル：%1").arg(createdFiles.join(QStringLiteral("、")));
+  dialogs.error(error.message() + QStringLiteral("\n\n起動を中止します。") + changed, QStringLiteral("起動エラー"));
+}
+
+// The stand-in picture goes in whole or not at all; a failed write is tried again next start.
+std::optional<FileError> writeNoPicture(const DataFolder& folder) {
+  const QString path = folder.path(kNoPictureFileName);
+  QByteArray jpeg;
+  QBuffer buffer(&jpeg);
+  buffer.open(QIODevice::WriteOnly);
+  if (!NoPictureImage().save(&buffer, "JPG", 90))
+    return FileError{FileError::Kind::WriteFailed, path, 0, QStringLiteral("画像を作れませんでした。")};
+  return text_file::writeBytes(path, jpeg);
+}
+
+// The names of the files created, or nothing when start-up stops (the user has been told why).
+std::optional<QStringList> setUpBook(const DataFolder& folder, Dialogs& dialogs) {
   BookSetup setup = EnsureBook(folder);
   if (!setup.error && !folder.exists(kNoPictureFileName)) {
-    if (NoPictureImage().save(folder.path(kNoPictureFileName), "JPG", 90))
+    if (auto error = writeNoPicture(folder))
+      dialogs.warn(error->message() + QStringLiteral("\n写真のないレシピには何も表示しません。次の起動でもう一度作成します。"),
+                   QStringLiteral("ZESTRA"));
+    else
       setup.createdFiles.append(kNoPictureFileName);
   }
   if (setup.error) {
-    dialogs.error(setup.error->message() + QStringLiteral("\nレシピ帳を用意できないため、起動を中止します。"),
-                  QStringLiteral("起動エラー"));
-    return false;
+    stop(dialogs, *setup.error, setup.createdFiles);
+    return std::nullopt;
   }
   if (setup.newBook) {
     dialogs.inform(QStringLiteral("新しいレシピ帳を作成しました。\n保存場所：%1").arg(folder.folder()),
@@ -37,7 +61,7 @@ bool setUpBook(const DataFolder& folder, Dialogs& dialogs) {
                        .arg(setup.createdFiles.join(QStringLiteral("、")), folder.folder()),
                    QStringLiteral("ZESTRA"));
   }
-  return true;
+  return setup.createdFiles;
 }
 
 }  // namespace
@@ -45,7 +69,8 @@ bool setUpBook(const DataFolder& folder, Dialogs& dialogs) {
 std::unique_ptr<RunningProgram> StartProgram(const QString& folder, Dialogs& dialogs, Clock& clock) {
   auto program = std::make_unique<RunningProgram>();
   program->module = std::make_unique<Module1>(QDir(folder).absolutePath());
-  if (!setUpBook(program->module->Folder, dialogs)) return nullptr;
+  const std::optional<QStringList> created = setUpBook(program->module->Folder, dialogs);
+  if (!created) return nullptr;
 
   program->splash = std::make_unique<frmSplash>();
   if (QScreen* screen = QGuiApplication::primaryScreen())
@@ -55,8 +80,7 @@ std::unique_ptr<RunningProgram> StartProgram(const QString& folder, Dialogs& dia
   program->main = std::make_unique<frmMain>(*program->module, dialogs, clock);
   if (auto error = program->main->Form_Load(program->splash.get())) {
     program->splash->close();
-    dialogs.error(error->message() + QStringLiteral("\n\n起動を中止します。ファイルは変更していません。"),
-                  QStringLiteral("起動エラー"));
+    stop(dialogs, *error, *created);
     return nullptr;
   }
   if (QScreen* screen = QGuiApplication::primaryScreen())

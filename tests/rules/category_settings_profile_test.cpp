@@ -6,6 +6,7 @@
 #include "platform/rules/data_folder.h"
 #include "platform/rules/numbers.h"
 #include "rules_test_util.h"
+#include "store/rules/book.h"
 #include "store/rules/category_lists.h"
 #include "store/rules/profile_file.h"
 #include "store/rules/settings_file.h"
@@ -24,7 +25,7 @@ const QStringList kGenres = {u"和食"_s, u"洋食"_s, u"中華"_s, u"エスニ�
 TEST(CategoryLists, StandardFilesGiveSevenTenAndTenItemsEndingInOther) {
   TempBook book;
   book.writeStandardFiles();
-  const CategoryLists lists = valueOf(LoadCategoryLists(DataFolder(book.folder())));
+  const CategoryLists lists = valueOf(LoadBook(DataFolder(book.folder()))).Lists;
   EXPECT_EQ(lists.GenreList, kGenres + QStringList{kOther});
   ASSERT_EQ(lists.KindList.size(), 10);
   EXPECT_EQ(lists.KindList.first(), u"主菜"_s);
@@ -45,7 +46,7 @@ TEST(CategoryLists, TooFewLinesAreReportedNotPadded) {
   TempBook book;
   book.writeStandardFiles();
   book.writeLines(kKindFile.fileName, quotedLines({u"主菜"_s, u"副菜"_s}));
-  const FileError error = errorOf(LoadCategoryLists(DataFolder(book.folder())));
+  const FileError error = errorOf(LoadBook(DataFolder(book.folder())));
   EXPECT_EQ(error.kind, FileError::Kind::Malformed);
   EXPECT_EQ(error.path, book.path(kKindFile.fileName));
   EXPECT_EQ(error.line, 3);
@@ -62,28 +63,55 @@ TEST(CategoryLists, UnquotedLinesAreTakenUpToTheFirstCommaWithoutBlanks) {
 TEST(CategoryLists, SaveQuotesEveryItemAndLoadsBack) {
   TempBook book;
   const DataFolder folder(book.folder());
-  const QStringList items = {u"和食"_s, u"洋食, 仏"_s, u" 中華 "_s, u"ｴｽﾆｯｸ"_s, u"イタリアン"_s, u"デザート"_s};
-  ASSERT_FALSE(SaveCategoryList(folder, kGenreFile, items));
+  const QStringList items = {u"和食"_s, u"洋食, 仏"_s, u" 中華 "_s, u"ｴｽﾆｯｸ"_s, u"イタリアン"_s, u"デザート　"_s};
+  const QStringList kinds(9, u"主菜"_s), methods(9, u"焼く"_s);
+  ASSERT_FALSE(SaveCategoryLists(folder, items, kinds, methods));
   EXPECT_EQ(book.bytes(kGenreFile.fileName), sjisLines(quotedLines(items)));
+  EXPECT_EQ(book.bytes(kMethodFile.fileName), sjisLines(quotedLines(methods)));
   EXPECT_EQ(valueOf(LoadCategoryList(folder, kGenreFile)), items + QStringList{kOther});
+  EXPECT_EQ(valueOf(LoadCategoryList(folder, kKindFile)), kinds + QStringList{kOther});
 }
 
-TEST(CategoryLists, SaveRefusesADoubleQuoteAndKeepsTheFile) {
+struct RefusedItemCase {
+  std::string name;
+  QString item;
+  QString why;
+};
+
+const RefusedItemCase kRefusedItems[] = {
+    {"DoubleQuote", u"5\"鍋"_s, u"「\"」"_s},
+    {"LineFeed", u"和\n食"_s, u"改行"_s},
+    {"CarriageReturn", u"和\r食"_s, u"改行"_s},
+};
+
+void PrintTo(const RefusedItemCase& c, std::ostream* os) { *os << c.name; }
+
+class CategoryItemRefused : public testing::TestWithParam<RefusedItemCase> {};
+
+// An item in the last list is refused before the first list's file is touched.
+TEST_P(CategoryItemRefused, AndNoListFileChanges) {
   TempBook book;
   book.writeStandardFiles();
-  const QByteArray before = book.bytes(kGenreFile.fileName);
-  const auto error = SaveCategoryList(DataFolder(book.folder()), kGenreFile,
-                                      {u"和食"_s, u"5\"鍋"_s, u"中華"_s, u"a"_s, u"b"_s, u"c"_s});
+  const QStringList names = {kGenreFile.fileName, kKindFile.fileName, kMethodFile.fileName};
+  std::vector<QByteArray> before;
+  for (const QString& name : names) before.push_back(book.bytes(name));
+  QStringList methods(9, u"煮る"_s);
+  methods[8] = GetParam().item;
+  const auto error =
+      SaveCategoryLists(DataFolder(book.folder()), QStringList(6, u"新"_s), QStringList(9, u"新"_s), methods);
   ASSERT_TRUE(error);
   EXPECT_EQ(error->kind, FileError::Kind::Refused);
-  EXPECT_EQ(book.bytes(kGenreFile.fileName), before);
+  EXPECT_TRUE(error->message().contains(GetParam().why)) << error->message().toStdString();
+  for (int i = 0; i < 3; ++i) EXPECT_EQ(book.bytes(names[i]), before[size_t(i)]) << i;
 }
+
+INSTANTIATE_TEST_SUITE_P(CategoryLists, CategoryItemRefused, testing::ValuesIn(kRefusedItems), ByName());
 
 TEST(CategoryLists, SaveWritesOverTheExistingFileWhateverItsCase) {
   TempBook book;
   book.writeLines(u"種類.txt"_s, quotedLines({u"古い"_s}));
   const QStringList items(9, u"新"_s);
-  ASSERT_FALSE(SaveCategoryList(DataFolder(book.folder()), kKindFile, items));
+  ASSERT_FALSE(SaveCategoryLists(DataFolder(book.folder()), QStringList(6, u"和"_s), items, items));
   EXPECT_FALSE(book.exists(u"種類.TXT"_s));
   EXPECT_EQ(book.bytes(u"種類.txt"_s), sjisLines(quotedLines(items)));
 }
@@ -188,6 +216,76 @@ TEST_F(ProfileFile, NicknameWithADoubleQuoteIsRefusedAndTheFileKept) {
   EXPECT_EQ(SaveProfile(path(), p)->kind, FileError::Kind::Refused);
   ASSERT_TRUE(SaveProfileWithTargetText(path(), p, u"100"_s));
   EXPECT_EQ(book.bytes(kProfileFileName), before);
+}
+
+struct NicknameCase {
+  std::string name;
+  QString nickname;
+  QString line;  // as written
+};
+
+const NicknameCase kNicknames[] = {
+    {"Plain", u"花子"_s, u"花子"_s},
+    {"IdeographicSpaceAtTheEnd", u"花子　"_s, u"花子　"_s},
+    {"DoubleQuoteInside", u"花\"子"_s, u"花\"子"_s},
+    {"BlanksAtTheEnds", u" 花子 "_s, u"\" 花子 \""_s},
+    {"Comma", u"花子,太郎"_s, u"\"花子,太郎\""_s},
+};
+
+void PrintTo(const NicknameCase& c, std::ostream* os) { *os << c.name; }
+
+class ProfileNickname : public ProfileFile, public testing::WithParamInterface<NicknameCase> {};
+
+TEST_P(ProfileNickname, ReadsBackAsSaved) {
+  ASSERT_FALSE(SaveProfile(path(), Profile{GetParam().nickname, 100, kPhotoShown, 0}));
+  EXPECT_EQ(lines().value(0), GetParam().line);
+  EXPECT_EQ(valueOf(LoadProfile(path())).Nickname, GetParam().nickname);
+  // Saved again as read, it stays the same.
+  ASSERT_FALSE(SaveProfile(path(), valueOf(LoadProfile(path()))));
+  EXPECT_EQ(lines().value(0), GetParam().line);
+}
+
+INSTANTIATE_TEST_SUITE_P(ProfileFile, ProfileNickname, testing::ValuesIn(kNicknames), ByName());
+
+// An old file may hold a double quote in the nickname: it loads, and the photo mode can still be
+// switched (the profile saved again) with the nickname unchanged.
+TEST_F(ProfileFile, OldNicknameWithADoubleQuoteCanBeSavedAgain) {
+  book.writeLines(kProfileFileName, {u"ママ\"の\"台所"_s, u" 100 "_s, kPhotoShown, u" 0 "_s});
+  Profile p = valueOf(LoadProfile(path()));
+  EXPECT_EQ(p.Nickname, u"ママ\"の\"台所"_s);
+  p.PhotoMode = kPhotoHidden;
+  ASSERT_FALSE(SaveProfile(path(), p));
+  EXPECT_EQ(lines(), (QStringList{u"ママ\"の\"台所"_s, u" 100 "_s, kPhotoHidden, u" 0 "_s}));
+}
+
+TEST_F(ProfileFile, LineBreaksAreRefusedInEveryValueAndTheFileKept) {
+  book.writeStandardFiles();
+  const QByteArray before = book.bytes(kProfileFileName);
+  const Profile good{u"花子"_s, 100, kPhotoShown, 0};
+  for (const QString& breakText : {u"花\n子"_s, u"花\r子"_s}) {
+    Profile nickname = good;
+    nickname.Nickname = breakText;
+    Profile mode = good;
+    mode.PhotoMode = breakText;
+    const std::optional<FileError> errors[] = {SaveProfile(path(), nickname), SaveProfile(path(), mode),
+                                               SaveProfileWithTargetText(path(), good, u"1\n2"_s)};
+    for (const auto& error : errors) {
+      ASSERT_TRUE(error);
+      EXPECT_EQ(error->kind, FileError::Kind::Refused);
+      EXPECT_TRUE(error->message().contains(u"改行"_s)) << error->message().toStdString();
+    }
+  }
+  EXPECT_EQ(book.bytes(kProfileFileName), before);
+}
+
+TEST_F(ProfileFile, BindingMarginIsBroughtIntoZeroToFifteen) {
+  const std::pair<QString, int> cases[] = {{u" 7 "_s, 7},      {u"99"_s, 15},   {u" 1e308 "_s, 15},
+                                           {u"-3"_s, 0},       {u"-1e308"_s, 0}, {u"15.9"_s, 15},
+                                           {u"4294967297"_s, 15}, {u"x"_s, 0}};
+  for (const auto& [line, margin] : cases) {
+    book.writeLines(kProfileFileName, {u"花子"_s, u" 100 "_s, kPhotoShown, line});
+    EXPECT_EQ(valueOf(LoadProfile(path())).BindingMargin, margin) << line.toStdString();
+  }
 }
 
 TEST(Profile, MainCaptionCarriesTheNickname) {

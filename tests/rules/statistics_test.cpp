@@ -4,6 +4,7 @@
 #include <gtest/gtest.h>
 
 #include "rules_test_util.h"
+#include "store/rules/module1.h"
 
 namespace {
 
@@ -171,6 +172,26 @@ TEST(Statistics, EmptyTableGivesZeroEverywhere) {
   EXPECT_EQ(s.GenreShares, (std::array<float, 7>{}));
   EXPECT_EQ(s.SelfRatedShare, 0.0f);
   for (const Rgb& c : LevelBarColours(s.LevelPercent)) EXPECT_EQ(c, kWhite);
+}
+
+// Once no recipe is self-rated any more, the rating shares are 0 again: figures are recomputed
+// whole from the table, never carried over from the book as it was.
+TEST(Statistics, SharesOfABookThatLostItsRatedRecipesAreZero) {
+  Module1 module(QString{});
+  module.Lists = kLists;
+  module.Recipes = RecipeTable({recipe(u"和食"_s, u"優"_s, u"良"_s), recipe(u"和食"_s, u"未"_s, u"未"_s)});
+  module.ComputeStatistics();
+  ASSERT_EQ(module.Stats.SelfExcellentShare, 1.0f);
+  ASSERT_EQ(module.Stats.OthersGoodShare, 1.0f);
+  module.Recipes = RecipeTable({recipe(u"和食"_s, u"未"_s, u"未"_s)});
+  module.ComputeStatistics();
+  EXPECT_EQ(module.Stats.SelfExcellentShare, 0.0f);
+  EXPECT_EQ(module.Stats.OthersGoodShare, 0.0f);
+  EXPECT_EQ(module.Stats.SelfUnratedShare, 1.0f);
+  module.Recipes = RecipeTable();
+  module.ComputeStatistics();
+  EXPECT_EQ(module.Stats.SelfUnratedShare, 0.0f);
+  EXPECT_EQ(module.Stats.GenreShares, (std::array<float, 7>{}));
 }
 
 TEST(Statistics, LevelMessageText) {

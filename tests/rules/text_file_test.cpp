@@ -122,20 +122,34 @@ TEST(TextFile, WriteIntoAMissingFolderFails) {
   EXPECT_FALSE(QFile::exists(path));
 }
 
-TEST(TextFile, WriteIntoAReadOnlyFolderFailsAndKeepsTheOldFile) {
-  if (geteuid() == 0) GTEST_SKIP() << "permissions do not stop root from writing";
+// A write the file system refuses fails and leaves what was there. A folder standing where the
+// file should be refuses for root too (CI runs as root); a read-only folder only for others.
+TEST(TextFile, WriteThatTheFileSystemRefusesFailsAndLeavesWhatWasThere) {
   TempBook book;
-  const QByteArray old = "old\r\n";
-  book.writeBytes(u"f.txt"_s, old);
-  QFile::setPermissions(book.folder(), QFileDevice::ReadOwner | QFileDevice::ExeOwner);
+  QDir(book.folder()).mkdir(u"f.txt"_s);
+  book.writeBytes(u"f.txt/inside"_s, "old\r\n");
   const auto rewrite = text_file::writeLines(book.path(u"f.txt"_s), {u"new"_s});
   const auto append = text_file::appendLines(book.path(u"f.txt"_s), {u"new"_s});
-  QFile::setPermissions(book.folder(), QFileDevice::ReadOwner | QFileDevice::WriteOwner | QFileDevice::ExeOwner);
   ASSERT_TRUE(rewrite);
   EXPECT_EQ(rewrite->kind, FileError::Kind::WriteFailed);
+  EXPECT_TRUE(rewrite->message().contains(u"元の内容はそのまま残っています"_s));
   ASSERT_TRUE(append);
-  EXPECT_EQ(append->kind, FileError::Kind::WriteFailed);
-  EXPECT_EQ(book.bytes(u"f.txt"_s), old);
+  EXPECT_NE(append->kind, FileError::Kind::Refused);
+  EXPECT_EQ(book.bytes(u"f.txt/inside"_s), QByteArray("old\r\n"));
+  EXPECT_EQ(QDir(book.folder()).entryList(QDir::AllEntries | QDir::NoDotAndDotDot | QDir::Hidden), QStringList{u"f.txt"_s});
+
+  if (geteuid() == 0) return;  // permissions do not stop root
+  const QByteArray old = "old\r\n";
+  book.writeBytes(u"g.txt"_s, old);
+  QFile::setPermissions(book.folder(), QFileDevice::ReadOwner | QFileDevice::ExeOwner);
+  const auto readOnlyRewrite = text_file::writeLines(book.path(u"g.txt"_s), {u"new"_s});
+  const auto readOnlyAppend = text_file::appendLines(book.path(u"g.txt"_s), {u"new"_s});
+  QFile::setPermissions(book.folder(), QFileDevice::ReadOwner | QFileDevice::WriteOwner | QFileDevice::ExeOwner);
+  ASSERT_TRUE(readOnlyRewrite);
+  EXPECT_EQ(readOnlyRewrite->kind, FileError::Kind::WriteFailed);
+  ASSERT_TRUE(readOnlyAppend);
+  EXPECT_EQ(readOnlyAppend->kind, FileError::Kind::WriteFailed);
+  EXPECT_EQ(book.bytes(u"g.txt"_s), old);
 }
 
 struct FieldCase {

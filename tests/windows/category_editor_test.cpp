@@ -49,7 +49,9 @@ TEST_F(CategoryEditorTest, ShowsTheListsWithoutOtherAndSavingWritesAllThreeThenE
   EXPECT_EQ(module->GenreList()[5], QStringLiteral("デザート"));
 }
 
-TEST_F(CategoryEditorTest, ChecksStopListByListLeavingEarlierListsSaved) {
+// Every list is checked before any file is written: a problem in a later list leaves the earlier
+// lists' files as they were too.
+TEST_F(CategoryEditorTest, ChecksOfAllListsComeBeforeAnyListIsSaved) {
   const QByteArray oldGenres = genres(), oldKinds = kinds(), oldMethods = methods();
   box("txtJyanru(2)")->clear();
   save();
@@ -62,7 +64,8 @@ TEST_F(CategoryEditorTest, ChecksStopListByListLeavingEarlierListsSaved) {
   box("txtJyanru(2)")->setText(QStringLiteral("中国料理"));
   box("txtSyurui(0)")->clear();
   save();
-  EXPECT_NE(genres(), oldGenres);  // genres passed and were written
+  EXPECT_EQ(dialogs.messages()[0].text, QStringLiteral("未入力の欄が存在します。何か仮の名前でも入力してください"));
+  EXPECT_EQ(genres(), oldGenres);  // genres passed, but nothing is written before all have
   EXPECT_EQ(kinds(), oldKinds);
   EXPECT_EQ(methods(), oldMethods);
 

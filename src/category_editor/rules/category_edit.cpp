@@ -2,6 +2,7 @@
 
 #include "platform/rules/cp932.h"
 #include "platform/rules/quoted_fields.h"
+#include "platform/rules/text_file.h"
 #include "store/rules/category_lists.h"
 
 std::optional<QString> CategoryItemsProblem(const QStringList& items) {
@@ -10,6 +11,8 @@ std::optional<QString> CategoryItemsProblem(const QStringList& items) {
     if (item == kOther) return QStringLiteral("「その他」はシステムで使っています。別の名前を入力してください ");
     if (!quoted_fields::canQuote(item))
       return QStringLiteral("「\"」は項目の名前に使えません。「%1」を直してください").arg(item);
+    if (text_file::holdsLineBreak(item))
+      return QStringLiteral("改行は項目の名前に使えません。「%1」を直してください").arg(item);
     if (auto bad = cp932::firstUnencodable(item))
       return QStringLiteral("「%1」には保存できない文字%2があります。別の文字にしてください")
           .arg(item, cp932::describeCharacter(bad->character));

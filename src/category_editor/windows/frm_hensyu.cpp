@@ -83,17 +83,16 @@ void frmHensyu::showEvent(QShowEvent* event) {
 }
 
 void frmHensyu::cmdHozon1_Click() {
-  const std::pair<const CategoryList*, QStringList> lists[] = {
-      {&kGenreFile, textsOf(txtJyanru)}, {&kKindFile, textsOf(txtSyurui)}, {&kMethodFile, textsOf(txtCyouri)}};
-  for (const auto& [file, items] : lists) {
-    if (auto problem = CategoryItemsProblem(items)) {
+  const QStringList genres = textsOf(txtJyanru), kinds = textsOf(txtSyurui), methods = textsOf(txtCyouri);
+  for (const QStringList* items : {&genres, &kinds, &methods}) {
+    if (auto problem = CategoryItemsProblem(*items)) {
       dialogs_.message({*problem});
       return;
     }
-    if (auto error = SaveCategoryList(module_.Folder, *file, items)) {
-      dialogs_.error(error->message(), QStringLiteral("保存エラー"));
-      return;
-    }
+  }
+  if (auto error = SaveCategoryLists(module_.Folder, genres, kinds, methods)) {
+    dialogs_.error(error->message(), QStringLiteral("保存エラー"));
+    return;
   }
   dialogs_.message({QStringLiteral("項目を変更しました。データを反映させるため一旦プログラムを終了します。")});
   endProgram_();

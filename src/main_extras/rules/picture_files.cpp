@@ -2,7 +2,8 @@
 
 #include <QFile>
 #include <QFileInfo>
-#include <QSaveFile>
+
+#include "platform/rules/text_file.h"
 
 QStringList PictureCandidates(const DataFolder& folder, const QString& dishName) {
   QStringList found;
@@ -30,13 +31,8 @@ QString PictureTargetName(const QString& dishName, const QString& sourceFileName
 std::optional<QString> CopyPictureFile(const QString& source, const QString& target) {
   QFile in(source);
   if (!in.open(QIODevice::ReadOnly)) return in.errorString();
-  QSaveFile out(target);
-  if (!out.open(QIODevice::WriteOnly)) return out.errorString();
-  while (!in.atEnd()) {
-    const QByteArray block = in.read(1 << 20);
-    if (in.error() != QFileDevice::NoError) return in.errorString();
-    if (out.write(block) != block.size()) return out.errorString();
-  }
-  if (!out.commit()) return out.errorString();
+  const QByteArray bytes = in.readAll();
+  if (in.error() != QFileDevice::NoError) return in.errorString();
+  if (auto error = text_file::writeBytes(target, bytes)) return error->detail;
   return std::nullopt;
 }

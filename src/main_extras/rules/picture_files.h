@@ -18,5 +18,6 @@ std::optional<QString> PictureNameProblem(const QString& dishName);
 // source file's name (".jpg" for "dish.jpg", "jpeg" for "dish.jpeg").
 QString PictureTargetName(const QString& dishName, const QString& sourceFileName);
 
-// Copies source over target so that target is either its old self or a complete copy.
+// Copies source over target so that target is either its old self or a complete copy; the
+// reason when it is its old self.
 std::optional<QString> CopyPictureFile(const QString& source, const QString& target);

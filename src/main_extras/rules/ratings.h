@@ -2,10 +2,7 @@
 // The two ratings of a recipe and how a click on a face moves them on.
 #include <QString>
 
-inline const QString kExcellent = QStringLiteral("優");
-inline const QString kGood = QStringLiteral("良");
-inline const QString kPoor = QStringLiteral("不");
-inline const QString kUnrated = QStringLiteral("未");
+#include "store/rules/recipe.h"  // the rating words
 
 // 0 "優", 1 "良", 2 "不", 3 "未"; -1 for any other text (no face shown).
 int FaceIndex(const QString& rating);

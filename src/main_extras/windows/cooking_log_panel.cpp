@@ -12,7 +12,7 @@
 
 namespace {
 
-const QString kFaceNames[4] = {QStringLiteral("優"), QStringLiteral("良"), QStringLiteral("不"), QStringLiteral("未")};
+const QString kFaceNames[4] = {kExcellent, kGood, kPoor, kUnrated};
 
 std::array<ClickableLabel*, 4> makeFaces(QWidget* parent, const QString& name, const QString& title, int x) {
   std::array<ClickableLabel*, 4> faces;

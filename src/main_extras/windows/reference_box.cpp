@@ -13,13 +13,10 @@ ReferenceBox::ReferenceBox(Module1& module, Dialogs& dialogs, QComboBox* cboSank
   if (cboSankou_->lineEdit()) cboSankou_->lineEdit()->installEventFilter(this);
 }
 
-std::optional<FileError> ReferenceBox::LoadReferenceList() {
-  auto lines = ::LoadReferenceList(module_.path(kReferenceFileName));
-  if (auto* error = std::get_if<FileError>(&lines)) return *error;
+void ReferenceBox::showReferenceList(const QStringList& sources) {
   const QString text = cboSankou_->currentText();
-  cboSankou_->addItems(std::get<QStringList>(lines));
+  cboSankou_->addItems(sources);
   cboSankou_->setEditText(text);
-  return std::nullopt;
 }
 
 bool ReferenceBox::cboSankou_KeyPress(int keyAscii) {

@@ -13,8 +13,8 @@ class ReferenceBox : public QObject {
  public:
   ReferenceBox(Module1& module, Dialogs& dialogs, QComboBox* cboSankou);
 
-  // Fills the list from the reference file; a missing file leaves it empty.
-  std::optional<FileError> LoadReferenceList();
+  // Adds the sources of the reference list (as the book loaded them) to the list.
+  void showReferenceList(const QStringList& sources);
 
   // Acts on Enter (key code 13) with a text; returns whether it handled the key.
   bool cboSankou_KeyPress(int keyAscii);

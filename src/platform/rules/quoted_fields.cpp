@@ -1,13 +1,26 @@
 #include "platform/rules/quoted_fields.h"
 
 namespace quoted_fields {
+namespace {
+
+bool isBlank(QChar c) { return c == u' ' || c == u'\t'; }
+
+// Without the blanks and tabs around it; other spaces (the ideographic space) belong to the text.
+QString withoutBlanks(QStringView text) {
+  qsizetype first = 0, last = text.size();
+  while (first < last && isBlank(text[first])) ++first;
+  while (last > first && isBlank(text[last - 1])) --last;
+  return text.sliced(first, last - first).toString();
+}
+
+}  // namespace
 
 QStringList split(const QString& line) {
   QStringList fields;
   qsizetype i = 0;
   const qsizetype n = line.size();
   while (true) {
-    while (i < n && (line[i] == u' ' || line[i] == u'\t')) ++i;
+    while (i < n && isBlank(line[i])) ++i;
     if (i < n && line[i] == u'"') {
       const qsizetype close = line.indexOf(u'"', i + 1);
       const qsizetype end = close < 0 ? n : close;
@@ -19,7 +32,7 @@ QStringList split(const QString& line) {
     } else {
       const qsizetype comma = line.indexOf(u',', i);
       const qsizetype end = comma < 0 ? n : comma;
-      fields.append(line.mid(i, end - i).trimmed());
+      fields.append(withoutBlanks(QStringView(line).sliced(i, end - i)));
       if (comma < 0) break;
       i = comma + 1;
     }

@@ -6,7 +6,7 @@
 namespace quoted_fields {
 
 // Each field in turn: a quoted field without its quotes, an unquoted one up to the next comma or
-// the line end without surrounding blanks.
+// the line end without the blanks and tabs around it (an ideographic space is kept).
 QStringList split(const QString& line);
 
 // The first field of a line ("" for an empty line).

@@ -2,11 +2,11 @@
 
 #include <QFile>
 #include <QSaveFile>
+#include <memory>
 
 #include "platform/rules/cp932.h"
 
 namespace text_file {
-namespace {
 
 std::variant<QByteArray, FileError> readBytes(const QString& path) {
   QFile file(path);
@@ -19,7 +19,6 @@ std::variant<QByteArray, FileError> readBytes(const QString& path) {
   return bytes;
 }
 
-}  // namespace
 
 QStringList splitLines(const QString& text) {
   QStringList lines;
@@ -35,6 +34,8 @@ QStringList splitLines(const QString& text) {
   return lines;
 }
 
+bool holdsLineBreak(QStringView text) { return text.contains(u'\r') || text.contains(u'\n'); }
+
 QString joinLines(const QStringList& lines) {
   QString text;
   qsizetype size = 0;
@@ -47,12 +48,16 @@ QString joinLines(const QStringList& lines) {
   return text;
 }
 
+std::variant<QString, FileError> decodeForFile(const QString& path, const QByteArray& bytes) {
+  cp932::Decoded decoded = cp932::decode(bytes);
+  if (decoded.error) return FileError{FileError::Kind::NotCp932, path, decoded.error->line, {}};
+  return std::move(decoded.text);
+}
+
 std::variant<QString, FileError> readText(const QString& path) {
   auto bytes = readBytes(path);
   if (auto* error = std::get_if<FileError>(&bytes)) return *error;
-  cp932::Decoded decoded = cp932::decode(std::get<QByteArray>(bytes));
-  if (decoded.error) return FileError{FileError::Kind::NotCp932, path, decoded.error->line, {}};
-  return std::move(decoded.text);
+  return decodeForFile(path, std::get<QByteArray>(bytes));
 }
 
 std::variant<QStringList, FileError> readLines(const QString& path) {
@@ -72,12 +77,53 @@ std::variant<QByteArray, FileError> encodeForFile(const QString& path, const QSt
   return std::move(encoded.bytes);
 }
 
+namespace {
+
+FileError writeFailed(const QString& path, const QString& detail) {
+  return FileError{FileError::Kind::WriteFailed, path, 0, detail};
+}
+
+// Writes the bytes into the save file's temporary file and checks that all of them are there.
+// The file is unbuffered: QSaveFile's commit() would ignore an error of the last buffered write
+// (a full disk) and rename a short file over the old one.
+std::optional<FileError> writeWhole(QSaveFile& file, const QByteArray& bytes) {
+  const QString path = file.fileName();
+  if (!file.open(QIODevice::WriteOnly | QIODevice::Unbuffered)) return writeFailed(path, file.errorString());
+  qint64 written = 0;
+  while (written < bytes.size()) {
+    const qint64 n = file.write(bytes.constData() + written, bytes.size() - written);
+    if (n <= 0) return writeFailed(path, file.errorString());
+    written += n;
+  }
+  if (!file.flush() || file.size() != bytes.size())
+    return writeFailed(path, file.errorString());
+  return std::nullopt;
+}
+
+}  // namespace
+
 std::optional<FileError> writeBytes(const QString& path, const QByteArray& bytes) {
   QSaveFile file(path);
-  if (!file.open(QIODevice::WriteOnly))
-    return FileError{FileError::Kind::WriteFailed, path, 0, file.errorString()};
-  if (file.write(bytes) != bytes.size() || !file.commit())
-    return FileError{FileError::Kind::WriteFailed, path, 0, file.errorString()};
+  if (auto error = writeWhole(file, bytes)) return error;
+  if (!file.commit()) return writeFailed(path, file.errorString());
+  return std::nullopt;
+}
+
+std::optional<FileError> writeLinesTogether(const std::vector<std::pair<QString, QStringList>>& files) {
+  std::vector<QByteArray> contents;
+  for (const auto& [path, lines] : files) {
+    auto bytes = encodeForFile(path, joinLines(lines));
+    if (auto* error = std::get_if<FileError>(&bytes)) return *error;
+    contents.push_back(std::get<QByteArray>(std::move(bytes)));
+  }
+  // Every new content is complete in its temporary file before the first file is replaced.
+  std::vector<std::unique_ptr<QSaveFile>> saves;
+  for (size_t i = 0; i < files.size(); ++i) {
+    saves.push_back(std::make_unique<QSaveFile>(files[i].first));
+    if (auto error = writeWhole(*saves.back(), contents[i])) return error;
+  }
+  for (auto& file : saves)
+    if (!file->commit()) return writeFailed(file->fileName(), file->errorString());
   return std::nullopt;
 }
 
@@ -95,7 +141,20 @@ std::optional<FileError> appendLines(const QString& path, const QStringList& lin
   return appendText(path, joinLines(lines));
 }
 
-std::optional<FileError> appendText(const QString& path, const QString& text) {
+namespace {
+
+// Empty lines at the end: "\r\n" or "\n" lines that follow a line end or open the file.
+void dropEmptyLinesAtEnd(QByteArray& bytes) {
+  while (true) {
+    const qsizetype end = bytes.endsWith("\r\n") ? 2 : bytes.endsWith('\n') ? 1 : 0;
+    if (end == 0 || (bytes.size() > end && bytes[bytes.size() - end - 1] != '\n')) return;
+    bytes.chop(end);
+  }
+}
+
+}  // namespace
+
+std::variant<QByteArray, FileError> withAppended(const QString& path, const QString& text, EmptyLinesAtEnd empty) {
   auto added = encodeForFile(path, text);
   if (auto* error = std::get_if<FileError>(&added)) return *error;
   QByteArray content;
@@ -103,11 +162,18 @@ std::optional<FileError> appendText(const QString& path, const QString& text) {
     auto old = readBytes(path);
     if (auto* error = std::get_if<FileError>(&old)) return *error;
     content = std::get<QByteArray>(std::move(old));
+    if (empty == EmptyLinesAtEnd::Drop) dropEmptyLinesAtEnd(content);
     // A last line without its line end gets one, so the new lines do not run into it.
     if (!content.isEmpty() && !content.endsWith('\n')) content += "\r\n";
   }
   content += std::get<QByteArray>(added);
-  return writeBytes(path, content);
+  return content;
+}
+
+std::optional<FileError> appendText(const QString& path, const QString& text) {
+  auto content = withAppended(path, text, EmptyLinesAtEnd::Keep);
+  if (auto* error = std::get_if<FileError>(&content)) return *error;
+  return writeBytes(path, std::get<QByteArray>(content));
 }
 
 }  // namespace text_file

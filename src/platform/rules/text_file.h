@@ -5,6 +5,7 @@
 #include <QStringList>
 #include <optional>
 #include <variant>
+#include <vector>
 
 #include "platform/rules/file_error.h"
 
@@ -17,8 +18,17 @@ std::variant<QStringList, FileError> readLines(const QString& path);
 // The whole file decoded, line ends as they are.
 std::variant<QString, FileError> readText(const QString& path);
 
+// The file's bytes as they are.
+std::variant<QByteArray, FileError> readBytes(const QString& path);
+
+// Bytes of the file at path decoded strictly; an error names the line.
+std::variant<QString, FileError> decodeForFile(const QString& path, const QByteArray& bytes);
+
 // Splits decoded text into lines as readLines does.
 QStringList splitLines(const QString& text);
+
+// True when the text holds a CR or an LF: it cannot be stored as one line of a file.
+bool holdsLineBreak(QStringView text);
 
 // Joins lines, each followed by CR LF.
 QString joinLines(const QStringList& lines);
@@ -33,6 +43,12 @@ std::optional<FileError> writeText(const QString& path, const QString& text);
 // Adds text (whole lines with their CR LF) at the end, as appendLines does.
 std::optional<FileError> appendText(const QString& path, const QString& text);
 
+enum class EmptyLinesAtEnd { Keep, Drop };
+
+// The file's bytes followed by the text (whole lines with their CR LF), as appendText writes
+// them; with Drop, empty lines at the end of the old content go first. A missing file is empty.
+std::variant<QByteArray, FileError> withAppended(const QString& path, const QString& text, EmptyLinesAtEnd empty);
+
 // Adds lines at the end: the old content plus the new lines are written to a new file that then
 // replaces the old one. A missing file is created. The old content is kept byte for byte.
 std::optional<FileError> appendLines(const QString& path, const QStringList& lines);
@@ -40,6 +56,12 @@ std::optional<FileError> appendLines(const QString& path, const QStringList& lin
 // The bytes of text in CP932, or an error naming the first character that cannot be held.
 std::variant<QByteArray, FileError> encodeForFile(const QString& path, const QString& text);
 
+// Replaces the file with the bytes. A write that stops partway (a full disk) is reported and the
+// old file stays as it was.
 std::optional<FileError> writeBytes(const QString& path, const QByteArray& bytes);
+
+// Replaces several files as one change: all are encoded and written to temporary files first,
+// and only when every one is complete are they put in place. The first failure is returned.
+std::optional<FileError> writeLinesTogether(const std::vector<std::pair<QString, QStringList>>& files);
 
 }  // namespace text_file

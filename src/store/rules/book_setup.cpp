@@ -2,8 +2,10 @@
 
 #include <QDir>
 #include <QFile>
+#include <algorithm>
 
 #include "platform/rules/text_file.h"
+#include "store/rules/book.h"
 #include "store/rules/category_lists.h"
 #include "store/rules/profile_file.h"
 #include "store/rules/recipe_file.h"
@@ -53,6 +55,15 @@ BookSetup EnsureBook(const DataFolder& folder) {
     return setup;
   }
   setup.newBook = !folder.exists(recipe_file::kFileName);
+  // Files are created only for a book that can then start: the files already there are read first.
+  const bool anyMissing = std::any_of(std::begin(kDefaults), std::end(kDefaults),
+                                      [&folder](const DefaultFile& f) { return !folder.exists(f.name); });
+  if (anyMissing) {
+    if (auto error = CheckExistingBookFiles(folder)) {
+      setup.error = error;
+      return setup;
+    }
+  }
   for (const DefaultFile& f : kDefaults) {
     if (folder.exists(f.name)) continue;
     const std::optional<QString> text = resourceText(f.resource);

@@ -1,6 +1,7 @@
 #pragma once
 // A folder without a recipe book gets one on first start: every file start-up reads, from the
-// defaults shipped with the program. Files that exist are never touched.
+// defaults shipped with the program. Files that exist are never touched, and nothing is created
+// while a file that exists cannot be read.
 #include <QStringList>
 #include <optional>
 

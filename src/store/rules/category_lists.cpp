@@ -17,32 +17,24 @@ std::variant<QStringList, FileError> LoadCategoryList(const DataFolder& folder, 
   return items;
 }
 
-std::variant<CategoryLists, FileError> LoadCategoryLists(const DataFolder& folder) {
-  CategoryLists lists;
-  const std::pair<const CategoryList*, QStringList*> targets[] = {
-      {&kGenreFile, &lists.GenreList}, {&kKindFile, &lists.KindList}, {&kMethodFile, &lists.MethodList}};
-  for (const auto& [list, target] : targets) {
-    auto items = LoadCategoryList(folder, *list);
-    if (auto* error = std::get_if<FileError>(&items)) return *error;
-    *target = std::get<QStringList>(std::move(items));
+std::optional<FileError> SaveCategoryLists(const DataFolder& folder, const QStringList& genres,
+                                           const QStringList& kinds, const QStringList& methods) {
+  const std::pair<const CategoryList*, const QStringList*> lists[] = {
+      {&kGenreFile, &genres}, {&kKindFile, &kinds}, {&kMethodFile, &methods}};
+  std::vector<std::pair<QString, QStringList>> files;
+  for (const auto& [list, items] : lists) {
+    const QString path = folder.path(list->fileName);
+    QStringList lines;
+    for (const QString& item : *items) {
+      if (!quoted_fields::canQuote(item))
+        return FileError{FileError::Kind::Refused, path, 0,
+                         QStringLiteral("項目「%1」には「\"」が入っています。「\"」は保存できません。").arg(item)};
+      if (text_file::holdsLineBreak(item))
+        return FileError{FileError::Kind::Refused, path, 0,
+                         QStringLiteral("項目「%1」には改行が入っています。改行は保存できません。").arg(item)};
+      lines.append(quoted_fields::quote(item));
+    }
+    files.emplace_back(path, lines);
   }
-  return lists;
-}
-
-std::optional<FileError> SaveCategoryList(const DataFolder& folder, const CategoryList& list,
-                                          const QStringList& items) {
-  const QString path = folder.path(list.fileName);
-  QStringList lines;
-  for (const QString& item : items) {
-    if (!quoted_fields::canQuote(item))
-      return FileError{FileError::Kind::Refused, path, 0,
-                       QStringLiteral("項目「%1」には「\"」が入っています。「\"」は保存できません。").arg(item)};
-    lines.append(quoted_fields::quote(item));
-  }
-  return text_file::writeLines(path, lines);
-}
-
-int CategorySlot(const QStringList& list, const QString& value) {
-  const qsizetype found = list.indexOf(value);
-  return found < 0 ? int(list.size()) : int(found) + 1;
+  return text_file::writeLinesTogether(files);
 }

@@ -28,11 +28,9 @@ struct CategoryLists {
 // Reads the first itemsInFile items of the list's file and appends "その他". A file with fewer
 // items is reported, never padded.
 std::variant<QStringList, FileError> LoadCategoryList(const DataFolder& folder, const CategoryList& list);
-std::variant<CategoryLists, FileError> LoadCategoryLists(const DataFolder& folder);
 
-// Writes the items (without "その他"), each in double quotes on its own line.
-std::optional<FileError> SaveCategoryList(const DataFolder& folder, const CategoryList& list,
-                                          const QStringList& items);
-
-// The 1-based position of the first item equal to value, or the last position ("その他") when none.
-int CategorySlot(const QStringList& list, const QString& value);
+// Writes the three files as one change, each item in double quotes on its own line (without
+// "その他"). An item with a double quote or a line break is refused before anything is written,
+// and no file is replaced until all three are written in full.
+std::optional<FileError> SaveCategoryLists(const DataFolder& folder, const QStringList& genres,
+                                           const QStringList& kinds, const QStringList& methods);

@@ -29,8 +29,8 @@ struct Module1 {
   int HelpTourOn = 0;
   QString HelpTourText;
 
-  QString CurrentSelfRating = QStringLiteral("未");
-  QString CurrentOthersRating = QStringLiteral("未");
+  QString CurrentSelfRating = kUnrated;
+  QString CurrentOthersRating = kUnrated;
 
   bool SplashActive = false;
 

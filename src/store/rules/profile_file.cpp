@@ -12,17 +12,28 @@ QString printedNumber(double value) {
   return (value < 0 ? QString() : QStringLiteral(" ")) + text + QLatin1Char(' ');
 }
 
-// The nickname line: quoted when it holds a comma, so the reader takes it whole.
-QString nicknameLine(const QString& nickname) {
-  return nickname.contains(u',') ? quoted_fields::quote(nickname) : nickname;
+// The nickname line, in the form the reader gives back as the nickname: bare when it can be (as
+// most are), else in double quotes (a comma, blanks at either end); nothing when neither form
+// reads back (a double quote together with one of those).
+std::optional<QString> nicknameLine(const QString& nickname) {
+  if (quoted_fields::first(nickname) == nickname) return nickname;
+  const QString quoted = quoted_fields::quote(nickname);
+  if (quoted_fields::first(quoted) == nickname) return quoted;
+  return std::nullopt;
 }
 
 std::optional<FileError> save(const QString& path, const Profile& profile, const QString& targetLine) {
-  if (!quoted_fields::canQuote(profile.Nickname))
-    return FileError{FileError::Kind::Refused, path, 1,
-                     QStringLiteral("ニックネームに「\"」は使えません。")};
-  return text_file::writeLines(path, {nicknameLine(profile.Nickname), targetLine, profile.PhotoMode,
-                                      printedNumber(profile.BindingMargin)});
+  auto refused = [&path](int line, const QString& why) { return FileError{FileError::Kind::Refused, path, line, why}; };
+  const std::pair<QString, QString> singleLines[] = {{QStringLiteral("ニックネーム"), profile.Nickname},
+                                                     {QStringLiteral("目標ポイント"), targetLine},
+                                                     {QStringLiteral("写真表示の設定"), profile.PhotoMode}};
+  for (int i = 0; i < 3; ++i)
+    if (text_file::holdsLineBreak(singleLines[i].second))
+      return refused(i + 1, QStringLiteral("%1に改行は入れられません。").arg(singleLines[i].first));
+  const std::optional<QString> nickname = nicknameLine(profile.Nickname);
+  if (!nickname)
+    return refused(1, QStringLiteral("「\"」を含むニックネームには、先頭の「\"」、「,」、前後の空白は使えません。"));
+  return text_file::writeLines(path, {*nickname, targetLine, profile.PhotoMode, printedNumber(profile.BindingMargin)});
 }
 
 }  // namespace
@@ -36,7 +47,9 @@ std::variant<Profile, FileError> LoadProfile(const QString& path) {
   profile.Nickname = field(0);
   profile.TargetPoints = numbers::ReadNumber(field(1));
   if (all.size() > 2) profile.PhotoMode = field(2);
-  profile.BindingMargin = qBound(0, int(numbers::ReadNumber(field(3))), 15);
+  // Clamped as a double first: a huge number does not fit an int.
+  const double margin = numbers::ReadNumber(field(3));
+  profile.BindingMargin = margin >= 15 ? 15 : margin > 0 ? int(margin) : 0;
   return profile;
 }
 

@@ -16,14 +16,16 @@ struct Profile {
   int BindingMargin = 0;  // millimetres, 0 to 15
 };
 
-// Reads the four lines; a line that is missing keeps its default, a target without a number is 0.
+// Reads the four lines; a line that is missing keeps its default, a target without a number is 0,
+// and the margin is brought into 0..15.
 std::variant<Profile, FileError> LoadProfile(const QString& path);
 
 // Rewrites the file; the target and the margin are written as numbers with a blank on each side.
-// A nickname holding a double quote cannot be read back and is refused.
+// Refused before anything is written: a line break in any value, and a nickname that cannot be
+// read back (a double quote together with a comma or blanks at either end).
 std::optional<FileError> SaveProfile(const QString& path, const Profile& profile);
 
-// As SaveProfile, but line 2 is the target text as the user typed it.
+// As SaveProfile, but line 2 is the target text as the user typed it (the profile window saves so).
 std::optional<FileError> SaveProfileWithTargetText(const QString& path, const Profile& profile,
                                                    const QString& targetText);
 

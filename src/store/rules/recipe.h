@@ -3,6 +3,12 @@
 #include <QString>
 #include <vector>
 
+// The words a record holds for its own and others' rating.
+inline const QString kExcellent = QStringLiteral("優");
+inline const QString kGood = QStringLiteral("良");
+inline const QString kPoor = QStringLiteral("不");
+inline const QString kUnrated = QStringLiteral("未");
+
 struct Recipe {
   QString DishName;
   QString Genre;
@@ -11,7 +17,7 @@ struct Recipe {
   float CaloriesPerPerson = 0;
   float Salt = 0;
   float CookingTime = 0;
-  QString SelfRating;
+  QString SelfRating;    // one of the rating words above
   QString OthersRating;
   QString CookCount;  // a number held as text, normalised on loading ("03" -> "3", "" -> "0")
   QString Reference;

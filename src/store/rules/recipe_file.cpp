@@ -9,18 +9,63 @@ namespace {
 
 const QString kCrLf = QStringLiteral("\r\n");
 
-const QString kLabels[11] = {
-    QStringLiteral("【料理名　】"), QStringLiteral("【ジャンル】"), QStringLiteral("【種類　　】"),
-    QStringLiteral("【調理方法】"), QStringLiteral("【一人分㌍】"), QStringLiteral("【塩分　　】"),
-    QStringLiteral("【料理時間】"), QStringLiteral("【自己評価】"), QStringLiteral("【三者評価】"),
-    QStringLiteral("【回数　　】"), QStringLiteral("【参考　　】")};
-const QString kSectionLabels[4] = {QStringLiteral("【材料】"), QStringLiteral("【作り方】"),
-                                   QStringLiteral("【メモ】"), QStringLiteral("【調理実績】")};
+// The record's header lines, in file order: the label that opens the line, the field's name in
+// messages, and where the value lives in a record and in the form. The reader, the writers and
+// the checks all go by this table.
+struct HeaderField {
+  enum class Type { Text, Single, Count };
+  QString label;
+  QString name;
+  Type type;
+  QString Recipe::*text = nullptr;      // Text and Count
+  float Recipe::*single = nullptr;      // Single
+  QString RecipeForm::*typed = nullptr; // Text and Single; the form holds the count as a number
+  bool repeats = false;                 // the same few values recur from record to record
+};
+
+using T = HeaderField::Type;
+const HeaderField kHeader[] = {
+    {QStringLiteral("【料理名　】"), QStringLiteral("料理名"), T::Text, &Recipe::DishName, nullptr, &RecipeForm::DishName},
+    {QStringLiteral("【ジャンル】"), QStringLiteral("ジャンル"), T::Text, &Recipe::Genre, nullptr, &RecipeForm::Genre, true},
+    {QStringLiteral("【種類　　】"), QStringLiteral("種類"), T::Text, &Recipe::Kind, nullptr, &RecipeForm::Kind, true},
+    {QStringLiteral("【調理方法】"), QStringLiteral("調理方法"), T::Text, &Recipe::CookingMethod, nullptr,
+     &RecipeForm::CookingMethod, true},
+    {QStringLiteral("【一人分㌍】"), QStringLiteral("一人分㌍"), T::Single, nullptr, &Recipe::CaloriesPerPerson,
+     &RecipeForm::Calories},
+    {QStringLiteral("【塩分　　】"), QStringLiteral("塩分"), T::Single, nullptr, &Recipe::Salt, &RecipeForm::Salt},
+    {QStringLiteral("【料理時間】"), QStringLiteral("調理時間"), T::Single, nullptr, &Recipe::CookingTime,
+     &RecipeForm::CookingTime},
+    {QStringLiteral("【自己評価】"), QStringLiteral("自己評価"), T::Text, &Recipe::SelfRating, nullptr,
+     &RecipeForm::SelfRating, true},
+    {QStringLiteral("【三者評価】"), QStringLiteral("三者評価"), T::Text, &Recipe::OthersRating, nullptr,
+     &RecipeForm::OthersRating, true},
+    {QStringLiteral("【回数　　】"), QStringLiteral("調理回数"), T::Count, &Recipe::CookCount, nullptr, nullptr, true},
+    {QStringLiteral("【参考　　】"), QStringLiteral("参考"), T::Text, &Recipe::Reference, nullptr, &RecipeForm::Reference},
+};
+constexpr int kHeaderCount = int(std::size(kHeader));
+constexpr qsizetype kLabelLength = 6;  // every header label is six characters
+
+// The sections after the header, each opened by a line "----------" and its label. The last
+// one, the cooking log, ends at the record's end line; the form holds it as a list of entries.
+struct Section {
+  QString label;
+  QString name;
+  QString Recipe::*text;
+  QString RecipeForm::*typed;  // null for the cooking log
+};
+
+const Section kSections[] = {
+    {QStringLiteral("【材料】"), QStringLiteral("材料"), &Recipe::Ingredients, &RecipeForm::Ingredients},
+    {QStringLiteral("【作り方】"), QStringLiteral("作り方"), &Recipe::Steps, &RecipeForm::Steps},
+    {QStringLiteral("【メモ】"), QStringLiteral("メモ"), &Recipe::Memo, &RecipeForm::Memo},
+    {QStringLiteral("【調理実績】"), QStringLiteral("調理実績"), &Recipe::CookingLog, nullptr},
+};
+constexpr int kSectionCount = int(std::size(kSections));
 
 // The texts of one record's lines, whichever way the record was made.
 struct RecordText {
-  QString fields[11];   // name .. reference, each the text after its label
-  QString sections[4];  // ingredients, steps, memo, cooking log; lines joined by CR LF
+  QString fields[kHeaderCount];     // each the text after its label
+  QString sections[kSectionCount];  // lines joined by CR LF
 };
 
 enum class EmptySection { NoLine, OneEmptyLine };
@@ -34,10 +79,10 @@ void appendRecordText(QString& out, const RecordText& record, EmptySection empty
     out += kCrLf;
   };
   line(kSeparator);
-  for (int f = 0; f < 11; ++f) line(kLabels[f], record.fields[f]);
-  for (int s = 0; s < 4; ++s) {
+  for (int f = 0; f < kHeaderCount; ++f) line(kHeader[f].label, record.fields[f]);
+  for (int s = 0; s < kSectionCount; ++s) {
     line(kSectionEnd);
-    line(kSectionLabels[s]);
+    line(kSections[s].label);
     const QString& value = record.sections[s];
     if (!value.isEmpty() || empty == EmptySection::OneEmptyLine) line(value);
   }
@@ -45,25 +90,29 @@ void appendRecordText(QString& out, const RecordText& record, EmptySection empty
 }
 
 RecordText textOf(const Recipe& r) {
-  return {{r.DishName, r.Genre, r.Kind, r.CookingMethod, numbers::FormatSingle(r.CaloriesPerPerson),
-           numbers::FormatSingle(r.Salt), numbers::FormatSingle(r.CookingTime), r.SelfRating,
-           r.OthersRating, r.CookCount, r.Reference},
-          {r.Ingredients, r.Steps, r.Memo, r.CookingLog}};
+  RecordText out;
+  for (int f = 0; f < kHeaderCount; ++f) {
+    const HeaderField& field = kHeader[f];
+    out.fields[f] = field.type == T::Single ? numbers::FormatSingle(r.*field.single) : r.*field.text;
+  }
+  for (int s = 0; s < kSectionCount; ++s) out.sections[s] = r.*kSections[s].text;
+  return out;
 }
 
-RecordText textOf(const RecipeForm& f) {
-  auto number = [](const QString& text) { return numbers::FormatDouble(numbers::ReadNumber(text)); };
-  return {{f.DishName, f.Genre, f.Kind, f.CookingMethod, number(f.Calories), number(f.Salt),
-           number(f.CookingTime), f.SelfRating, f.OthersRating, number(f.CookCount), f.Reference},
-          {f.Ingredients, f.Steps, f.Memo, f.CookingLog.join(kCrLf)}};
+RecordText textOf(const RecipeForm& form) {
+  RecordText out;
+  for (int f = 0; f < kHeaderCount; ++f) {
+    const HeaderField& field = kHeader[f];
+    switch (field.type) {
+      case T::Text: out.fields[f] = form.*field.typed; break;
+      case T::Single: out.fields[f] = numbers::FormatDouble(numbers::ReadNumber(form.*field.typed)); break;
+      case T::Count: out.fields[f] = numbers::FormatDouble(form.CookCount); break;
+    }
+  }
+  for (int s = 0; s < kSectionCount; ++s)
+    out.sections[s] = kSections[s].typed ? form.*kSections[s].typed : form.CookingLog.join(kCrLf);
+  return out;
 }
-
-const QString kFieldNames[11] = {QStringLiteral("料理名"), QStringLiteral("ジャンル"), QStringLiteral("種類"),
-                                 QStringLiteral("調理方法"), QStringLiteral("一人分㌍"), QStringLiteral("塩分"),
-                                 QStringLiteral("調理時間"), QStringLiteral("自己評価"), QStringLiteral("三者評価"),
-                                 QStringLiteral("調理回数"), QStringLiteral("参考")};
-const QString kSectionNames[4] = {QStringLiteral("材料"), QStringLiteral("作り方"), QStringLiteral("メモ"),
-                                  QStringLiteral("調理実績")};
 
 // Only a line feed ends a line for the reader; a carriage return inside a line (an old file may
 // hold one) reads back as it was written, so it must not stop a rewrite of the whole book.
@@ -77,22 +126,22 @@ std::optional<QString> unencodable(const QString& name, QStringView text) {
 
 // A record the reader would not read back as written is refused, field by field.
 std::optional<QString> check(const RecordText& record) {
-  for (int f = 0; f < 11; ++f) {
+  for (int f = 0; f < kHeaderCount; ++f) {
     if (hasLineBreak(record.fields[f]))
-      return QStringLiteral("%1に改行は入れられません。").arg(kFieldNames[f]);
-    if (auto problem = unencodable(kFieldNames[f], record.fields[f])) return problem;
+      return QStringLiteral("%1に改行は入れられません。").arg(kHeader[f].name);
+    if (auto problem = unencodable(kHeader[f].name, record.fields[f])) return problem;
   }
-  for (int s = 0; s < 4; ++s) {
+  for (int s = 0; s < kSectionCount; ++s) {
     const QString& value = record.sections[s];
-    if (auto problem = unencodable(kSectionNames[s], value)) return problem;
+    const QString& name = kSections[s].name;
+    if (auto problem = unencodable(name, value)) return problem;
     if (value.isEmpty()) continue;
     for (QStringView line : QStringView(value).tokenize(kCrLf)) {
-      if (hasLineBreak(line))
-        return QStringLiteral("%1の改行が正しくありません。").arg(kSectionNames[s]);
-      if (s < 3 && line == kSectionEnd)
-        return QStringLiteral("%1に「----------」だけの行は保存できません。").arg(kSectionNames[s]);
-      if (s == 3 && line == kRecordEnd)
-        return QStringLiteral("%1に「'」だけの行は保存できません。").arg(kSectionNames[s]);
+      if (hasLineBreak(line)) return QStringLiteral("%1の改行が正しくありません。").arg(name);
+      const bool last = s == kSectionCount - 1;
+      if (!last && line == kSectionEnd)
+        return QStringLiteral("%1に「----------」だけの行は保存できません。").arg(name);
+      if (last && line == kRecordEnd) return QStringLiteral("%1に「'」だけの行は保存できません。").arg(name);
     }
   }
   return std::nullopt;
@@ -101,18 +150,6 @@ std::optional<QString> check(const RecordText& record) {
 std::optional<FileError> refused(const QString& path, const std::optional<QString>& problem) {
   if (!problem) return std::nullopt;
   return FileError{FileError::Kind::Refused, path, 0, *problem};
-}
-
-std::optional<FileError> writeTable(const QString& path, const RecipeTable& table, int without,
-                                    EmptySection empty) {
-  QString text;
-  for (int i = 1; i <= table.count(); ++i) {
-    if (i == without) continue;
-    const RecordText record = textOf(table[i]);
-    if (auto error = refused(path, check(record))) return error;
-    appendRecordText(text, record, empty);
-  }
-  return text_file::writeText(path, text);
 }
 
 FileError malformed(const QString& path, int line, const QString& detail) {
@@ -124,34 +161,23 @@ FileError malformed(const QString& path, int line, const QString& detail) {
 std::optional<QString> checkStorable(const RecipeForm& form) {
   if (auto problem = check(textOf(form))) return problem;
   // A number too large for single precision would read back as 0.
-  const QString* typedNumbers[3] = {&form.Calories, &form.Salt, &form.CookingTime};
-  for (int k = 0; k < 3; ++k)
-    if (!numbers::FitsSingle(*typedNumbers[k])) return QStringLiteral("%1の数値が大きすぎます。").arg(kFieldNames[4 + k]);
+  for (const HeaderField& field : kHeader)
+    if (field.type == T::Single && !numbers::FitsSingle(form.*field.typed))
+      return QStringLiteral("%1の数値が大きすぎます。").arg(field.name);
   return std::nullopt;
 }
 
 void ApplyForm(Recipe& r, const RecipeForm& form) {
-  r.Genre = form.Genre;
-  r.Kind = form.Kind;
-  r.CookingMethod = form.CookingMethod;
-  r.Reference = form.Reference;
-  r.Ingredients = form.Ingredients;
-  r.Steps = form.Steps;
-  r.Memo = form.Memo;
-  r.CaloriesPerPerson = numbers::ReadSingle(form.Calories);
-  r.Salt = numbers::ReadSingle(form.Salt);
-  r.CookingTime = numbers::ReadSingle(form.CookingTime);
-  r.SelfRating = form.SelfRating;
-  r.OthersRating = form.OthersRating;
-  r.CookCount = numbers::FormatDouble(numbers::ReadNumber(form.CookCount));
-  r.CookingLog = form.CookingLog.join(kCrLf);
-}
-std::optional<QString> checkStorable(const Recipe& recipe) { return check(textOf(recipe)); }
-
-QStringList recordLines(const Recipe& recipe) {
-  QString text;
-  appendRecordText(text, textOf(recipe), EmptySection::NoLine);
-  return text_file::splitLines(text);
+  for (const HeaderField& field : kHeader) {
+    if (field.text == &Recipe::DishName) continue;  // a change keeps the stored name
+    switch (field.type) {
+      case T::Text: r.*field.text = form.*field.typed; break;
+      case T::Single: r.*field.single = numbers::ReadSingle(form.*field.typed); break;
+      case T::Count: r.*field.text = numbers::FormatDouble(form.CookCount); break;
+    }
+  }
+  for (const Section& section : kSections)
+    r.*section.text = section.typed ? form.*section.typed : form.CookingLog.join(kCrLf);
 }
 
 namespace {
@@ -186,10 +212,6 @@ struct LineIndex {
   // Most lines differ from the marker lines in length, so that is compared first.
   bool is(qsizetype i, const QString& marker) const {
     return ends[size_t(i)] - starts[size_t(i)] == marker.size() && line(i) == marker;
-  }
-  QString value(qsizetype i) const {  // the line from its seventh character on
-    const qsizetype length = ends[size_t(i)] - starts[size_t(i)];
-    return length > 6 ? text.mid(starts[size_t(i)] + 6, length - 6) : QString();
   }
   // Lines first..last-1 joined by CR LF: one copy of the text when every line ends in CR LF.
   QString joined(qsizetype first, qsizetype last) const {
@@ -230,6 +252,9 @@ QString normalisedCount(QStringView text) {
   return plain ? text.toString() : numbers::FormatDouble(numbers::ReadNumber(text));
 }
 
+// The separator, the header lines, the first section's end line and label.
+constexpr qsizetype kFirstSectionLine = 1 + kHeaderCount + 2;
+
 std::variant<RecipeTable, FileError> parse(const LineIndex& lines, const QString& path, const Progress& progress) {
   // Trailing empty lines are tolerated; any other text after the last record is not.
   qsizetype end = lines.count();
@@ -246,8 +271,7 @@ std::variant<RecipeTable, FileError> parse(const LineIndex& lines, const QString
     return malformed(path, int(end),
                      QStringLiteral("レシピの途中でファイルが終わっています（最後のレシピに終わりの行「'」がありません）。"));
   };
-  SharedValues genres, kinds, methods, ratings, counts;
-  auto valueView = [&lines](qsizetype k) { return lines.line(k).mid(6); };
+  SharedValues shared[kHeaderCount];
   qsizetype i = 0;
   while (i < end) {
     if (!lines.is(i, kSeparator))
@@ -255,32 +279,29 @@ std::variant<RecipeTable, FileError> parse(const LineIndex& lines, const QString
                        QStringLiteral("レシピの始まりの行（*が31個）があるはずの所に別の文字があります。"));
     if (table.count() == kMaxRecipes)
       return malformed(path, int(i) + 1, QStringLiteral("レシピが%1件を超えています。").arg(kMaxRecipes));
-    if (i + 14 > end) return truncated();
+    if (i + kFirstSectionLine > end) return truncated();
     Recipe r;
-    r.DishName = lines.value(i + 1);
-    r.Genre = genres(valueView(i + 2));
-    r.Kind = kinds(valueView(i + 3));
-    r.CookingMethod = methods(valueView(i + 4));
-    r.CaloriesPerPerson = numbers::ReadSingle(lines.line(i + 5).mid(6));
-    r.Salt = numbers::ReadSingle(lines.line(i + 6).mid(6));
-    r.CookingTime = numbers::ReadSingle(lines.line(i + 7).mid(6));
-    r.SelfRating = ratings(valueView(i + 8));
-    r.OthersRating = ratings(valueView(i + 9));
-    r.CookCount = counts(normalisedCount(valueView(i + 10)));
-    r.Reference = lines.value(i + 11);
-    i += 14;  // the header lines, the first section end and the "【材料】" line
-    QString* sections[4] = {&r.Ingredients, &r.Steps, &r.Memo, &r.CookingLog};
-    for (int s = 0; s < 4; ++s) {
+    for (int f = 0; f < kHeaderCount; ++f) {
+      const HeaderField& field = kHeader[f];
+      const QStringView value = lines.line(i + 1 + f).mid(kLabelLength);
+      switch (field.type) {
+        case T::Text: r.*field.text = field.repeats ? shared[f](value) : value.toString(); break;
+        case T::Single: r.*field.single = numbers::ReadSingle(value); break;
+        case T::Count: r.*field.text = shared[f](normalisedCount(value)); break;
+      }
+    }
+    i += kFirstSectionLine;
+    for (int s = 0; s < kSectionCount; ++s) {
       if (s > 0) {
         if (i >= end) return truncated();
         ++i;  // the section's label line
       }
-      const QString& stop = s < 3 ? kSectionEnd : kRecordEnd;
+      const QString& stop = s < kSectionCount - 1 ? kSectionEnd : kRecordEnd;
       const qsizetype first = i;
       while (i < end && !lines.is(i, stop)) ++i;
       if (i >= end) return truncated();
       // A section of one empty line is an empty value, as is a section without lines.
-      *sections[s] = lines.joined(first, i);
+      r.*kSections[s].text = lines.joined(first, i);
       ++i;
     }
     table.append(std::move(r));
@@ -291,31 +312,56 @@ std::variant<RecipeTable, FileError> parse(const LineIndex& lines, const QString
 
 }  // namespace
 
-std::variant<RecipeTable, FileError> parseRecipeLines(const QStringList& lines, const QString& path,
-                                                      const Progress& progress) {
-  const QString text = text_file::joinLines(lines);
-  return parse(LineIndex(text), path, progress);
-}
-
 std::variant<RecipeTable, FileError> LoadRecipeFile(const QString& path, const Progress& progress) {
   auto text = text_file::readText(path);
   if (auto* error = std::get_if<FileError>(&text)) return *error;
   return parse(LineIndex(std::get<QString>(text)), path, progress);
 }
 
-std::optional<FileError> AppendRecipe(const QString& path, const RecipeForm& form) {
-  const RecordText record = textOf(form);
-  if (auto error = refused(path, check(record))) return error;
-  QString text;
-  appendRecordText(text, record, EmptySection::NoLine);
-  return text_file::appendText(path, text);
+namespace {
+
+// Writes the bytes over the file only when they read back as a book, and returns what they read
+// as: the table then always mirrors the file, and a file the reader would refuse is never made.
+Written writeReadingBack(const QString& path, const QByteArray& bytes) {
+  auto text = text_file::decodeForFile(path, bytes);
+  if (auto* error = std::get_if<FileError>(&text)) return *error;
+  auto table = parse(LineIndex(std::get<QString>(text)), path, {});
+  if (std::holds_alternative<FileError>(table)) return table;
+  if (auto error = text_file::writeBytes(path, bytes)) return *error;
+  return table;
 }
 
-std::optional<FileError> RewriteRecipeFile(const QString& path, const RecipeTable& table) {
+Written writeTable(const QString& path, const RecipeTable& table, int without, EmptySection empty) {
+  QString text;
+  for (int i = 1; i <= table.count(); ++i) {
+    if (i == without) continue;
+    const RecordText record = textOf(table[i]);
+    if (auto error = refused(path, check(record))) return *error;
+    appendRecordText(text, record, empty);
+  }
+  auto bytes = text_file::encodeForFile(path, text);
+  if (auto* error = std::get_if<FileError>(&bytes)) return *error;
+  return writeReadingBack(path, std::get<QByteArray>(bytes));
+}
+
+}  // namespace
+
+Written AppendRecipe(const QString& path, const RecipeForm& form) {
+  const RecordText record = textOf(form);
+  if (auto error = refused(path, check(record))) return *error;
+  QString text;
+  appendRecordText(text, record, EmptySection::NoLine);
+  // The reader stops at empty lines after the last record, so the new record goes before them.
+  auto bytes = text_file::withAppended(path, text, text_file::EmptyLinesAtEnd::Drop);
+  if (auto* error = std::get_if<FileError>(&bytes)) return *error;
+  return writeReadingBack(path, std::get<QByteArray>(bytes));
+}
+
+Written RewriteRecipeFile(const QString& path, const RecipeTable& table) {
   return writeTable(path, table, 0, EmptySection::NoLine);
 }
 
-std::optional<FileError> WriteRecipeFileWithout(const QString& path, const RecipeTable& table, int n) {
+Written WriteRecipeFileWithout(const QString& path, const RecipeTable& table, int n) {
   return writeTable(path, table, n, EmptySection::OneEmptyLine);
 }
 

@@ -22,15 +22,13 @@ using Progress = std::function<void(int loaded, int counted, const QString& dish
 // Reads the whole file. A file that ends inside a record, holds text after its last record, or
 // holds more records than the book can number is reported with its line, never half-read.
 std::variant<RecipeTable, FileError> LoadRecipeFile(const QString& path, const Progress& progress = {});
-std::variant<RecipeTable, FileError> parseRecipeLines(const QStringList& lines, const QString& path,
-                                                      const Progress& progress = {});
 
 // The main window's fields as typed, for a new record.
 struct RecipeForm {
   QString DishName, Genre, Kind, CookingMethod;
   QString Calories, Salt, CookingTime;  // texts, read leniently
   QString SelfRating, OthersRating;
-  QString CookCount;  // the count label's caption
+  int CookCount = 0;  // times cooked
   QString Reference;
   QString Ingredients, Steps, Memo;  // lines joined by CR LF
   QStringList CookingLog;
@@ -42,20 +40,21 @@ void ApplyForm(Recipe& record, const RecipeForm& form);
 
 // Why a recipe cannot be stored as it is, naming the field ("材料に…"); nothing when it can.
 std::optional<QString> checkStorable(const RecipeForm& form);
-std::optional<QString> checkStorable(const Recipe& recipe);
+
+// What a writer leaves: the table as the written file reads, or why nothing was written (the
+// file is then as it was). A writer never leaves a file that does not read back.
+using Written = std::variant<RecipeTable, FileError>;
 
 // Appends one record built from the form's texts; numbers are written from doubles (up to 15
-// significant digits). The old content stays byte for byte.
-std::optional<FileError> AppendRecipe(const QString& path, const RecipeForm& form);
+// significant digits). The old content stays byte for byte, but for empty lines at its end,
+// which go (the new record follows the last one).
+Written AppendRecipe(const QString& path, const RecipeForm& form);
 
 // Writes records 1..count over the file; numbers from their single-precision values.
-std::optional<FileError> RewriteRecipeFile(const QString& path, const RecipeTable& table);
+Written RewriteRecipeFile(const QString& path, const RecipeTable& table);
 
 // Writes every record but record n over the file; an empty section is written as one empty
 // line. When n is not a record number no record is left out.
-std::optional<FileError> WriteRecipeFileWithout(const QString& path, const RecipeTable& table, int n);
-
-// The record's lines as RewriteRecipeFile writes them (exchange files reuse the layout).
-QStringList recordLines(const Recipe& recipe);
+Written WriteRecipeFileWithout(const QString& path, const RecipeTable& table, int n);
 
 }  // namespace recipe_file

@@ -7,7 +7,7 @@ std::variant<QStringList, FileError> LoadReferenceList(const QString& path) {
 }
 
 std::optional<FileError> AppendReference(const QString& path, const QString& source) {
-  if (source.contains(u'\r') || source.contains(u'\n'))
+  if (text_file::holdsLineBreak(source))
     return FileError{FileError::Kind::Refused, path, 0, QStringLiteral("参考に改行は入れられません。")};
   return text_file::appendLines(path, {source});
 }

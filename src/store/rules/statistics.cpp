@@ -5,9 +5,9 @@
 #include "platform/rules/numbers.h"
 
 int RatingPoints(const QString& rating) {
-  if (rating == QStringLiteral("優")) return 3;
-  if (rating == QStringLiteral("良")) return 2;
-  if (rating == QStringLiteral("不")) return 1;
+  if (rating == kExcellent) return 3;
+  if (rating == kGood) return 2;
+  if (rating == kPoor) return 1;
   return 0;
 }
 
@@ -38,7 +38,7 @@ float share(int part, int whole) { return whole ? float(part) / float(whole) : 0
 namespace {
 
 // The 0-based slot of each item (the first position where an item appears twice), and the last
-// slot for any other text, as CategorySlot finds it; a hash keeps a full book's pass short.
+// slot ("その他") for any other text; a hash keeps a full book's pass short.
 class SlotFinder {
  public:
   explicit SlotFinder(const QStringList& list) : last_(int(list.size()) - 1) {
@@ -67,7 +67,7 @@ Statistics ComputeStatistics(const RecipeTable& table, const CategoryLists& list
       case 2: ++s.SelfGoodCount; break;
       case 1: ++s.SelfPoorCount; break;
       default:
-        if (r.SelfRating == QStringLiteral("未")) ++s.SelfUnratedCount;
+        if (r.SelfRating == kUnrated) ++s.SelfUnratedCount;
     }
     switch (RatingPoints(r.OthersRating)) {
       case 3: ++s.OthersExcellentCount; break;
