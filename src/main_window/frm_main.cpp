@@ -18,6 +18,7 @@
 #include "main_extras/windows/slideshow_panel.h"
 #include "main_extras/windows/window_buttons.h"
 #include "platform/windows/clickable_label.h"
+#include "search/windows/frm_kensaku.h"
 #include "store/windows/level_bar.h"
 
 namespace {
@@ -188,6 +189,11 @@ void frmMain::buildButtons() {
 
   windowButtons = new WindowButtons(module_, dialogs_, this);
   windowButtons->setGeometry(16, 616, 952, 32);
+  windowButtons->registerWindow(QStringLiteral("cmdKensaku"), [this] {
+    auto* w = new frmKensaku(module_, dialogs_, *cboSankou->model(), this);
+    connect(w, &frmKensaku::recipeChosen, this, &frmMain::showRecord);
+    return w;
+  });
   windowButtons->registerModal(QStringLiteral("cmdHensyu"), [this] {
     return new frmHensyu(module_, dialogs_, [this] { EndProgram(); }, this);
   });
