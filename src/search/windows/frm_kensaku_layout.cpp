@@ -23,8 +23,10 @@ void place(QWidget* w, int left, int top, int width, int height) {
 // The criteria frame, in twips: a label column, the inputs, then the two buttons of the row.
 constexpr int kLabelLeft = 150, kLabelWidth = 990;
 constexpr int kInputLeft = 1200, kInputWidth = 4740;
-constexpr int kBoxHeight = 360, kLinePitch = 420, kRowGap = 90;
+constexpr int kBoxHeight = 330, kLinePitch = 390, kRowGap = 60;
 constexpr int kNarrowLeft = 6060, kWholeLeft = 6420, kButtonSize = 330;
+// Both frames stand side by side and equally tall; the legend and the two big buttons below.
+constexpr int kFrameTop = 120, kFrameHeight = 5910, kBelowFrames = 6180;
 constexpr int kFrame2Width = 6900;
 // Half, third and unit columns inside the inputs.
 constexpr int kHalfWidth = 2310, kSecondHalfLeft = kInputLeft + 2430;
@@ -101,7 +103,7 @@ void frmKensaku::buildControls() {
   buildCriteriaRows(frame2);
   buildResultFrame();
   buildLegendAndButtons();
-  setFixedSize(11400 / kTwipsPerPixel, 7680 / kTwipsPerPixel);
+  setFixedSize(11400 / kTwipsPerPixel, (kBelowFrames + 900) / kTwipsPerPixel);
 }
 
 void frmKensaku::buildCriteriaRows(QWidget* frame) {
@@ -131,7 +133,7 @@ void frmKensaku::buildCriteriaRows(QWidget* frame) {
     return {lower, upper};
   };
 
-  int top = 300;
+  int top = 180;
   for (const CriteriaRow& row : kRows) {
     QList<QWidget*>& inputs = inputs_[row.key];
     switch (row.key) {
@@ -228,7 +230,7 @@ void frmKensaku::buildCriteriaRows(QWidget* frame) {
       top += kRowGap;
     }
   }
-  place(frame, 120, 120, kFrame2Width, top + 60);
+  place(frame, 120, kFrameTop, kFrame2Width, kFrameHeight);
 
   auto box = [this](SearchKey key, int i) { return qobject_cast<QLineEdit*>(inputs_[key][i]); };
   txtCalL = box(SearchKey::Calories, 0);
@@ -244,7 +246,7 @@ void frmKensaku::buildCriteriaRows(QWidget* frame) {
 void frmKensaku::buildResultFrame() {
   auto* frame1 = new QGroupBox(QStringLiteral("検索条件一致リスト"), this);
   frame1->setObjectName(QStringLiteral("Frame1"));
-  place(frame1, 7140, 120, 4140, 6480);
+  place(frame1, 7140, kFrameTop, 4140, kFrameHeight);
   lstKondate = new QListView(frame1);
   lstKondate->setObjectName(QStringLiteral("lstKondate"));
   lstKondate->setAccessibleName(QStringLiteral("検索条件一致リスト"));
@@ -252,35 +254,35 @@ void frmKensaku::buildResultFrame() {
   lstKondate->setUniformItemSizes(true);
   lstKondate->setEditTriggers(QAbstractItemView::NoEditTriggers);
   lstKondate->setSelectionMode(QAbstractItemView::SingleSelection);
-  place(lstKondate, 120, 360, 3900, 5220);
+  place(lstKondate, 120, 360, 3900, 4650);
   optHide = new QRadioButton(QStringLiteral("クリック時に検索画面を隠す"), frame1);
   optHide->setObjectName(QStringLiteral("optHide"));
-  place(optHide, 120, 5640, 3900, 360);
+  place(optHide, 120, 5130, 3900, 360);
   optShow = new QRadioButton(QStringLiteral("残す"), frame1);
   optShow->setObjectName(QStringLiteral("optShow"));
-  place(optShow, 120, 6000, 3900, 360);
+  place(optShow, 120, 5490, 3900, 360);
   optHide->setChecked(true);
 }
 
 void frmKensaku::buildLegendAndButtons() {
   auto* command1 = pictureButton(this, QStringLiteral("Command1"), NarrowingPicture(), QStringLiteral("絞り込み検索"));
   command1->setToolTip(QStringLiteral("絞り込み検索"));
-  place(command1, 240, 6780, kButtonSize, kButtonSize);
-  place(label(this, QStringLiteral("Label1(0)"), QStringLiteral("→ 絞り込み検索する時のボタン"), nullptr), 660, 6765,
+  place(command1, 240, kBelowFrames, kButtonSize, kButtonSize);
+  place(label(this, QStringLiteral("Label1(0)"), QStringLiteral("→ 絞り込み検索する時のボタン"), nullptr), 660, kBelowFrames,
         3600, kBoxHeight);
   auto* command2 = pictureButton(this, QStringLiteral("Command2"), WholeTablePicture(), QStringLiteral("全体から検索"));
-  place(command2, 240, 7200, kButtonSize, kButtonSize);
-  place(label(this, QStringLiteral("Label1(1)"), QStringLiteral("→ 全体から検索する時のボタン"), nullptr), 660, 7185,
+  place(command2, 240, kBelowFrames + 420, kButtonSize, kButtonSize);
+  place(label(this, QStringLiteral("Label1(1)"), QStringLiteral("→ 全体から検索する時のボタン"), nullptr), 660, kBelowFrames + 420,
         3600, kBoxHeight);
 
   cmdALL = new QPushButton(AllRecipesPicture(), QStringLiteral("全部"), this);
   cmdALL->setObjectName(QStringLiteral("cmdALL"));
   cmdALL->setToolTip(QStringLiteral("レシピ全部をリストアップします"));
   cmdALL->setIconSize(QSize(24, 24));
-  place(cmdALL, 7140, 6780, 1980, 690);
+  place(cmdALL, 7140, kBelowFrames, 1980, 690);
   cmdModori = new QPushButton(BackPicture(), QStringLiteral("戻り"), this);
   cmdModori->setObjectName(QStringLiteral("cmdModori"));
   cmdModori->setToolTip(QStringLiteral("メインに戻ります"));
   cmdModori->setIconSize(QSize(24, 24));
-  place(cmdModori, 9300, 6780, 1980, 690);
+  place(cmdModori, 9300, kBelowFrames, 1980, 690);
 }
