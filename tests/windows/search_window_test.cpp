@@ -264,7 +264,7 @@ TEST_F(SearchWindowTest, NamesakesAreFoundAndOpenedByTheirOwnRecord) {
   EXPECT_EQ(shownRecord(), 4);
 }
 
-TEST_F(SearchWindowTest, EnterMovesThroughTheIngredientBoxesThatHoldText) {
+TEST_F(SearchWindowTest, EnterMovesThroughTheIngredientBoxesThatHoldTextAndTabThroughBounds) {
   openSearch();
   activate(search);
   auto* box2 = in<QLineEdit>(QStringLiteral("txtZairyo(2)"));
@@ -281,6 +281,13 @@ TEST_F(SearchWindowTest, EnterMovesThroughTheIngredientBoxesThatHoldText) {
   QTest::keyClick(box4, Qt::Key_Enter);
   EXPECT_TRUE(box4->hasFocus());
   EXPECT_EQ(box3->text(), QString());
+  // Tab goes from a lower bound to its upper bound, then to the next row's lower bound.
+  in(QStringLiteral("txtCalL"))->setFocus();
+  QTest::keyClick(QApplication::focusWidget(), Qt::Key_Tab);
+  EXPECT_TRUE(in(QStringLiteral("txtCalH"))->hasFocus());
+  in(QStringLiteral("cboHyouka1"))->setFocus();
+  QTest::keyClick(QApplication::focusWidget(), Qt::Key_Tab);
+  EXPECT_TRUE(in(QStringLiteral("cboHyouka2"))->hasFocus());
 }
 
 TEST_F(SearchWindowTest, StoringARecipeClosesTheWindowBeforeTheTableChangesAndTheNextOpeningStartsAfresh) {

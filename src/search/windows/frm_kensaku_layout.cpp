@@ -40,20 +40,22 @@ struct CriteriaRow {
   const char* narrowing;
   const char* whole;
   int lines;            // lines of inputs
+  const char* boxes[2];  // a single box, or the two boxes of a range or of the evaluations
+  const char* units[2];  // the unit label after each of two boxes
 };
 
 const CriteriaRow kRows[] = {
-    {SearchKey::DishName, "料理名", "料理名", "cmdNamae", "cmdNamae1", 1},
-    {SearchKey::Ingredients, "材料", "材料", "cmdZairyo", "cmdZairyo1", 3},
-    {SearchKey::Steps, "作り方", "作り方", "cmdTukuri", "cmdTukuri1", 1},
-    {SearchKey::Memo, "メモ", "メモ", "cmdMemo", "cmdMemo1", 1},
-    {SearchKey::Classification, "分類", "分類", "cmdBunrui", "cmdBunrui1", 1},
-    {SearchKey::Calories, "カロリー", "カロリー", "cmdCal", "cmdCal1", 1},
-    {SearchKey::Salt, "塩分", "塩分", "cmdEnbun", "cmdEnbun1", 1},
-    {SearchKey::CookingTime, "調理時間", "調理時間", "cmdJikan", "cmdJikan1", 1},
-    {SearchKey::Ratings, "", "評価", "cmdHyouka", "cmdHyouka1", 1},
-    {SearchKey::CookCount, "調理回数", "調理回数", "cmdKaisu", "cmdKaisu1", 1},
-    {SearchKey::Reference, "参考文献", "参考文献", "cmdSankou", "cmdSankou1", 1},
+    {SearchKey::DishName, "料理名", "料理名", "cmdNamae", "cmdNamae1", 1, {"txtNamae"}, {}},
+    {SearchKey::Ingredients, "材料", "材料", "cmdZairyo", "cmdZairyo1", 3, {}, {}},
+    {SearchKey::Steps, "作り方", "作り方", "cmdTukuri", "cmdTukuri1", 1, {"txtTukuri"}, {}},
+    {SearchKey::Memo, "メモ", "メモ", "cmdMemo", "cmdMemo1", 1, {"txtMemo"}, {}},
+    {SearchKey::Classification, "分類", "分類", "cmdBunrui", "cmdBunrui1", 1, {}, {}},
+    {SearchKey::Calories, "カロリー", "カロリー", "cmdCal", "cmdCal1", 1, {"txtCalL", "txtCalH"}, {"KCal以上", "KCal未満"}},
+    {SearchKey::Salt, "塩分", "塩分", "cmdEnbun", "cmdEnbun1", 1, {"txtEnbunL", "txtEnbunH"}, {"ｇ以上", "ｇ未満"}},
+    {SearchKey::CookingTime, "調理時間", "調理時間", "cmdJikan", "cmdJikan1", 1, {"txtJikanL", "txtJikanH"}, {"分以上", "分未満"}},
+    {SearchKey::Ratings, "", "評価", "cmdHyouka", "cmdHyouka1", 1, {"cboHyouka1", "cboHyouka2"}, {"自己評価", "三者評価"}},
+    {SearchKey::CookCount, "調理回数", "調理回数", "cmdKaisu", "cmdKaisu1", 1, {"txtKaisuL", "txtKaisuH"}, {"回以上", "回未満"}},
+    {SearchKey::Reference, "参考文献", "参考文献", "cmdSankou", "cmdSankou1", 1, {}, {}},
 };
 
 QString text(const char* utf8) { return QString::fromUtf8(utf8); }
@@ -114,23 +116,15 @@ void frmKensaku::buildCriteriaRows(QWidget* frame) {
   auto unitLabel = [&](const QString& caption, QWidget* buddy) {
     return label(frame, QStringLiteral("lblNami(%1)").arg(lblNami++), caption, buddy);
   };
-  // A range or evaluation row: two boxes, each followed by its unit label.
-  auto pairRow = [&](int top, QWidget* first, QWidget* second, const char* firstUnit, const char* secondUnit,
-                     int boxWidth) {
+  // A range or evaluation row: two boxes made in reading order, each followed by its unit label.
+  auto pairRow = [&](int top, const CriteriaRow& row, auto make, int boxWidth) {
+    QWidget* first = make(frame, QString::fromLatin1(row.boxes[0]));
+    QWidget* second = make(frame, QString::fromLatin1(row.boxes[1]));
     place(first, kInputLeft, top, boxWidth, kBoxHeight);
-    place(unitLabel(text(firstUnit), first), kInputLeft + boxWidth + 60, top, kUnitWidth, kBoxHeight);
+    place(unitLabel(text(row.units[0]), first), kInputLeft + boxWidth + 60, top, kUnitWidth, kBoxHeight);
     place(second, kSecondHalfLeft, top, boxWidth, kBoxHeight);
-    place(unitLabel(text(secondUnit), second), kSecondHalfLeft + boxWidth + 60, top, kUnitWidth, kBoxHeight);
-  };
-
-  // A range row: the row label, then the lower and upper boxes with their units.
-  auto rangeRow = [&](int top, const CriteriaRow& row, const char* lowerName, const char* upperName,
-                      const char* lowerUnit, const char* upperUnit) -> QList<QWidget*> {
-    QLineEdit* lower = numberBox(frame, QString::fromLatin1(lowerName));
-    QLineEdit* upper = numberBox(frame, QString::fromLatin1(upperName));
-    place(rowLabel(text(row.label), nullptr), kLabelLeft, top, kLabelWidth, kBoxHeight);
-    pairRow(top, lower, upper, lowerUnit, upperUnit, kNumberWidth);
-    return {lower, upper};
+    place(unitLabel(text(row.units[1]), second), kSecondHalfLeft + boxWidth + 60, top, kUnitWidth, kBoxHeight);
+    return QList<QWidget*>{first, second};
   };
 
   int top = 180;
@@ -140,14 +134,10 @@ void frmKensaku::buildCriteriaRows(QWidget* frame) {
       case SearchKey::DishName:
       case SearchKey::Steps:
       case SearchKey::Memo: {
-        static const QMap<SearchKey, QString> names = {{SearchKey::DishName, QStringLiteral("txtNamae")},
-                                                       {SearchKey::Steps, QStringLiteral("txtTukuri")},
-                                                       {SearchKey::Memo, QStringLiteral("txtMemo")}};
-        QLineEdit* box = lineEdit(frame, names[row.key]);
+        QLineEdit* box = lineEdit(frame, QString::fromLatin1(row.boxes[0]));
         place(box, kInputLeft, top, kInputWidth, kBoxHeight);
         place(rowLabel(text(row.label), box), kLabelLeft, top, kLabelWidth, kBoxHeight);
         inputs = {box};
-        (row.key == SearchKey::DishName ? txtNamae : row.key == SearchKey::Steps ? txtTukuri : txtMemo) = box;
         break;
       }
       case SearchKey::Ingredients:
@@ -169,29 +159,18 @@ void frmKensaku::buildCriteriaRows(QWidget* frame) {
           place(combo, kInputLeft + i * kThirdPitch, top, kThirdWidth, kBoxHeight);
           inputs.append(combo);
         }
-        cboJyanru = qobject_cast<QComboBox*>(inputs[0]);
-        cboSyurui = qobject_cast<QComboBox*>(inputs[1]);
-        cboCyouri = qobject_cast<QComboBox*>(inputs[2]);
         place(rowLabel(text(row.label), nullptr), kLabelLeft, top, kLabelWidth, kBoxHeight);
         break;
       }
       case SearchKey::Calories:
-        inputs = rangeRow(top, row, "txtCalL", "txtCalH", "KCal以上", "KCal未満");
-        break;
       case SearchKey::Salt:
-        inputs = rangeRow(top, row, "txtEnbunL", "txtEnbunH", "ｇ以上", "ｇ未満");
-        break;
       case SearchKey::CookingTime:
-        inputs = rangeRow(top, row, "txtJikanL", "txtJikanH", "分以上", "分未満");
-        break;
       case SearchKey::CookCount:
-        inputs = rangeRow(top, row, "txtKaisuL", "txtKaisuH", "回以上", "回未満");
+        place(rowLabel(text(row.label), nullptr), kLabelLeft, top, kLabelWidth, kBoxHeight);
+        inputs = pairRow(top, row, numberBox, kNumberWidth);
         break;
       case SearchKey::Ratings:
-        cboHyouka1 = dropDown(frame, QStringLiteral("cboHyouka1"));
-        cboHyouka2 = dropDown(frame, QStringLiteral("cboHyouka2"));
-        pairRow(top, cboHyouka1, cboHyouka2, "自己評価", "三者評価", kRatingWidth);
-        inputs = {cboHyouka1, cboHyouka2};
+        inputs = pairRow(top, row, dropDown, kRatingWidth);
         break;
       case SearchKey::Reference:
         cboSankou = dropDown(frame, QStringLiteral("cboSankou"));
@@ -233,12 +212,21 @@ void frmKensaku::buildCriteriaRows(QWidget* frame) {
   place(frame, 120, kFrameTop, kFrame2Width, kFrameHeight);
 
   auto box = [this](SearchKey key, int i) { return qobject_cast<QLineEdit*>(inputs_[key][i]); };
+  auto combo = [this](SearchKey key, int i) { return qobject_cast<QComboBox*>(inputs_[key][i]); };
+  txtNamae = box(SearchKey::DishName, 0);
+  txtTukuri = box(SearchKey::Steps, 0);
+  txtMemo = box(SearchKey::Memo, 0);
+  cboJyanru = combo(SearchKey::Classification, 0);
+  cboSyurui = combo(SearchKey::Classification, 1);
+  cboCyouri = combo(SearchKey::Classification, 2);
   txtCalL = box(SearchKey::Calories, 0);
   txtCalH = box(SearchKey::Calories, 1);
   txtEnbunL = box(SearchKey::Salt, 0);
   txtEnbunH = box(SearchKey::Salt, 1);
   txtJikanL = box(SearchKey::CookingTime, 0);
   txtJikanH = box(SearchKey::CookingTime, 1);
+  cboHyouka1 = combo(SearchKey::Ratings, 0);
+  cboHyouka2 = combo(SearchKey::Ratings, 1);
   txtKaisuL = box(SearchKey::CookCount, 0);
   txtKaisuH = box(SearchKey::CookCount, 1);
 }
