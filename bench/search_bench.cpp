@@ -4,6 +4,7 @@
 #include <benchmark/benchmark.h>
 
 #include <QApplication>
+#include <QLineEdit>
 #include <QStringListModel>
 
 #include "book_generator.h"
@@ -77,13 +78,22 @@ class NoDialogs : public Dialogs {
   void beep() override {}
 };
 
+struct FullBook {
+  Module1 module{bench::Book().folder};
+  NoDialogs dialogs;
+  QStringListModel references{QStringList{QStringLiteral("料理の本"), QStringLiteral("料理番組")}};
+  FullBook() {
+    module.Recipes = fullTable();
+    module.Lists = bench::Book().lists;
+  }
+};
+
 // From the press of the button until the window stands on screen with every recipe listed.
 void BM_OpenSearchWindow(benchmark::State& state) {
-  Module1 module(bench::Book().folder);
-  module.Recipes = fullTable();
-  module.Lists = bench::Book().lists;
-  NoDialogs dialogs;
-  QStringListModel references(QStringList{QStringLiteral("料理の本"), QStringLiteral("料理番組")});
+  FullBook book;
+  Module1& module = book.module;
+  NoDialogs& dialogs = book.dialogs;
+  QStringListModel& references = book.references;
   for (auto _ : state) {
     auto* window = new frmKensaku(module, dialogs, references);
     window->show();
@@ -97,5 +107,26 @@ void BM_OpenSearchWindow(benchmark::State& state) {
   state.counters["recipes"] = module.RecipeCount();
 }
 BENCHMARK(BM_OpenSearchWindow)->Unit(benchmark::kMillisecond);
+
+// A press of a row's button in the window on screen: the search, the list model replaced and the
+// list repainted. Narrowing starts from the full list each time.
+void BM_SearchButtonInWindow(benchmark::State& state, bool narrowing) {
+  FullBook book;
+  frmKensaku window(book.module, book.dialogs, book.references);
+  window.show();
+  window.findChild<QLineEdit*>(QStringLiteral("txtNamae"))->setText(QStringLiteral("たまねぎ"));
+  QApplication::processEvents();
+  for (auto _ : state) {
+    state.PauseTiming();
+    window.cmdALL_Click();
+    QApplication::processEvents();
+    state.ResumeTiming();
+    window.search(SearchKey::DishName, narrowing);
+    QApplication::processEvents();
+  }
+  state.counters["listed"] = double(window.results().size());
+}
+BENCHMARK_CAPTURE(BM_SearchButtonInWindow, WholeTable, false)->Unit(benchmark::kMillisecond);
+BENCHMARK_CAPTURE(BM_SearchButtonInWindow, NarrowingFullList, true)->Unit(benchmark::kMillisecond);
 
 }  // namespace
