@@ -3,10 +3,12 @@
 #include <QAbstractItemModel>
 #include <QAccessible>
 #include <QApplication>
+#include <QCheckBox>
 #include <QInputMethodEvent>
 #include <QListView>
 #include <QRadioButton>
 
+#include "platform/rules/help_texts.h"
 #include "support/main_window_fixture.h"
 
 namespace {
@@ -129,6 +131,16 @@ TEST_F(SearchWindowTest, OpensWithEveryRecipeEmptyInputsAndFilledLists) {
   EXPECT_EQ(items("cboSankou"), QStringList({"きょうの料理", "母のノート"}));
   EXPECT_TRUE(in<QComboBox>(QStringLiteral("cboSankou"))->isEditable());
   EXPECT_FALSE(in<QComboBox>(QStringLiteral("cboJyanru"))->isEditable());
+}
+
+TEST_F(SearchWindowTest, WithTheHelpTourOnTheExplanationShowsOverTheNewWindow) {
+  QTest::mouseClick(control<QCheckBox>("chkHelp"), Qt::LeftButton);
+  dialogs.clear();
+  openSearch();
+  ASSERT_EQ(dialogs.messages().size(), 1u);
+  EXPECT_EQ(dialogs.messages()[0].title, QStringLiteral("ヘルプツアー"));
+  EXPECT_EQ(dialogs.messages()[0].text, help_texts::ForWindowButton(QStringLiteral("cmdKensaku")));
+  EXPECT_TRUE(search->isVisible());
 }
 
 TEST_F(SearchWindowTest, WholeTableThenNarrowingCombineKeysAndAllRestoresTheList) {
