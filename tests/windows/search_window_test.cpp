@@ -1,6 +1,7 @@
 // The search window as a user drives it from the main window: typing conditions, pressing the
 // row buttons, choosing entries, and the window's life across reloads of the book.
 #include <QAbstractItemModel>
+#include <QAbstractItemModelTester>
 #include <QAccessible>
 #include <QApplication>
 #include <QCheckBox>
@@ -9,6 +10,7 @@
 #include <QRadioButton>
 
 #include "platform/rules/help_texts.h"
+#include "search/windows/result_list_model.h"
 #include "support/main_window_fixture.h"
 
 namespace {
@@ -44,7 +46,7 @@ class SearchWindowTest : public MainWindowTest {
     writeRecipes({record(QStringLiteral("肉じゃが"), QStringLiteral("和食"), QStringLiteral("主菜"), QStringLiteral("300"),
                          QStringLiteral("優"), QStringLiteral("母のノート"), QStringLiteral("じゃがいも\n牛肉\n玉ねぎ")),
                   record(QStringLiteral("カレー"), QStringLiteral("洋食"), QStringLiteral("主菜"), QStringLiteral("650"),
-                         QStringLiteral("未"), {}, QStringLiteral("カレールウ\n玉ねぎ")),
+                         QStringLiteral("未"), QStringLiteral("きょうの料理"), QStringLiteral("カレールウ\n玉ねぎ")),
                   record(QStringLiteral("ハンバーグ"), QStringLiteral("洋食"), QStringLiteral("主菜"), QStringLiteral("600"),
                          QStringLiteral("良"), {}, QStringLiteral("牛肉\n玉ねぎ\nパン粉")),
                   record(QStringLiteral("カレー"), QStringLiteral("和食"), QStringLiteral("主菜"), QStringLiteral("800"),
@@ -158,6 +160,10 @@ TEST_F(SearchWindowTest, WholeTableThenNarrowingCombineKeysAndAllRestoresTheList
   // The same range over the whole table finds 599.5 kcal too, and never 600.
   press(QStringLiteral("cmdCal1"));
   EXPECT_EQ(listed(), QStringList({"肉じゃが", "冷奴"}));
+  // A source typed into the reference box rather than picked.
+  type(QStringLiteral("cboSankou"), QStringLiteral("ノート"));
+  press(QStringLiteral("cmdSankou1"));
+  EXPECT_EQ(listed(), QStringList({"肉じゃが"}));
 }
 
 TEST_F(SearchWindowTest, NarrowingThatKeepsNothingSaysSoAndKeepsTheList) {
@@ -361,4 +367,15 @@ TEST_F(SearchWindowTest, ScreenReadersHearWhatEachButtonAndBoxIsFor) {
   EXPECT_EQ(accessibleName(in(QStringLiteral("cboSankou"))), QStringLiteral("参考文献"));
   EXPECT_EQ(in<QPushButton>(QStringLiteral("cmdNamae"))->toolTip(), QStringLiteral("絞り込み検索"));
   EXPECT_EQ(in<QPushButton>(QStringLiteral("cmdNamae1"))->toolTip(), QStringLiteral("全部からの検索"));
+}
+
+TEST(ResultListModel, StaysConsistentAcrossReplacedLists) {
+  ResultListModel model;
+  QAbstractItemModelTester tester(&model, QAbstractItemModelTester::FailureReportingMode::Fatal);
+  model.setEntries({{1, QStringLiteral("肉じゃが")}, {4, QStringLiteral("カレー")}});
+  EXPECT_EQ(model.rowCount(), 2);
+  EXPECT_EQ(model.index(1, 0).data().toString(), QStringLiteral("カレー"));
+  model.setEntries({});
+  EXPECT_EQ(model.rowCount(), 0);
+  EXPECT_FALSE(model.index(0, 0).data().isValid());
 }
