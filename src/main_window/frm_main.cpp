@@ -24,6 +24,7 @@
 #include "platform/windows/clickable_label.h"
 #include "platform/windows/fixed_layout.h"
 #include "platform/windows/typed_combo.h"
+#include "search/windows/frm_kensaku.h"
 #include "store/windows/level_bar.h"
 
 namespace {
@@ -205,6 +206,11 @@ void frmMain::buildButtons() {
   connect(cmdEnd, &QPushButton::clicked, this, &frmMain::cmdEnd_Click);
 
   windowButtons = new WindowButtons(module_, dialogs_, this);
+  windowButtons->registerWindow(QStringLiteral("cmdKensaku"), [this] {
+    auto* w = new frmKensaku(module_, dialogs_, *cboSankou->model(), this);
+    connect(w, &frmKensaku::recipeChosen, this, &frmMain::showRecord);
+    return w;
+  });
   windowButtons->registerModal(QStringLiteral("cmdHensyu"), [this] {
     return new frmHensyu(module_, dialogs_, [this] { EndProgram(); }, this);
   });

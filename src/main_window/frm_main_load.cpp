@@ -85,6 +85,9 @@ void frmMain::refillNameList() {
 }
 
 bool frmMain::LoadRecipeFile() {
+  // The windows built from the table close before anything changes, so that no click reaches
+  // them while the table is replaced (or while an error about the file is shown).
+  windowButtons->closeWindows(kTableWindows);
   auto table = recipe_file::LoadRecipeFile(module_.path(recipe_file::kFileName));
   if (auto* error = std::get_if<FileError>(&table)) {
     reportFileError(*error);
@@ -95,9 +98,11 @@ bool frmMain::LoadRecipeFile() {
 }
 
 void frmMain::takeTable(RecipeTable table) {
+  // The windows built from the old table close before it is replaced, so none can be clicked
+  // while it changes.
+  windowButtons->closeWindows(kTableWindows);
   module_.Recipes = std::move(table);
   refillNameList();
-  windowButtons->closeWindows(kTableWindows);
 }
 
 void frmMain::ComputeStatistics() {
