@@ -12,6 +12,7 @@
 #include <QScrollBar>
 
 #include "category_editor/windows/frm_hensyu.h"
+#include "exchange/windows/frm_private.h"
 #include "main_extras/windows/cooking_log_panel.h"
 #include "main_extras/windows/picture_panel.h"
 #include "main_extras/windows/reference_box.h"
@@ -190,6 +191,23 @@ void frmMain::buildButtons() {
   windowButtons->setGeometry(16, 616, 952, 32);
   windowButtons->registerModal(QStringLiteral("cmdHensyu"), [this] {
     return new frmHensyu(module_, dialogs_, [this] { EndProgram(); }, this);
+  });
+  windowButtons->registerWindow(QStringLiteral("cmdPrivate"), [this] {
+    auto* w = new frmPrivate(module_, dialogs_, this);
+    connect(this, &frmMain::recipeTableReloaded, w, &frmPrivate::followRecipeTable);
+    connect(w, &frmPrivate::recipesImported, this, [this] {
+      // An import only appends: the recipe on screen keeps its number, and what is typed stays.
+      if (!LoadRecipeFile()) return;
+      ComputeStatistics();
+      const int count = module_.RecipeCount();
+      lblKensu->setText(showingNewRecipe_ ? QStringLiteral("%1 / %1").arg(count + 1)
+                                          : QStringLiteral("%1 / %2").arg(shownRecord()).arg(count));
+    });
+    connect(w, &frmPrivate::profileChanged, this, [this] {
+      setWindowTitle(MainCaption(module_.Prof.Nickname));
+      ShowLevelBar();
+    });
+    return w;
   });
 }
 

@@ -111,6 +111,7 @@ bool frmMain::LoadRecipeFile() {
 void frmMain::ComputeStatistics() {
   module_.ComputeStatistics();
   ComputePoints();
+  emit recipeTableReloaded();
 }
 
 void frmMain::ComputePoints() {

@@ -6,7 +6,6 @@
 #include "platform/rules/cp932.h"
 
 namespace text_file {
-namespace {
 
 std::variant<QByteArray, FileError> readBytes(const QString& path) {
   QFile file(path);
@@ -18,8 +17,6 @@ std::variant<QByteArray, FileError> readBytes(const QString& path) {
     return FileError{FileError::Kind::Unreadable, path, 0, file.errorString()};
   return bytes;
 }
-
-}  // namespace
 
 QStringList splitLines(const QString& text) {
   QStringList lines;

@@ -14,6 +14,9 @@ namespace text_file {
 // without a line end is still a line. An empty file has no lines.
 std::variant<QStringList, FileError> readLines(const QString& path);
 
+// The file's bytes as they stand (for copying records without a round trip through Unicode).
+std::variant<QByteArray, FileError> readBytes(const QString& path);
+
 // The whole file decoded, line ends as they are.
 std::variant<QString, FileError> readText(const QString& path);
 

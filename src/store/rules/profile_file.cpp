@@ -36,7 +36,8 @@ std::variant<Profile, FileError> LoadProfile(const QString& path) {
   profile.Nickname = field(0);
   profile.TargetPoints = numbers::ReadNumber(field(1));
   if (all.size() > 2) profile.PhotoMode = field(2);
-  profile.BindingMargin = qBound(0, int(numbers::ReadNumber(field(3))), 15);
+  // Clamped before it becomes an integer: a huge stored margin would not fit one.
+  profile.BindingMargin = int(qBound(0.0, numbers::ReadNumber(field(3)), 15.0));
   return profile;
 }
 

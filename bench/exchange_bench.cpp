@@ -1,0 +1,88 @@
+// What the user waits for in the exchange window with a full book: opening it (two lists of
+// 32,766 names), and importing ten recipes into a book with room for just those ten (the atomic
+// append, the reload, the statistics and both lists following the new table).
+#include <benchmark/benchmark.h>
+
+#include <QApplication>
+#include <QTemporaryDir>
+
+#include "book_generator.h"
+#include "exchange/rules/exchange_file.h"
+#include "exchange/windows/frm_private.h"
+#include "main_extras/windows/window_buttons.h"
+#include "main_window/frm_main.h"
+#include "main_window/startup.h"
+#include "platform/rules/text_file.h"
+
+namespace {
+
+// Answers every box with OK and every file chooser with the exchange file.
+class ExchangeDialogs : public Dialogs {
+ public:
+  QString exchangeFile;
+  MessageBox::Answer message(const MessageBox&) override { return MessageBox::Answer::Ok; }
+  std::optional<QString> input(const QString&, const QString&, const QString& defaultText) override {
+    return defaultText;
+  }
+  void beep() override {}
+  std::optional<QString> openFile(const QString&, const QString&, const QString&) override { return exchangeFile; }
+};
+
+const QString kButton = QStringLiteral("cmdPrivate");
+
+void BM_OpenExchangeWindow(benchmark::State& state) {
+  bench::RestoreRecipeFile();
+  ExchangeDialogs dialogs;
+  Clock clock;
+  auto program = StartProgram(bench::Book().folder, dialogs, clock);
+  if (!program) {
+    state.SkipWithError("start-up failed");
+    return;
+  }
+  WindowButtons& buttons = *program->main->windowButtons;
+  for (auto _ : state) {
+    buttons.windowButton_Click(kButton);
+    state.PauseTiming();
+    buttons.closeWindows({kButton});
+    QApplication::sendPostedEvents(nullptr, QEvent::DeferredDelete);
+    state.ResumeTiming();
+  }
+}
+BENCHMARK(BM_OpenExchangeWindow)->Unit(benchmark::kMillisecond)->MinTime(2.0);
+
+void BM_ImportTenRecipes(benchmark::State& state) {
+  // The book without its last ten records, and those ten as an exchange file.
+  const QByteArray& full = bench::Book().recipeBytes;
+  const exchange::ByteLines lines(full);
+  const auto spans = std::get<std::vector<exchange::RecordSpan>>(exchange::FindRecords(lines, {}));
+  const QByteArray roomForTen = full.left(lines.startOf(spans[spans.size() - 10].first));
+  QTemporaryDir elsewhere;
+  ExchangeDialogs dialogs;
+  dialogs.exchangeFile = elsewhere.filePath(exchange::kExchangeFileName);
+  if (text_file::writeBytes(dialogs.exchangeFile, full.mid(roomForTen.size())) ||
+      text_file::writeBytes(bench::Book().recipePath, roomForTen)) {
+    state.SkipWithError("cannot write the files");
+    return;
+  }
+  Clock clock;
+  auto program = StartProgram(bench::Book().folder, dialogs, clock);
+  if (!program) {
+    state.SkipWithError("start-up failed");
+    return;
+  }
+  program->main->windowButtons->windowButton_Click(kButton);
+  auto* window = program->main->findChild<frmPrivate*>();
+  window->cmdFile_Click();
+  for (auto _ : state) {
+    window->cmdCopy_Click();
+    state.PauseTiming();
+    if (program->module->RecipeCount() != kMaxRecipes) state.SkipWithError("the import did not append ten recipes");
+    text_file::writeBytes(bench::Book().recipePath, roomForTen);
+    program->main->LoadRecipeFile();
+    state.ResumeTiming();
+  }
+  bench::RestoreRecipeFile();
+}
+BENCHMARK(BM_ImportTenRecipes)->Unit(benchmark::kMillisecond)->MinTime(3.0);
+
+}  // namespace
