@@ -13,6 +13,7 @@
 #include "main_window/frm_main.h"
 #include "main_window/startup.h"
 #include "platform/rules/text_file.h"
+#include "store/windows/frm_splash.h"
 
 namespace {
 

@@ -24,6 +24,23 @@ std::variant<ByteLines, FileError> readLines(const QString& path) {
   return ByteLines(std::get<QByteArray>(std::move(bytes)));
 }
 
+// A recipe file's lines and where each of its records stands; an error when it is not a sound
+// sequence of records.
+struct BookRecords {
+  ByteLines lines;
+  std::vector<RecordSpan> records;
+};
+
+std::variant<BookRecords, FileError> readRecords(const QString& path) {
+  auto read = readLines(path);
+  if (auto* error = std::get_if<FileError>(&read)) return *error;
+  BookRecords book{std::get<ByteLines>(std::move(read)), {}};
+  auto spans = FindRecords(book.lines, path);
+  if (auto* error = std::get_if<FileError>(&spans)) return *error;
+  book.records = std::get<std::vector<RecordSpan>>(std::move(spans));
+  return book;
+}
+
 bool holdsDishNameLine(const ByteLines& lines) {
   for (qsizetype i = 0; i < lines.count(); ++i)
     if (lines.line(i).startsWith(DishNameLabel())) return true;
@@ -58,12 +75,10 @@ bool IsSameFile(const QString& a, const QString& b) {
 
 std::optional<FileError> AppendExchangeRecords(const QString& recipePath, const ExchangeFile& file,
                                                const std::vector<int>& chosen) {
-  auto read = readLines(recipePath);
+  auto read = readRecords(recipePath);
   if (auto* error = std::get_if<FileError>(&read)) return *error;
-  const ByteLines& book = std::get<ByteLines>(read);
-  auto spans = FindRecords(book, recipePath);
-  if (auto* error = std::get_if<FileError>(&spans)) return *error;
-  const auto& records = std::get<std::vector<RecordSpan>>(spans);
+  const ByteLines& book = std::get<BookRecords>(read).lines;
+  const std::vector<RecordSpan>& records = std::get<BookRecords>(read).records;
 
   const qsizetype total = qsizetype(records.size()) + qsizetype(chosen.size());
   if (total > kMaxRecipes)
@@ -104,12 +119,10 @@ std::variant<ExportResult, FileError> ExportRecipes(const DataFolder& book, cons
   recordNumbers.erase(std::unique(recordNumbers.begin(), recordNumbers.end()), recordNumbers.end());
 
   const QString recipePath = book.path(recipe_file::kFileName);
-  auto read = readLines(recipePath);
+  auto read = readRecords(recipePath);
   if (auto* error = std::get_if<FileError>(&read)) return *error;
-  const ByteLines& lines = std::get<ByteLines>(read);
-  auto spans = FindRecords(lines, recipePath);
-  if (auto* error = std::get_if<FileError>(&spans)) return *error;
-  const auto& records = std::get<std::vector<RecordSpan>>(spans);
+  const ByteLines& lines = std::get<BookRecords>(read).lines;
+  const std::vector<RecordSpan>& records = std::get<BookRecords>(read).records;
 
   QByteArray exchange;
   for (int number : recordNumbers) {
