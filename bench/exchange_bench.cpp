@@ -51,18 +51,46 @@ void BM_OpenExchangeWindow(benchmark::State& state) {
 }
 BENCHMARK(BM_OpenExchangeWindow)->Unit(benchmark::kMillisecond)->MinTime(2.0);
 
-void BM_ImportTenRecipes(benchmark::State& state) {
-  // The book without its last ten records, and those ten as an exchange file.
-  const QByteArray& full = bench::Book().recipeBytes;
-  const exchange::ByteLines lines(full);
-  const auto spans = std::get<std::vector<exchange::RecordSpan>>(exchange::FindRecords(lines, {}));
-  const QByteArray roomForTen = full.left(lines.startOf(spans[spans.size() - 10].first));
+// The full book cut into the book without its last ten records and those ten as an exchange file
+// in a folder of its own.
+struct RoomForTen {
   QTemporaryDir elsewhere;
+  QString exchangeFile = elsewhere.filePath(exchange::kExchangeFileName);
+  QByteArray book;
+
+  RoomForTen() {
+    const QByteArray& full = bench::Book().recipeBytes;
+    const exchange::ByteLines lines(full);
+    const auto spans = std::get<std::vector<exchange::RecordSpan>>(exchange::FindRecords(lines, {}));
+    book = full.left(lines.startOf(spans[spans.size() - 10].first));
+    text_file::writeBytes(exchangeFile, full.mid(book.size()));
+  }
+  bool restoreBook() const { return !text_file::writeBytes(bench::Book().recipePath, book); }
+};
+
+// The append alone: the book read and checked, the ten records added, the file replaced.
+void BM_AppendTenRecords(benchmark::State& state) {
+  RoomForTen files;
+  const auto file = std::get<exchange::ExchangeFile>(exchange::ReadExchangeFile(files.exchangeFile));
+  const std::vector<int> all = {0, 1, 2, 3, 4, 5, 6, 7, 8, 9};
+  for (auto _ : state) {
+    state.PauseTiming();
+    files.restoreBook();
+    state.ResumeTiming();
+    if (auto error = exchange::AppendExchangeRecords(bench::Book().recipePath, file, all))
+      state.SkipWithError(error->message().toUtf8().constData());
+  }
+  bench::RestoreRecipeFile();
+}
+BENCHMARK(BM_AppendTenRecords)->Unit(benchmark::kMillisecond)->MinTime(2.0);
+
+// The whole import from the window: append, reload, statistics, the lists following.
+void BM_ImportTenRecipes(benchmark::State& state) {
+  RoomForTen files;
   ExchangeDialogs dialogs;
-  dialogs.exchangeFile = elsewhere.filePath(exchange::kExchangeFileName);
-  if (text_file::writeBytes(dialogs.exchangeFile, full.mid(roomForTen.size())) ||
-      text_file::writeBytes(bench::Book().recipePath, roomForTen)) {
-    state.SkipWithError("cannot write the files");
+  dialogs.exchangeFile = files.exchangeFile;
+  if (!files.restoreBook()) {
+    state.SkipWithError("cannot write the book");
     return;
   }
   Clock clock;
@@ -78,7 +106,7 @@ void BM_ImportTenRecipes(benchmark::State& state) {
     window->cmdCopy_Click();
     state.PauseTiming();
     if (program->module->RecipeCount() != kMaxRecipes) state.SkipWithError("the import did not append ten recipes");
-    text_file::writeBytes(bench::Book().recipePath, roomForTen);
+    files.restoreBook();
     program->main->LoadRecipeFile();
     state.ResumeTiming();
   }
