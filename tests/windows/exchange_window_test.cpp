@@ -381,7 +381,7 @@ TEST_F(ExchangeWindowTest, SavingTheProfileRewritesTheFileAndUpdatesTheMainWindo
   EXPECT_EQ(part<QLabel>("lblLevel")->text(), QStringLiteral("15.0 %"));
 }
 
-TEST_F(ExchangeWindowTest, ATargetThatIsNoPositiveNumberIsRefusedAndNothingChanges) {
+TEST_F(ExchangeWindowTest, ProfileEntriesThatCannotBeStoredAreRefusedAndNothingChanges) {
   openExchange();
   const QByteArray before = book.bytes(QStringLiteral("ﾌﾟﾗｲﾍﾞｰﾄ.txt"));
   retype(part<QLineEdit>("txtNamae"), QStringLiteral("太郎"));
@@ -392,8 +392,20 @@ TEST_F(ExchangeWindowTest, ATargetThatIsNoPositiveNumberIsRefusedAndNothingChang
     ASSERT_EQ(dialogs.messages().size(), 1u) << typed.toStdString();
     EXPECT_EQ(dialogs.messages()[0].title, QStringLiteral("目標ポイント"));
   }
+
+  // A name the file cannot hold: a double quote, a character outside the code page.
+  retype(part<QLineEdit>("txtPoint"), QStringLiteral("200"));
+  for (const QString& name : {QStringLiteral("花\"子"), QStringLiteral("花子😀")}) {
+    dialogs.clear();
+    retype(part<QLineEdit>("txtNamae"), name);
+    press("cmdHozon");
+    ASSERT_EQ(dialogs.messages().size(), 1u) << name.toStdString();
+    EXPECT_EQ(dialogs.messages()[0].title, QStringLiteral("保存エラー"));
+    EXPECT_EQ(dialogs.messages()[0].icon, MessageBox::Icon::Critical);
+  }
   EXPECT_EQ(book.bytes(QStringLiteral("ﾌﾟﾗｲﾍﾞｰﾄ.txt")), before);
   EXPECT_EQ(window->windowTitle(), QStringLiteral("Zestra  ～ 花子のレシピ"));
+  EXPECT_EQ(module->Prof.TargetPoints, 100);
 }
 
 TEST_F(ExchangeWindowTest, BackClosesTheWindowAndTheButtonOpensAFreshOne) {
