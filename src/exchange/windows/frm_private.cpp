@@ -77,6 +77,8 @@ frmPrivate::frmPrivate(Module1& module, Dialogs& dialogs, QWidget* parent)
   bottom->addWidget(cmdModori);
   layout->addLayout(bottom, 2, 0, 1, 2);
   layout->setRowStretch(0, 1);
+  layout->setColumnStretch(0, 1);
+  layout->setColumnStretch(1, 1);
   connect(cmdModori, &QPushButton::clicked, this, &frmPrivate::cmdModori_Click);
 
   RefreshExchangeLists();
