@@ -15,6 +15,7 @@
 #include "listing/windows/frm_graph1.h"
 #include "listing/windows/frm_graph2.h"
 #include "listing/windows/frm_sort.h"
+#include "exchange/windows/frm_private.h"
 #include "main_extras/windows/cooking_log_panel.h"
 #include "main_extras/windows/picture_box.h"
 #include "main_extras/windows/picture_picker.h"
@@ -221,6 +222,23 @@ void frmMain::buildButtons() {
   });
   windowButtons->registerWindow(QStringLiteral("cmdGraph1"), [this] { return new frmGraph1(module_, dialogs_, this); });
   windowButtons->registerWindow(QStringLiteral("cmdGraph2"), [this] { return new frmGraph2(module_, dialogs_, this); });
+  windowButtons->registerWindow(QStringLiteral("cmdPrivate"), [this] {
+    auto* w = new frmPrivate(module_, dialogs_, this);
+    connect(this, &frmMain::recipeTableReloaded, w, &frmPrivate::followRecipeTable);
+    connect(w, &frmPrivate::recipesImported, this, [this] {
+      // An import only appends: the recipe on screen keeps its number, and what is typed stays.
+      if (!LoadRecipeFile()) return;
+      ComputeStatistics();
+      const int count = module_.RecipeCount();
+      lblKensu->setText(showingNewRecipe_ ? QStringLiteral("%1 / %1").arg(count + 1)
+                                          : QStringLiteral("%1 / %2").arg(shownRecord()).arg(count));
+    });
+    connect(w, &frmPrivate::profileChanged, this, [this] {
+      setWindowTitle(MainCaption(module_.Prof.Nickname));
+      ShowLevelBar();
+    });
+    return w;
+  });
 }
 
 void frmMain::EndProgram() {

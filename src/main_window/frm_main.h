@@ -63,6 +63,11 @@ class frmMain : public QWidget {
   // The shown record number (hsbData's value).
   int shownRecord() const;
 
+ signals:
+  // The recipe table was reloaded from the file and its figures recomputed; windows that list
+  // its records follow it.
+  void recipeTableReloaded();
+
  public slots:
   // Shows the recipe at that record number, once (clamped to the table). Every window that opens
   // a recipe in the main window (search, the sorted lists, the refrigerator, exchange) calls this.

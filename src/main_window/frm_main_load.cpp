@@ -108,6 +108,7 @@ void frmMain::takeTable(RecipeTable table) {
 void frmMain::ComputeStatistics() {
   module_.ComputeStatistics();
   ComputePoints();
+  emit recipeTableReloaded();
 }
 
 void frmMain::ComputePoints() {

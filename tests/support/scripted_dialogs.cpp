@@ -19,6 +19,16 @@ std::optional<QString> ScriptedDialogs::input(const QString& prompt, const QStri
   return text;
 }
 
+std::optional<QString> ScriptedDialogs::openFile(const QString& title, const QString& folder, const QString& filter) {
+  MessageBox box;
+  box.title = title;
+  calls.push_back({Call::Kind::OpenFile, box, folder, filter});
+  if (files_.empty()) return std::nullopt;
+  auto path = files_.front();
+  files_.pop_front();
+  return path;
+}
+
 std::vector<MessageBox> ScriptedDialogs::messages() const {
   std::vector<MessageBox> out;
   for (const Call& c : calls)

@@ -19,7 +19,6 @@ std::variant<QByteArray, FileError> readBytes(const QString& path) {
   return bytes;
 }
 
-
 QStringList splitLines(const QString& text) {
   QStringList lines;
   const qsizetype n = text.size();

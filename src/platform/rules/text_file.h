@@ -15,11 +15,11 @@ namespace text_file {
 // without a line end is still a line. An empty file has no lines.
 std::variant<QStringList, FileError> readLines(const QString& path);
 
+// The file's bytes as they stand (for copying records without a round trip through Unicode).
+std::variant<QByteArray, FileError> readBytes(const QString& path);
+
 // The whole file decoded, line ends as they are.
 std::variant<QString, FileError> readText(const QString& path);
-
-// The file's bytes as they are.
-std::variant<QByteArray, FileError> readBytes(const QString& path);
 
 // Bytes of the file at path decoded strictly; an error names the line.
 std::variant<QString, FileError> decodeForFile(const QString& path, const QByteArray& bytes);

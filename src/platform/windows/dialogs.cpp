@@ -1,6 +1,7 @@
 #include "platform/windows/dialogs.h"
 
 #include <QApplication>
+#include <QFileDialog>
 #include <QInputDialog>
 #include <QMessageBox>
 
@@ -33,3 +34,9 @@ std::optional<QString> QtDialogs::input(const QString& prompt, const QString& ti
 }
 
 void QtDialogs::beep() { QApplication::beep(); }
+
+std::optional<QString> QtDialogs::openFile(const QString& title, const QString& folder, const QString& filter) {
+  const QString path = QFileDialog::getOpenFileName(parent_, title, folder, filter);
+  if (path.isEmpty()) return std::nullopt;
+  return path;
+}

@@ -31,6 +31,13 @@ class Dialogs {
 
   virtual void beep() = 0;
 
+  // The path of the file the user picks, starting in folder; filter as "名前 (*.TXT *.txt)".
+  // Nothing on Cancel. (A door without a chooser answers Cancel.)
+  virtual std::optional<QString> openFile(const QString& /*title*/, const QString& /*folder*/,
+                                          const QString& /*filter*/) {
+    return std::nullopt;
+  }
+
   // Short forms.
   void inform(const QString& text, const QString& title) {
     message({text, title, MessageBox::Buttons::Ok, MessageBox::Icon::Information});
@@ -56,6 +63,7 @@ class QtDialogs : public Dialogs {
   MessageBox::Answer message(const MessageBox& box) override;
   std::optional<QString> input(const QString& prompt, const QString& title, const QString& defaultText) override;
   void beep() override;
+  std::optional<QString> openFile(const QString& title, const QString& folder, const QString& filter) override;
 
  private:
   QWidget* parent_;

@@ -1,0 +1,150 @@
+#include "exchange/rules/exchange_file.h"
+
+#include <QDir>
+#include <QFile>
+#include <QFileInfo>
+#include <algorithm>
+#include <filesystem>
+
+#include "main_extras/rules/picture_files.h"
+#include "platform/rules/cp932.h"
+#include "platform/rules/text_file.h"
+#include "store/rules/recipe_file.h"
+
+namespace exchange {
+namespace {
+
+std::filesystem::path fsPath(const QString& path) { return std::filesystem::path(QFile::encodeName(path).toStdString()); }
+
+FileError refused(const QString& path, const QString& detail) { return FileError{FileError::Kind::Refused, path, 0, detail}; }
+
+std::variant<ByteLines, FileError> readLines(const QString& path) {
+  auto bytes = text_file::readBytes(path);
+  if (auto* error = std::get_if<FileError>(&bytes)) return *error;
+  return ByteLines(std::get<QByteArray>(std::move(bytes)));
+}
+
+// A recipe file's lines and where each of its records stands; an error when it is not a sound
+// sequence of records.
+struct BookRecords {
+  ByteLines lines;
+  std::vector<RecordSpan> records;
+};
+
+std::variant<BookRecords, FileError> readRecords(const QString& path) {
+  auto read = readLines(path);
+  if (auto* error = std::get_if<FileError>(&read)) return *error;
+  BookRecords book{std::get<ByteLines>(std::move(read)), {}};
+  auto spans = FindRecords(book.lines, path);
+  if (auto* error = std::get_if<FileError>(&spans)) return *error;
+  book.records = std::get<std::vector<RecordSpan>>(std::move(spans));
+  return book;
+}
+
+bool holdsDishNameLine(const ByteLines& lines) {
+  for (qsizetype i = 0; i < lines.count(); ++i)
+    if (lines.line(i).startsWith(DishNameLabel())) return true;
+  return false;
+}
+
+}  // namespace
+
+std::variant<ExchangeFile, FileError> ReadExchangeFile(const QString& path) {
+  auto read = readLines(path);
+  if (auto* error = std::get_if<FileError>(&read)) return *error;
+  ExchangeFile file{path, std::get<ByteLines>(std::move(read)), {}};
+  const cp932::Decoded decoded = cp932::decode(file.lines.bytes());
+  if (decoded.error) return FileError{FileError::Kind::NotCp932, path, decoded.error->line, {}};
+  if (!holdsDishNameLine(file.lines)) return file;
+
+  auto spans = FindRecords(file.lines, path);
+  if (auto* error = std::get_if<FileError>(&spans)) return *error;
+  for (const RecordSpan& span : std::get<std::vector<RecordSpan>>(spans)) {
+    if (!file.lines.line(span.first + 1).startsWith(DishNameLabel()))
+      return FileError{FileError::Kind::Malformed, path, int(span.first) + 2,
+                       QStringLiteral("料理名の行（【料理名　】で始まる行）があるはずの所に別の行があります。")};
+    file.records.push_back({DishNameOf(file.lines, span), span});
+  }
+  return file;
+}
+
+bool IsSameFile(const QString& a, const QString& b) {
+  std::error_code error;
+  return std::filesystem::equivalent(fsPath(a), fsPath(b), error);
+}
+
+std::optional<FileError> AppendExchangeRecords(const QString& recipePath, const ExchangeFile& file,
+                                               const std::vector<int>& chosen) {
+  auto read = readRecords(recipePath);
+  if (auto* error = std::get_if<FileError>(&read)) return *error;
+  const ByteLines& book = std::get<BookRecords>(read).lines;
+  const std::vector<RecordSpan>& records = std::get<BookRecords>(read).records;
+
+  const qsizetype total = qsizetype(records.size()) + qsizetype(chosen.size());
+  if (total > kMaxRecipes)
+    return refused(recipePath, QStringLiteral("レシピは%1件までしか登録できません。\n"
+                                              "今の%2件に%3件を加えると%4件になるため、取り込めません。")
+                                   .arg(kMaxRecipes)
+                                   .arg(qsizetype(records.size()))
+                                   .arg(qsizetype(chosen.size()))
+                                   .arg(total));
+
+  // The book up to the end of its last record; a last line without its line end gets one.
+  QByteArray content = book.bytes().left(records.empty() ? 0 : book.startOf(records.back().end));
+  if (!content.isEmpty() && !content.endsWith('\n')) content += "\r\n";
+  for (int index : chosen) AppendRecord(content, file.lines, file.records[size_t(index)].span);
+  return text_file::writeBytes(recipePath, content);
+}
+
+std::variant<ExportResult, FileError> CreateExchangeFolder(const QString& folder, int lastNumber) {
+  for (int n = 0; n <= lastNumber; ++n) {
+    const QString name = kExchangeFolderPrefix + QStringLiteral("%1").arg(n, 3, 10, QLatin1Char('0'));
+    const QString path = QDir(folder).filePath(name);
+    std::error_code error;
+    if (std::filesystem::exists(fsPath(path), error)) continue;
+    if (std::filesystem::create_directory(fsPath(path), error)) return ExportResult{name, path};
+    if (std::filesystem::exists(fsPath(path))) continue;  // made by someone else meanwhile
+    return refused(path, QStringLiteral("フォルダ「%1」を作成できませんでした。\n%2")
+                             .arg(path, QString::fromStdString(error.message())));
+  }
+  return refused(folder, QStringLiteral("追加レシピのフォルダは「%1%2」まで作成済みで、これ以上作成できません。\n"
+                                        "不要になった追加レシピのフォルダを片付けてから、もう一度抜き出してください。")
+                             .arg(kExchangeFolderPrefix)
+                             .arg(lastNumber));
+}
+
+std::variant<ExportResult, FileError> ExportRecipes(const DataFolder& book, const RecipeTable& table,
+                                                    std::vector<int> recordNumbers, int lastFolderNumber) {
+  std::sort(recordNumbers.begin(), recordNumbers.end());
+  recordNumbers.erase(std::unique(recordNumbers.begin(), recordNumbers.end()), recordNumbers.end());
+
+  const QString recipePath = book.path(recipe_file::kFileName);
+  auto read = readRecords(recipePath);
+  if (auto* error = std::get_if<FileError>(&read)) return *error;
+  const ByteLines& lines = std::get<BookRecords>(read).lines;
+  const std::vector<RecordSpan>& records = std::get<BookRecords>(read).records;
+
+  QByteArray exchange;
+  for (int number : recordNumbers) {
+    const bool stillThere = number >= 1 && number <= table.count() && size_t(number) <= records.size() &&
+                            DishNameOf(lines, records[size_t(number - 1)]) == table[number].DishName;
+    if (!stillThere)
+      return refused(recipePath, QStringLiteral("レシピファイルが読み込んだ後に書き換えられているため、抜き出せません。\n"
+                                                "ゼストラを起動し直してから、もう一度抜き出してください。"));
+    AppendRecord(exchange, lines, records[size_t(number - 1)]);
+  }
+
+  auto created = CreateExchangeFolder(book.folder(), lastFolderNumber);
+  if (auto* error = std::get_if<FileError>(&created)) return *error;
+  const ExportResult result = std::get<ExportResult>(created);
+  if (auto error = text_file::writeBytes(QDir(result.folderPath).filePath(kExchangeFileName), exchange)) {
+    QDir().rmdir(result.folderPath);
+    return *error;
+  }
+  for (int number : recordNumbers)
+    for (const QString& picture : PictureCandidates(book, table[number].DishName))
+      CopyPictureFile(picture, QDir(result.folderPath).filePath(QFileInfo(picture).fileName()));
+  return result;
+}
+
+}  // namespace exchange

@@ -1,0 +1,28 @@
+#pragma once
+// Pictures that travel with an exchange file: dish name + ".jpg", ".gif" or ".bmp" beside it.
+// Dish names in someone else's file are untrusted: only a plain file name may name a picture.
+#include <QString>
+#include <optional>
+#include <vector>
+
+#include "platform/rules/data_folder.h"
+
+namespace exchange {
+
+// Why a dish name from an exchange file cannot name a picture here (a path separator, "." or
+// "..", a control character, too long a name); nothing when it can.
+std::optional<QString> UntrustedPictureName(const QString& dishName);
+
+struct PictureCopy {
+  QString source;  // beside the exchange file
+  QString target;  // in the book's folder
+  bool replaces;   // the book already has a picture of this name
+};
+
+// The dish's pictures beside the exchange file and where each would go in the book's folder. A
+// picture that is already the book's own file (the exchange file lies in the book's folder) is
+// left out. Nothing for a dish name that cannot name a picture.
+std::vector<PictureCopy> PicturesToImport(const DataFolder& exchangeFolder, const DataFolder& book,
+                                          const QString& dishName);
+
+}  // namespace exchange
