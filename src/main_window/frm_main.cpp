@@ -12,6 +12,7 @@
 #include <QScrollBar>
 
 #include "category_editor/windows/frm_hensyu.h"
+#include "fridge/windows/frm_reizou.h"
 #include "main_extras/windows/cooking_log_panel.h"
 #include "main_extras/windows/picture_panel.h"
 #include "main_extras/windows/reference_box.h"
@@ -190,6 +191,11 @@ void frmMain::buildButtons() {
   windowButtons->setGeometry(16, 616, 952, 32);
   windowButtons->registerModal(QStringLiteral("cmdHensyu"), [this] {
     return new frmHensyu(module_, dialogs_, [this] { EndProgram(); }, this);
+  });
+  windowButtons->registerWindow(QStringLiteral("cmdReizou"), [this] {
+    auto* w = new frmReizou(module_, dialogs_, clock_, this);
+    connect(w, &frmReizou::recipeChosen, this, &frmMain::showRecord);
+    return w;
   });
 }
 
