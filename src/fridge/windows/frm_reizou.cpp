@@ -146,7 +146,7 @@ void frmReizou::buildStockArea() {
   msgReizou->setModel(model_);
   for (int column = 0; column < StockModel::ColumnCount; ++column)
     msgReizou->setColumnWidth(column, kColumnTwips[column] / 15);
-  msgReizou->horizontalHeader()->setStretchLastSection(true);
+  msgReizou->horizontalHeader()->setSectionResizeMode(StockModel::NameColumn, QHeaderView::Stretch);
   connect(msgReizou, &StockGrid::mousePressedOnRow, this, &frmReizou::msgReizou_MouseDown);
   connect(msgReizou, &StockGrid::mouseReleasedOnRow, this, &frmReizou::msgReizou_MouseUp);
   connect(msgReizou, &StockGrid::clicked, this, &frmReizou::msgReizou_Click);
