@@ -37,6 +37,8 @@ const DaysLeftCase kDaysLeftCases[] = {
     {"OnlyBlanks", u"  "_s, std::nullopt, BestBeforeState::NotADate, u"不明"_s},
 };
 
+void PrintTo(const DaysLeftCase& c, std::ostream* os) { *os << c.name; }
+
 class DaysLeft : public testing::TestWithParam<DaysLeftCase> {};
 
 TEST_P(DaysLeft, FromTheBestBeforeTextAndToday) {
