@@ -55,6 +55,17 @@ class FridgeWindowTest : public MainWindowTest {
     QTest::mouseMove(viewport, rowPoint(to));
     QTest::mouseRelease(viewport, Qt::LeftButton, {}, rowPoint(to));
   }
+  // The one box asked so far: a deletion question with Cancel preselected.
+  void expectOnlyQuestion(const QString& text) {
+    ASSERT_EQ(dialogs.messages().size(), 1u);
+    const MessageBox ask = dialogs.messages()[0];
+    EXPECT_EQ(ask.text, text);
+    EXPECT_EQ(ask.title, QStringLiteral("削除確認"));
+    EXPECT_EQ(ask.icon, MessageBox::Icon::Exclamation);
+    EXPECT_EQ(ask.buttons, MessageBox::Buttons::OkCancel);
+    EXPECT_EQ(ask.defaultButton, MessageBox::Answer::Cancel);
+  }
+
   // A click on an option's round mark.
   void choose(const QString& optionName) {
     auto* option = fridge<QRadioButton>(optionName);
@@ -171,6 +182,19 @@ TEST_F(FridgeWindowTest, SavingAppendsTheEntryWithTheDayCountsDateAndKeepsTheBox
   EXPECT_TRUE(dialogs.calls.empty());
 }
 
+TEST_F(FridgeWindowTest, ASavedRowBelowTheVisibleOnesIsScrolledIntoView) {
+  QStringList lines;
+  for (int i = 1; i <= 60; ++i) lines.append(QStringLiteral("\"卵%1\",\"\",\"\"").arg(i));
+  book.writeLines(kStock, lines);
+  openFridge();
+  EXPECT_EQ(grid()->rowAt(0), 0);
+  type("cboZai", QStringLiteral("牛乳"));
+  press("cmdHozon");
+  const QRect added = grid()->visualRect(grid()->model()->index(60, 1));
+  EXPECT_TRUE(grid()->viewport()->rect().contains(added));
+  EXPECT_GT(grid()->rowAt(0), 0);
+}
+
 TEST_F(FridgeWindowTest, SavingRefusesAnEmptyNameAndTextsTheFilesCannotHold) {
   openFridge();
   type("cboZai", QStringLiteral("  "));
@@ -252,13 +276,7 @@ TEST_F(FridgeWindowTest, ADraggedRangeIsDeletedEitherWayAndNumbersStayUntilASort
 
   dialogs.answerCancel();
   press("cmdDel");
-  ASSERT_EQ(dialogs.messages().size(), 1u);
-  const MessageBox ask = dialogs.messages()[0];
-  EXPECT_EQ(ask.text, QStringLiteral("冷蔵庫から選択した材料を削除します"));
-  EXPECT_EQ(ask.title, QStringLiteral("削除確認"));
-  EXPECT_EQ(ask.icon, MessageBox::Icon::Exclamation);
-  EXPECT_EQ(ask.buttons, MessageBox::Buttons::OkCancel);
-  EXPECT_EQ(ask.defaultButton, MessageBox::Answer::Cancel);
+  expectOnlyQuestion(QStringLiteral("冷蔵庫から選択した材料を削除します"));
   EXPECT_EQ(grid()->model()->rowCount(), 5);
 
   press("cmdDel");
@@ -296,10 +314,7 @@ TEST_F(FridgeWindowTest, DeletingEverythingEmptiesTheFileAndForgetsTheSelection)
   dragRows(2, 5);
   dialogs.answerCancel();
   press("cmdAllClr");
-  ASSERT_EQ(dialogs.messages().size(), 1u);
-  EXPECT_EQ(dialogs.messages()[0].text, QStringLiteral("冷蔵庫から全てを削除します"));
-  EXPECT_EQ(dialogs.messages()[0].title, QStringLiteral("削除確認"));
-  EXPECT_EQ(dialogs.messages()[0].defaultButton, MessageBox::Answer::Cancel);
+  expectOnlyQuestion(QStringLiteral("冷蔵庫から全てを削除します"));
   EXPECT_EQ(book.lines(kStock).size(), 5);
 
   press("cmdAllClr");
