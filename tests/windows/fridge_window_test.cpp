@@ -2,6 +2,7 @@
 // purchases, the day count, the ingredient list, sorting, dragged range deletion, deleting
 // everything, and opening the recipes that use an ingredient. Files are checked byte for byte.
 #include <QAbstractItemModelTester>
+#include <QAccessible>
 #include <QApplication>
 #include <QInputMethodEvent>
 #include <QDir>
@@ -152,7 +153,14 @@ TEST_F(FridgeWindowTest, OpensWithTheStockColouredByDaysLeftAndTheBoxesFilledFor
   EXPECT_EQ(fridge<QGroupBox>("fraKensaku")->title(), QStringLiteral("検索"));
   EXPECT_TRUE(fridge<QRadioButton>("optHide")->isChecked());
   EXPECT_EQ(fridge<QLabel>("Label3(1)")->text(), QStringLiteral("賞味期限　３日前"));
-  EXPECT_EQ(fridge<QLabel>("Label2(1)")->buddy(), cboSyomi);
+  const auto readName = [&](const QString& name) {
+    return QAccessible::queryAccessibleInterface(fridge(name))->text(QAccessible::Name);
+  };
+  EXPECT_EQ(readName("cboZai"), QStringLiteral("材料"));
+  EXPECT_EQ(readName("cboSyomi"), QStringLiteral("賞味期限"));
+  EXPECT_EQ(readName("cboNisu"), QStringLiteral("日数"));
+  EXPECT_EQ(readName("cmdHozon"), QStringLiteral("保存"));
+  EXPECT_EQ(readName("optShow"), QStringLiteral("残す"));
   EXPECT_TRUE(dialogs.calls.empty());
   EXPECT_FALSE(book.exists(QStringLiteral("冷蔵庫.TXT.bak")));
   fridgeWindow->grab().save(QDir::temp().filePath(QStringLiteral("zestra_fridge.png")));
@@ -291,6 +299,20 @@ TEST_F(FridgeWindowTest, ADraggedRangeIsDeletedEitherWayAndNumbersStayUntilASort
   EXPECT_EQ(book.lines(kStock).size(), 2);
 }
 
+TEST_F(FridgeWindowTest, RowsSelectedFromTheKeyboardCanBeDeletedToo) {
+  writeFiveEntries();
+  openFridge();
+  clickRow(2);
+  QTest::keyClick(grid(), Qt::Key_Down);
+  EXPECT_EQ(fridge<QLabel>("lblSentaku")->text(), QStringLiteral("3行目 ～ 3行目"));
+  QTest::keyClick(grid(), Qt::Key_Down, Qt::ShiftModifier);
+  EXPECT_EQ(fridge<QLabel>("lblSentaku")->text(), QStringLiteral("3行目 ～ 4行目"));
+  EXPECT_EQ(grid()->selectionModel()->selectedRows().size(), 2);
+  press("cmdDel");
+  EXPECT_EQ(column(1), (QStringList{"C", "A", "D"}));
+  EXPECT_EQ(book.lines(kStock).size(), 3);
+}
+
 TEST_F(FridgeWindowTest, ASortBecomesTheFileOrderOnlyWithTheNextDeletion) {
   writeFiveEntries();
   openFridge();
@@ -366,6 +388,10 @@ TEST_F(FridgeWindowTest, ClickedIngredientListsItsRecipesAndAPickShowsOneInTheMa
   clickRow(3);
   EXPECT_EQ(fridge<QGroupBox>("fraKensaku")->title(), QStringLiteral("『鮭』 0件検出"));
   EXPECT_EQ(list->count(), 0);
+  QTest::keyClick(grid(), Qt::Key_Up);
+  QTest::keyClick(grid(), Qt::Key_Return);
+  EXPECT_EQ(fridge<QGroupBox>("fraKensaku")->title(), QStringLiteral("『ぎゅうにゅう』 1件検出"));
+  EXPECT_EQ(list->item(0)->text(), QStringLiteral("グラタン"));
 
   clickRow(1);
   choose("optShow");

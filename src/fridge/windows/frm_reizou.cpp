@@ -147,9 +147,10 @@ void frmReizou::buildStockArea() {
   for (int column = 0; column < StockModel::ColumnCount; ++column)
     msgReizou->setColumnWidth(column, kColumnTwips[column] / 15);
   msgReizou->horizontalHeader()->setSectionResizeMode(StockModel::NameColumn, QHeaderView::Stretch);
-  connect(msgReizou, &StockGrid::mousePressedOnRow, this, &frmReizou::msgReizou_MouseDown);
-  connect(msgReizou, &StockGrid::mouseReleasedOnRow, this, &frmReizou::msgReizou_MouseUp);
+  connect(msgReizou, &StockGrid::selectionStarted, this, &frmReizou::msgReizou_MouseDown);
+  connect(msgReizou, &StockGrid::selectionEnded, this, &frmReizou::msgReizou_MouseUp);
   connect(msgReizou, &StockGrid::clicked, this, &frmReizou::msgReizou_Click);
+  connect(msgReizou, &StockGrid::activated, this, &frmReizou::msgReizou_Click);  // Enter on a row
 
   lblSentaku = new QLabel(this);
   lblSentaku->setObjectName(QStringLiteral("lblSentaku"));

@@ -1,6 +1,7 @@
 #include "fridge/windows/stock_grid.h"
 
 #include <QHeaderView>
+#include <QKeyEvent>
 #include <QMouseEvent>
 
 StockGrid::StockGrid(QWidget* parent) : QTableView(parent) {
@@ -25,11 +26,24 @@ void StockGrid::mousePressEvent(QMouseEvent* event) {
   QTableView::mousePressEvent(event);
   if (event->button() != Qt::LeftButton) return;
   // A press below the last row selects nothing.
-  emit mousePressedOnRow(indexAt(event->position().toPoint()).isValid() ? currentRow() : 0);
+  anchorRow_ = indexAt(event->position().toPoint()).isValid() ? currentRow() : 0;
+  emit selectionStarted(anchorRow_);
 }
 
 void StockGrid::mouseReleaseEvent(QMouseEvent* event) {
   QTableView::mouseReleaseEvent(event);
   if (event->button() != Qt::LeftButton) return;
-  emit mouseReleasedOnRow(currentRow());
+  emit selectionEnded(currentRow());
+}
+
+void StockGrid::keyPressEvent(QKeyEvent* event) {
+  const int before = currentRow();
+  QTableView::keyPressEvent(event);
+  const int after = currentRow();
+  if (after == before || after == 0) return;
+  const bool extending = event->modifiers() & Qt::ShiftModifier;
+  if (!extending) anchorRow_ = after;
+  else if (anchorRow_ == 0) anchorRow_ = before > 0 ? before : after;
+  emit selectionStarted(anchorRow_);
+  emit selectionEnded(after);
 }

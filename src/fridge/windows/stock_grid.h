@@ -1,7 +1,8 @@
 #pragma once
-// The stock grid. It tells the window the row under a mouse press and the row where the
-// following release left the selection (rows counted from 1, 0 for none), so a range dragged
-// in either direction can be deleted.
+// The stock grid. It tells the window where a selection of rows starts and where it ends (rows
+// counted from 1, 0 for none): a mouse press starts one and the release ends it, dragged in
+// either direction; from the keyboard, moving to a row starts and ends one there, and Shift with
+// a move ends it at the new row.
 #include <QTableView>
 
 class StockGrid : public QTableView {
@@ -10,13 +11,15 @@ class StockGrid : public QTableView {
   explicit StockGrid(QWidget* parent = nullptr);
 
  signals:
-  void mousePressedOnRow(int row);
-  void mouseReleasedOnRow(int row);
+  void selectionStarted(int row);
+  void selectionEnded(int row);
 
  protected:
   void mousePressEvent(QMouseEvent* event) override;
   void mouseReleaseEvent(QMouseEvent* event) override;
+  void keyPressEvent(QKeyEvent* event) override;
 
  private:
   int currentRow() const;
+  int anchorRow_ = 0;  // where the selection started
 };
