@@ -11,6 +11,7 @@
 #include <QPushButton>
 #include <QRadioButton>
 #include <QTimer>
+#include <algorithm>
 
 #include "fridge/rules/fridge_dates.h"
 #include "fridge/rules/fridge_files.h"
@@ -146,6 +147,9 @@ void frmReizou::buildStockArea() {
   msgReizou->setModel(model_);
   for (int column = 0; column < StockModel::ColumnCount; ++column)
     msgReizou->setColumnWidth(column, kColumnTwips[column] / 15);
+  // Wide enough for the highest entry number.
+  const int numberWidth = msgReizou->fontMetrics().horizontalAdvance(QString::number(Stock::kMaxEntries)) + 12;
+  msgReizou->setColumnWidth(StockModel::NumberColumn, std::max(msgReizou->columnWidth(0), numberWidth));
   msgReizou->horizontalHeader()->setSectionResizeMode(StockModel::NameColumn, QHeaderView::Stretch);
   connect(msgReizou, &StockGrid::selectionStarted, this, &frmReizou::msgReizou_MouseDown);
   connect(msgReizou, &StockGrid::selectionEnded, this, &frmReizou::msgReizou_MouseUp);
