@@ -435,6 +435,17 @@ TEST_F(FridgeWindowTest, ARecipeDeletedSinceTheListWasMadeIsReportedAndTheListRe
   EXPECT_EQ(control<QComboBox>("cboNamae")->currentText(), QStringLiteral("シチュー"));
 }
 
+TEST_F(FridgeWindowTest, BackUnloadsTheWindowAndTheNextOpeningReadsTheFilesAgain) {
+  writeFiveEntries();
+  openFridge();
+  EXPECT_EQ(fridge<QPushButton>("cmdModori")->toolTip(), QStringLiteral("メインに戻ります"));
+  press("cmdModori");
+  QTRY_VERIFY(!window->findChild<QWidget*>(QStringLiteral("frmReizou")));
+  book.writeLines(kStock, {"\"鮭\",\"\",\"\""});
+  openFridge();
+  EXPECT_EQ(column(1), QStringList{"鮭"});
+}
+
 TEST_F(FridgeWindowTest, AFullStockRefusesTheNextEntry) {
   QByteArray bytes;
   const QByteArray line = cp932Line("\"卵\",\"2024/05/01\",\"\"");
