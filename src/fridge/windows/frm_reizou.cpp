@@ -78,10 +78,17 @@ frmReizou::frmReizou(Module1& module, Dialogs& dialogs, Clock& clock, QWidget* p
   setWindowTitle(QStringLiteral("バーチャル冷蔵庫"));
   model_ = new StockModel(this);
 
-  auto* root = new QVBoxLayout(this);
   buildEntryRow();
   buildStockArea();
   buildRecipeFrame();
+  placeControls();
+  resize(1000, 600);
+  loaded_ = Form_Load();
+}
+
+// The entry row on top; the grid with its buttons and legend beside the recipe frame; back below.
+void frmReizou::placeControls() {
+  auto* root = new QVBoxLayout(this);
   auto* entry = new QGridLayout();
   entry->addWidget(Label1, 0, 0);
   entry->addWidget(cboZai, 1, 0);
@@ -119,9 +126,6 @@ frmReizou::frmReizou(Module1& module, Dialogs& dialogs, Clock& clock, QWidget* p
   bottom->addStretch();
   bottom->addWidget(cmdModori);
   root->addLayout(bottom);
-
-  resize(1000, 600);
-  loaded_ = Form_Load();
 }
 
 void frmReizou::buildEntryRow() {

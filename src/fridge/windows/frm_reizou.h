@@ -60,6 +60,7 @@ class frmReizou : public QWidget {
   void buildEntryRow();
   void buildStockArea();
   void buildRecipeFrame();
+  void placeControls();
   void sortStock(StockSortKey key);
   void forgetSelection();
   void showRecipesUsing(const QString& ingredientName);
