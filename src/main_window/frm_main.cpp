@@ -16,6 +16,7 @@
 #include "listing/windows/frm_graph2.h"
 #include "listing/windows/frm_sort.h"
 #include "exchange/windows/frm_private.h"
+#include "fridge/windows/frm_reizou.h"
 #include "main_extras/windows/cooking_log_panel.h"
 #include "main_extras/windows/picture_box.h"
 #include "main_extras/windows/picture_picker.h"
@@ -237,6 +238,11 @@ void frmMain::buildButtons() {
       setWindowTitle(MainCaption(module_.Prof.Nickname));
       ShowLevelBar();
     });
+    return w;
+  });
+  windowButtons->registerWindow(QStringLiteral("cmdReizou"), [this] {
+    auto* w = new frmReizou(module_, dialogs_, clock_, this);
+    connect(w, &frmReizou::recipeChosen, this, &frmMain::showRecord);
     return w;
   });
 }

@@ -1,0 +1,96 @@
+#include "fridge/rules/fridge_files.h"
+
+#include "platform/rules/quoted_fields.h"
+#include "platform/rules/text_file.h"
+
+namespace fridge_files {
+namespace {
+
+constexpr int kStockFields = 3;
+
+// The file's lines; a missing file has none.
+std::variant<QStringList, FileError> readLinesOrNone(const QString& path) {
+  auto lines = text_file::readLines(path);
+  if (auto* error = std::get_if<FileError>(&lines); error && error->kind == FileError::Kind::Missing)
+    return QStringList();
+  return lines;
+}
+
+// True when every quoted field's closing quote is followed by the next comma or the line end
+// (blanks aside): a double quote inside a name would otherwise cut it short unnoticed.
+bool quotesCloseFields(QStringView line) {
+  enum { FieldStart, Unquoted, Quoted, AfterClose } state = FieldStart;
+  for (QChar c : line) {
+    const bool blank = c == u' ' || c == u'\t';
+    switch (state) {
+      case FieldStart:
+        if (c == u'"') state = Quoted;
+        else if (c != u',' && !blank) state = Unquoted;
+        break;
+      case Unquoted:
+        if (c == u'"') return false;
+        if (c == u',') state = FieldStart;
+        break;
+      case Quoted:
+        if (c == u'"') state = AfterClose;
+        break;
+      case AfterClose:
+        if (c == u',') state = FieldStart;
+        else if (!blank) return false;
+        break;
+    }
+  }
+  return state != Quoted;
+}
+
+}  // namespace
+
+std::variant<std::vector<StockEntry>, FileError> ReadStock(const QString& path, QDate today) {
+  auto lines = readLinesOrNone(path);
+  if (auto* error = std::get_if<FileError>(&lines)) return *error;
+  std::vector<StockEntry> entries;
+  const QStringList& all = std::get<QStringList>(lines);
+  entries.reserve(size_t(all.size()));
+  for (qsizetype i = 0; i < all.size(); ++i) {
+    if (all[i].trimmed().isEmpty()) continue;
+    const QStringList fields = quoted_fields::split(all[i]);
+    if (fields.size() > kStockFields || !quotesCloseFields(all[i]))
+      return FileError{FileError::Kind::Malformed, path, int(i) + 1,
+                       QStringLiteral("材料名、購入日、賞味期限の３項目が必要です。")};
+    entries.push_back(MakeEntry(fields.value(0), fields.value(1), fields.value(2), today));
+  }
+  return entries;
+}
+
+QString StockLine(const StockEntry& entry) {
+  return quoted_fields::quote(entry.IngredientName) + u',' + quoted_fields::quote(entry.PurchaseDate) + u',' +
+         quoted_fields::quote(entry.BestBefore);
+}
+
+std::optional<FileError> WriteStock(const QString& path, const std::vector<StockEntry>& entries) {
+  QStringList lines;
+  lines.reserve(qsizetype(entries.size()));
+  for (const StockEntry& entry : entries) lines.append(StockLine(entry));
+  return text_file::writeLines(path, lines);
+}
+
+std::optional<FileError> AppendStockEntry(const QString& path, const StockEntry& entry) {
+  return text_file::appendLines(path, {StockLine(entry)});
+}
+
+std::variant<QStringList, FileError> ReadIngredientNames(const QString& path) {
+  auto lines = readLinesOrNone(path);
+  if (auto* error = std::get_if<FileError>(&lines)) return *error;
+  QStringList names;
+  for (const QString& line : std::get<QStringList>(lines)) {
+    for (const QString& name : quoted_fields::split(line))
+      if (!name.isEmpty()) names.append(name);
+  }
+  return names;
+}
+
+std::optional<FileError> AppendIngredientName(const QString& path, const QString& name) {
+  return text_file::appendLines(path, {name});
+}
+
+}  // namespace fridge_files

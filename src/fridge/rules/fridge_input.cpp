@@ -1,0 +1,19 @@
+#include "fridge/rules/fridge_input.h"
+
+#include "platform/rules/cp932.h"
+
+namespace {
+
+std::optional<TextProblem> check(const QString& text, bool commaAllowed) {
+  if (text.contains(u'"')) return TextProblem{TextProblem::Kind::DoubleQuote};
+  if (!commaAllowed && text.contains(u',')) return TextProblem{TextProblem::Kind::Comma};
+  if (text.contains(u'\n') || text.contains(u'\r')) return TextProblem{TextProblem::Kind::LineBreak};
+  if (auto bad = cp932::firstUnencodable(text)) return TextProblem{TextProblem::Kind::Unencodable, bad->character};
+  return std::nullopt;
+}
+
+}  // namespace
+
+std::optional<TextProblem> CheckIngredientName(const QString& name) { return check(name, false); }
+
+std::optional<TextProblem> CheckDateText(const QString& date) { return check(date, true); }

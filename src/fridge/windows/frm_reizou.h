@@ -1,0 +1,102 @@
+#pragma once
+// The virtual refrigerator ("バーチャル冷蔵庫"): the bought ingredients with their purchase and
+// best-before dates and the days left, sorting and deleting them, the list of ingredient names,
+// and the recipes that use a stocked ingredient.
+//
+// How data flows through it: Form_Load reads "材料.TXT" into cboZai's list and "冷蔵庫.TXT" into
+// the grid's model. Every change of the stock is written to its file before the grid shows it;
+// a sort changes only the shown order until the next deletion writes it. A recipe picked in
+// lstKondate goes out by record number through recipeChosen; the main window shows it.
+#include <QWidget>
+
+#include "fridge/rules/stock.h"
+#include "platform/rules/clock.h"
+#include "platform/windows/dialogs.h"
+#include "store/rules/module1.h"
+
+class QComboBox;
+class QFrame;
+class QGroupBox;
+class QLabel;
+class QListWidget;
+class QPushButton;
+class QRadioButton;
+class StockGrid;
+class StockModel;
+struct TextProblem;
+
+class frmReizou : public QWidget {
+  Q_OBJECT
+ public:
+  frmReizou(Module1& module, Dialogs& dialogs, Clock& clock, QWidget* parent = nullptr);
+
+  // Fills the boxes and reads both files. False (after a message) when a file cannot be read;
+  // the window then closes once it is shown, and nothing has been written.
+  bool Form_Load();
+
+  // Handlers, as the controls call them.
+  void cboNisu_Click(int index);
+  void cboZai_KeyPress(int key);
+  void cmdHozon_Click();
+  void cmdZai_Sort_Click();
+  void cmdKou_Sort_Click();
+  void cmdZan_Sort_Click();
+  void msgReizou_MouseDown(int row);
+  void msgReizou_MouseUp(int row);
+  void msgReizou_Click(const QModelIndex& index);
+  void cmdDel_Click();
+  void cmdAllClr_Click();
+  void lstKondate_Click();
+  void cmdModori_Click();
+
+ signals:
+  void recipeChosen(int recordNumber);
+
+ protected:
+  bool eventFilter(QObject* watched, QEvent* event) override;
+  void showEvent(QShowEvent* event) override;
+
+ private:
+  void buildEntryRow();
+  void buildStockArea();
+  void buildRecipeFrame();
+  void placeControls();
+  void sortStock(StockSortKey key);
+  void forgetSelection();
+  void showRecipesUsing(const QString& ingredientName);
+  bool refuseProblem(const std::optional<TextProblem>& problem, const QString& what, QComboBox* box);
+  QString stockPath() const;
+  QString ingredientPath() const;
+
+  Module1& module_;
+  Dialogs& dialogs_;
+  Clock& clock_;
+  StockModel* model_;
+  bool loaded_ = false;
+  int selectionStartRow_ = 0;
+  int selectionEndRow_ = 0;
+  QString searchedIngredient_;  // the ingredient whose recipes lstKondate shows
+
+  // Controls, named as in the rest of the program (objectName is the same).
+  QComboBox* cboZai;
+  QComboBox* cboKou;
+  QComboBox* cboSyomi;
+  QComboBox* cboNisu;
+  QLabel* Label1;
+  QLabel* Label2[3];
+  QPushButton* cmdHozon;
+  StockGrid* msgReizou;
+  QLabel* lblSentaku;
+  QPushButton* cmdZai_Sort;
+  QPushButton* cmdKou_Sort;
+  QPushButton* cmdZan_Sort;
+  QPushButton* cmdDel;
+  QPushButton* cmdAllClr;
+  QLabel* Label3[3];
+  QFrame* Shape1[3];
+  QGroupBox* fraKensaku;
+  QListWidget* lstKondate;
+  QRadioButton* optHide;
+  QRadioButton* optShow;
+  QPushButton* cmdModori;
+};
