@@ -96,6 +96,7 @@ void frmMenu::buildControls() {
       picture->setObjectName(indexed("imgMenu", slot));
       picture->setAccessibleName(slotName(slot) + QStringLiteral("の写真"));
       picture->setAlignment(Qt::AlignCenter);
+      picture->setFrameShape(QFrame::StyledPanel);
       picture->setGeometry(kPicture.translated(rowTop));
       imgMenu[slot] = picture;
     }
@@ -161,7 +162,7 @@ void frmMenu::loadSlotPicture(int slot, const QString& dishName) {
     label->setAccessibleDescription(QString());
     return;
   }
-  label->setPixmap(QPixmap::fromImage(picture.scaled(label->size(), Qt::KeepAspectRatio, Qt::SmoothTransformation)));
+  label->setPixmap(QPixmap::fromImage(picture.scaled(label->contentsRect().size(), Qt::KeepAspectRatio, Qt::SmoothTransformation)));
   label->setAccessibleDescription(dishName);
 }
 
