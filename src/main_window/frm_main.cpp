@@ -17,7 +17,10 @@
 #include "main_extras/windows/reference_box.h"
 #include "main_extras/windows/slideshow_panel.h"
 #include "main_extras/windows/window_buttons.h"
+#include "menu/windows/frm_menu.h"
 #include "platform/windows/clickable_label.h"
+#include "printing/windows/frm_print.h"
+#include "printing/windows/page_printer.h"
 #include "store/windows/level_bar.h"
 
 namespace {
@@ -190,6 +193,15 @@ void frmMain::buildButtons() {
   windowButtons->setGeometry(16, 616, 952, 32);
   windowButtons->registerModal(QStringLiteral("cmdHensyu"), [this] {
     return new frmHensyu(module_, dialogs_, [this] { EndProgram(); }, this);
+  });
+  windowButtons->registerWindow(QStringLiteral("cmdMenu"), [this] {
+    auto printImage = [this](QWidget& w) { PrintDocument(GrabWindowDocument(w, w.windowTitle()), module_.Folder, dialogs_); };
+    return new frmMenu(module_, dialogs_, clock_, printImage, this);
+  });
+  windowButtons->registerWindow(QStringLiteral("cmdPrint"), [this] {
+    MainWindowForPrint shown{this, [this] { return typedRecipe(); },
+                             [this] { return picture->photosShown() ? picture->imgGazou->pixmap().toImage() : QImage(); }};
+    return new frmPrint(module_, dialogs_, shown, this);
   });
 }
 
