@@ -2,7 +2,9 @@
 // into real PDFs (this machine has no printer), the range checks and the binding margin.
 #include <QDir>
 #include <QPrinterInfo>
+#include <QProgressDialog>
 #include <QRadioButton>
+#include <QTimer>
 
 #include "support/main_window_fixture.h"
 #include "support/pdf_tools.h"
@@ -253,4 +255,24 @@ TEST_F(PrintWindowTest, TheWholeBookFollowsRecipesAddedWhileTheWindowIsOpen) {
   const QString pdf = book.path(kCataloguePdf);
   ASSERT_EQ(PdfPageCount(pdf), 2);
   EXPECT_TRUE(PdfTextOf(pdf, 2).contains(QStringLiteral("16 : 追加した料理")));
+}
+
+TEST_F(PrintWindowTest, ALongJobShowsItsProgressAndCanBeStopped) {
+  writeBook(240);  // sixteen pages
+  openPrint();
+  bool sawProgress = false;
+  QTimer::singleShot(0, printWindow, [&] {
+    auto* progress = printWindow->findChild<QProgressDialog*>(QStringLiteral("printProgress"));
+    ASSERT_NE(progress, nullptr);
+    sawProgress = progress->isVisible();
+    EXPECT_EQ(progress->maximum(), 16);
+    QTest::mouseClick(progress->findChild<QPushButton*>(), Qt::LeftButton);
+  });
+  clickPrint("cmdPrintZestra");
+  EXPECT_TRUE(sawProgress);
+  EXPECT_FALSE(book.exists(kCataloguePdf));
+  EXPECT_TRUE(dialogs.messages().empty());
+
+  clickPrint("cmdPrintZestra");  // left to run, it writes every page
+  EXPECT_EQ(PdfPageCount(book.path(kCataloguePdf)), 16);
 }

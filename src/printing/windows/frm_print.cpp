@@ -1,9 +1,11 @@
 #include "printing/windows/frm_print.h"
 
+#include <QApplication>
 #include <QBuffer>
 #include <QGroupBox>
 #include <QLabel>
 #include <QLineEdit>
+#include <QProgressDialog>
 #include <QPushButton>
 #include <QRadioButton>
 #include <QScrollBar>
@@ -18,6 +20,7 @@
 namespace {
 
 constexpr int kMaxMarginMm = 15;
+constexpr int kLongJobPages = 10;
 
 template <typename Control>
 Control* placed(Control* control, const QString& name, QRect where) {
@@ -168,7 +171,10 @@ void frmPrint::cmdPrintZestra_Click() {
     rejectRange(check);
     return;
   }
-  print(CatalogueDocument(module_.Recipes, *check.range, module_.Prof.BindingMargin, module_.Folder));
+  QApplication::setOverrideCursor(Qt::WaitCursor);
+  const PageDocument catalogue = CatalogueDocument(module_.Recipes, *check.range, module_.Prof.BindingMargin, module_.Folder);
+  QApplication::restoreOverrideCursor();
+  print(catalogue);
 }
 
 // The offending boxes are emptied and the beep sounds; a number outside the book is also told.
@@ -180,4 +186,17 @@ void frmPrint::rejectRange(const RangeCheck& check) {
   (check.focus == RangeCheck::Focus::First ? txtSt : txtEd)->setFocus();
 }
 
-void frmPrint::print(const PageDocument& document) { PrintDocument(document, module_.Folder, dialogs_); }
+// A long job (the whole catalogue of a full book is over two thousand pages) shows how far it is
+// and can be stopped; a short one shows this only when it turns out slow.
+void frmPrint::print(const PageDocument& document) {
+  QProgressDialog progress(QStringLiteral("印刷しています…"), QStringLiteral("中止"), 0, document.pageCount(), this);
+  progress.setObjectName(QStringLiteral("printProgress"));
+  progress.setWindowTitle(document.title());
+  progress.setWindowModality(Qt::ApplicationModal);
+  progress.setMinimumDuration(document.pageCount() >= kLongJobPages ? 0 : 2000);
+  PrintDocument(document, module_.Folder, dialogs_, [&progress](int done, int count) {
+    progress.setLabelText(QStringLiteral("印刷しています… %1 / %2 ページ").arg(done + 1).arg(count));
+    progress.setValue(done);
+    return !progress.wasCanceled();
+  });
+}
