@@ -1,0 +1,53 @@
+// What the user waits for with a full book in the menu planner and the print window: opening the
+// planner (nine dish lists over the whole book) and laying out the whole picture catalogue
+// (2,185 pages of placed items; the pictures are looked up, not decoded).
+#include <benchmark/benchmark.h>
+
+#include <QApplication>
+
+#include "book_generator.h"
+#include "menu/windows/frm_menu.h"
+#include "printing/rules/catalogue_layout.h"
+#include "silent_dialogs.h"
+
+namespace {
+
+// A Module1 over the generated book with its recipe table loaded.
+Module1& fullBook() {
+  static Module1* module = [] {
+    auto* m = new Module1(bench::Book().folder);
+    auto loaded = recipe_file::LoadRecipeFile(bench::Book().recipePath);
+    m->Recipes = std::get<RecipeTable>(std::move(loaded));
+    return m;
+  }();
+  return *module;
+}
+
+void BM_OpenMenuPlanner(benchmark::State& state) {
+  Module1& module = fullBook();
+  SilentDialogs dialogs;
+  Clock clock;
+  for (auto _ : state) {
+    frmMenu window(module, dialogs, clock, [](QWidget&) {});
+    window.show();
+    QApplication::processEvents();
+    benchmark::DoNotOptimize(&window);
+  }
+  state.counters["recipes"] = module.RecipeCount();
+}
+BENCHMARK(BM_OpenMenuPlanner)->Unit(benchmark::kMillisecond)->MinTime(2.0);
+
+void BM_LayOutWholeCatalogue(benchmark::State& state) {
+  Module1& module = fullBook();
+  int pages = 0;
+  for (auto _ : state) {
+    const PageDocument document =
+        CatalogueDocument(module.Recipes, {1, module.RecipeCount()}, module.Prof.BindingMargin, module.Folder);
+    pages = document.pageCount();
+    benchmark::DoNotOptimize(pages);
+  }
+  state.counters["pages"] = pages;
+}
+BENCHMARK(BM_LayOutWholeCatalogue)->Unit(benchmark::kMillisecond)->MinTime(2.0);
+
+}  // namespace
