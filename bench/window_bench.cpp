@@ -10,21 +10,12 @@
 #include <QScrollBar>
 
 #include "book_generator.h"
+#include "silent_dialogs.h"
 #include "main_window/frm_main.h"
 #include "main_window/startup.h"
 #include "store/windows/frm_splash.h"
 
 namespace {
-
-// Answers every box with OK and every input box with its default, without showing anything.
-class SilentDialogs : public Dialogs {
- public:
-  MessageBox::Answer message(const MessageBox&) override { return MessageBox::Answer::Ok; }
-  std::optional<QString> input(const QString&, const QString&, const QString& defaultText) override {
-    return defaultText;
-  }
-  void beep() override {}
-};
 
 void BM_StartUpToMainWindow(benchmark::State& state) {
   SilentDialogs dialogs;

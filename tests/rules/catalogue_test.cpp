@@ -1,6 +1,7 @@
 // The picture catalogue's cells and pages, and the checks of its typed range.
 #include "platform/rules/data_folder.h"
 #include "printing/rules/catalogue_range.h"
+#include "placed_items.h"
 #include "rules_test_util.h"
 #include "support/temp_book.h"
 
@@ -16,20 +17,6 @@ RecipeTable bookOf(int count) {
   return table;
 }
 
-std::vector<PlacedText> captions(const PrintPage& page) {
-  std::vector<PlacedText> found;
-  for (const PlacedItem& item : page.items)
-    if (auto* text = std::get_if<PlacedText>(&item)) found.push_back(*text);
-  return found;
-}
-
-std::vector<PlacedPicture> pictures(const PrintPage& page) {
-  std::vector<PlacedPicture> found;
-  for (const PlacedItem& item : page.items)
-    if (auto* picture = std::get_if<PlacedPicture>(&item)) found.push_back(*picture);
-  return found;
-}
-
 }  // namespace
 
 TEST(Catalogue, SixteenRecipesFillOnePageOfFifteenCellsAndStartASecond) {
@@ -37,16 +24,16 @@ TEST(Catalogue, SixteenRecipesFillOnePageOfFifteenCellsAndStartASecond) {
   book.writeBytes(u"NOPIC.JPG"_s, "jpeg");
   const PageDocument document = CatalogueDocument(bookOf(16), {1, 16}, 0, DataFolder(book.folder()));
   ASSERT_EQ(document.pageCount(), 2);
-  const auto first = captions(document.pages()[0]);
+  const auto first = placedOf<PlacedText>(document.pages()[0]);
   ASSERT_EQ(first.size(), 15u);
   for (int cell = 0; cell < 15; ++cell) {
     const int column = cell % 3, row = cell / 3;
     EXPECT_EQ(first[cell], (PlacedText{column * 3500, 200 + row * 3200 + 250, u"%1 : 料理%1"_s.arg(cell + 1),
                                        {QString(), 9}, kPrintBlack}))
         << cell;
-    EXPECT_EQ(pictures(document.pages()[0])[cell].rect, (TwipsRect{column * 3500, 200 + row * 3200 + 500, 3400, 2550}));
+    EXPECT_EQ(placedOf<PlacedPicture>(document.pages()[0])[cell].rect, (TwipsRect{column * 3500, 200 + row * 3200 + 500, 3400, 2550}));
   }
-  const auto second = captions(document.pages()[1]);
+  const auto second = placedOf<PlacedText>(document.pages()[1]);
   ASSERT_EQ(second.size(), 1u);
   EXPECT_EQ(second[0].text, u"16 : 料理16"_s);
   EXPECT_EQ(second[0].x, 0);
@@ -57,18 +44,18 @@ TEST(Catalogue, ASingleRecipeTakesTheTopLeftCellAfterTheBindingMargin) {
   TempBook book;
   const PageDocument document = CatalogueDocument(bookOf(9), {5, 5}, 15, DataFolder(book.folder()));
   ASSERT_EQ(document.pageCount(), 1);
-  const auto placed = captions(document.pages()[0]);
+  const auto placed = placedOf<PlacedText>(document.pages()[0]);
   ASSERT_EQ(placed.size(), 1u);
   EXPECT_EQ(placed[0].text, u"5 : 料理5"_s);
   EXPECT_EQ(placed[0].x, 850);
   EXPECT_EQ(placed[0].y, 450);
-  EXPECT_TRUE(pictures(document.pages()[0]).empty());  // no picture and no NOPIC.JPG: caption only
+  EXPECT_TRUE(placedOf<PlacedPicture>(document.pages()[0]).empty());  // no picture and no NOPIC.JPG: caption only
 }
 
 TEST(Catalogue, CellsShowTheLastPictureFileElseTheStandIn) {
   TempBook book;
   for (const QString& name : {u"料理1.jpg"_s, u"料理1.BMP"_s, u"料理2.gif"_s, u"NOPIC.JPG"_s}) book.writeBytes(name, "x");
-  const auto placed = pictures(CatalogueDocument(bookOf(3), {1, 3}, 0, DataFolder(book.folder())).pages()[0]);
+  const auto placed = placedOf<PlacedPicture>(CatalogueDocument(bookOf(3), {1, 3}, 0, DataFolder(book.folder())).pages()[0]);
   ASSERT_EQ(placed.size(), 3u);
   EXPECT_EQ(placed[0].filePath, book.path(u"料理1.BMP"_s));
   EXPECT_EQ(placed[1].filePath, book.path(u"料理2.gif"_s));
@@ -79,7 +66,7 @@ TEST(Catalogue, TheFullBookIsTwoThousandOneHundredAndEightyFivePages) {
   TempBook book;
   const PageDocument document = CatalogueDocument(bookOf(kMaxRecipes), {1, kMaxRecipes}, 5, DataFolder(book.folder()));
   EXPECT_EQ(document.pageCount(), 2185);
-  EXPECT_EQ(captions(document.pages().back()).size(), 32766u % 15u);
+  EXPECT_EQ(placedOf<PlacedText>(document.pages().back()).size(), 32766u % 15u);
 }
 
 struct RangeRow {

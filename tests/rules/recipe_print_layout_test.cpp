@@ -1,6 +1,7 @@
 // The recipe printed as text: every placed line in twips, its face, size and colour, wrapping and
 // page breaks, measured with a simple fixed-pitch measure.
 #include "printing/rules/recipe_print_layout.h"
+#include "placed_items.h"
 #include "rules_test_util.h"
 
 namespace {
@@ -36,20 +37,6 @@ recipe_file::RecipeForm nikujaga() {
   return form;
 }
 
-std::vector<PlacedText> texts(const PrintPage& page) {
-  std::vector<PlacedText> found;
-  for (const PlacedItem& item : page.items)
-    if (auto* text = std::get_if<PlacedText>(&item)) found.push_back(*text);
-  return found;
-}
-
-std::vector<PlacedPicture> pictures(const PrintPage& page) {
-  std::vector<PlacedPicture> found;
-  for (const PlacedItem& item : page.items)
-    if (auto* picture = std::get_if<PlacedPicture>(&item)) found.push_back(*picture);
-  return found;
-}
-
 }  // namespace
 
 TEST(RecipeTextPrint, PlacesEveryLineWithItsFaceAndColourBelowTheOffsetOrigin) {
@@ -79,29 +66,29 @@ TEST(RecipeTextPrint, PlacesEveryLineWithItsFaceAndColourBelowTheOffsetOrigin) {
       {x, at(19), u"【メモ】"_s, kProportional, kPrintMagenta},
       {x, at(20), u"甘め"_s, kProportional, kPrintBlack},
   };
-  const std::vector<PlacedText> placed = texts(document.pages()[0]);
+  const std::vector<PlacedText> placed = placedOf<PlacedText>(document.pages()[0]);
   ASSERT_EQ(placed.size(), expected.size());
   for (size_t i = 0; i < expected.size(); ++i) EXPECT_EQ(placed[i], expected[i]) << "line " << i;
-  EXPECT_TRUE(pictures(document.pages()[0]).empty());
+  EXPECT_TRUE(placedOf<PlacedPicture>(document.pages()[0]).empty());
 }
 
 TEST(RecipeTextPrint, ThePictureGoesTopRightAndLeavesTheTextWhereItWas) {
   const QByteArray png("PNG-BYTES");
   const PageDocument without = RecipeTextDocument(nikujaga(), {}, 0, FixedPitchMeasure());
   const PageDocument with = RecipeTextDocument(nikujaga(), png, 0, FixedPitchMeasure());
-  ASSERT_EQ(pictures(with.pages()[0]).size(), 1u);
-  EXPECT_EQ(pictures(with.pages()[0])[0], (PlacedPicture{{6500, 1200, 4000, 3000}, {}, png}));
-  EXPECT_EQ(texts(with.pages()[0]), texts(without.pages()[0]));
-  EXPECT_EQ(texts(without.pages()[0])[1].x, 0);
+  ASSERT_EQ(placedOf<PlacedPicture>(with.pages()[0]).size(), 1u);
+  EXPECT_EQ(placedOf<PlacedPicture>(with.pages()[0])[0], (PlacedPicture{{6500, 1200, 4000, 3000}, {}, png}));
+  EXPECT_EQ(placedOf<PlacedText>(with.pages()[0]), placedOf<PlacedText>(without.pages()[0]));
+  EXPECT_EQ(placedOf<PlacedText>(without.pages()[0])[1].x, 0);
 
   const PageDocument wide = RecipeTextDocument(nikujaga(), png, 15, FixedPitchMeasure());
-  EXPECT_EQ(pictures(wide.pages()[0])[0].rect, (TwipsRect{850 + 6500, 1200, 4000, 3000}));
-  for (const PlacedText& text : texts(wide.pages()[0])) EXPECT_EQ(text.x, 850);
+  EXPECT_EQ(placedOf<PlacedPicture>(wide.pages()[0])[0].rect, (TwipsRect{850 + 6500, 1200, 4000, 3000}));
+  for (const PlacedText& text : placedOf<PlacedText>(wide.pages()[0])) EXPECT_EQ(text.x, 850);
 }
 
 TEST(RecipeTextPrint, EmptyFieldsPrintTheirLabelsAlone) {
   const PageDocument document = RecipeTextDocument({}, {}, 0, FixedPitchMeasure());
-  const std::vector<PlacedText> placed = texts(document.pages()[0]);
+  const std::vector<PlacedText> placed = placedOf<PlacedText>(document.pages()[0]);
   ASSERT_EQ(placed.size(), 14u);
   EXPECT_EQ(placed[2].text, u"【料理名　】"_s);
   EXPECT_EQ(placed[6].text, u"【一人分㌍】Kcal"_s);
@@ -119,11 +106,11 @@ TEST(RecipeTextPrint, LongStepsContinueOnTheNextPageInTheProportionalFace) {
   const PageDocument document = RecipeTextDocument(form, {}, 0, FixedPitchMeasure());
   ASSERT_EQ(document.pageCount(), 2);
 
-  const std::vector<PlacedText> first = texts(document.pages()[0]);
+  const std::vector<PlacedText> first = placedOf<PlacedText>(document.pages()[0]);
   for (const PlacedText& text : first) EXPECT_LE(text.y + kLine, kPrintableHeightTwips) << text.text.toStdString();
   // Lines run from y = 200 in steps of 300: (15704 - 200) / 300 = 51 lines fit a page.
   EXPECT_EQ(first.back().y, 200 + 50 * kLine);
-  const std::vector<PlacedText> second = texts(document.pages()[1]);
+  const std::vector<PlacedText> second = placedOf<PlacedText>(document.pages()[1]);
   ASSERT_FALSE(second.empty());
   EXPECT_EQ(second[0].y, 200);
   EXPECT_EQ(second[0].font, kProportional);
@@ -140,7 +127,7 @@ TEST(RecipeTextPrint, ALineWiderThanThePaperWrapsWithinTheMarginsLosingNothing) 
               u"keep on a low heat for twenty minutes"_s;
   for (int margin : {0, 15}) {
     const PageDocument document = RecipeTextDocument(form, {}, margin, FixedPitchMeasure());
-    const std::vector<PlacedText> placed = texts(document.pages()[0]);
+    const std::vector<PlacedText> placed = placedOf<PlacedText>(document.pages()[0]);
     QString steps, memo;
     for (const PlacedText& text : placed) {
       EXPECT_LE(FixedPitchMeasure().width(text.text, text.font) + text.x, kPrintableWidthTwips) << margin;
@@ -153,7 +140,7 @@ TEST(RecipeTextPrint, ALineWiderThanThePaperWrapsWithinTheMarginsLosingNothing) 
     EXPECT_EQ(memo, form.Memo) << margin;
   }
   // Latin text breaks after a blank: every wrapped line of the memo ends at a word's end.
-  const std::vector<PlacedText> placed = texts(RecipeTextDocument(form, {}, 0, FixedPitchMeasure()).pages()[0]);
+  const std::vector<PlacedText> placed = placedOf<PlacedText>(RecipeTextDocument(form, {}, 0, FixedPitchMeasure()).pages()[0]);
   const PlacedText& firstMemoLine = placed[placed.size() - 2];
   EXPECT_TRUE(firstMemoLine.text.endsWith(u' ')) << firstMemoLine.text.toStdString();
 }
