@@ -79,6 +79,8 @@ struct RangeRow {
   std::optional<CatalogueRange> range;
 };
 
+void PrintTo(const RangeRow& row, std::ostream* os) { *os << row.name; }
+
 class CatalogueRangeCheck : public ::testing::TestWithParam<RangeRow> {};
 
 TEST_P(CatalogueRangeCheck, EmptiesTheOffendingBoxesAndFocusesTheFirstEmptyOne) {

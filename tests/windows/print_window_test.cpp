@@ -244,17 +244,23 @@ TEST_F(PrintWindowTest, AnEmptyBookIsToldAndTheBoxesKeepTheirNumbers) {
 TEST_F(PrintWindowTest, TheWholeBookFollowsRecipesAddedWhileTheWindowIsOpen) {
   writeBook(15);
   openPrint();
-  printWindow->hide();
-  click("cmdNew");
-  control<QComboBox>("cboNamae")->setEditText(QStringLiteral("追加した料理"));
-  click("cmdTouroku");  // answered OK
+  auto addRecipe = [this](const QString& name) {
+    click("cmdNew");
+    control<QComboBox>("cboNamae")->setEditText(name);
+    click("cmdTouroku");  // answered OK
+  };
+  addRecipe(QStringLiteral("追加した料理"));
   ASSERT_EQ(module->RecipeCount(), 16);
-  click("cmdPrint");
-  EXPECT_EQ(boxText("txtEd"), QStringLiteral("16"));
   clickPrint("cmdPrintZestra");
+  EXPECT_EQ(boxText("txtEd"), QStringLiteral("16"));
   const QString pdf = book.path(kCataloguePdf);
   ASSERT_EQ(PdfPageCount(pdf), 2);
   EXPECT_TRUE(PdfTextOf(pdf, 2).contains(QStringLiteral("16 : 追加した料理")));
+
+  printWindow->hide();
+  addRecipe(QStringLiteral("もう一品"));
+  click("cmdPrint");  // shown again
+  EXPECT_EQ(boxText("txtEd"), QStringLiteral("17"));
 }
 
 TEST_F(PrintWindowTest, ALongJobShowsItsProgressAndCanBeStopped) {
