@@ -56,3 +56,17 @@ inline double PdfWordLeft(const QString& path, const QString& word) {
   }
   return -1;
 }
+
+// The right edge, in points, of the rightmost word on the first page.
+inline double PdfRightmostWordEdge(const QString& path) {
+  const QString html = PopplerOutput(QStringLiteral("pdftotext"),
+                                     {QStringLiteral("-bbox"), QStringLiteral("-f"), QStringLiteral("1"),
+                                      QStringLiteral("-l"), QStringLiteral("1"), path, QStringLiteral("-")});
+  double right = -1;
+  for (const QString& line : html.split(u'\n')) {
+    const qsizetype x = line.indexOf(QStringLiteral("xMax=\""));
+    if (!line.contains(QStringLiteral("<word")) || x < 0) continue;
+    right = std::max(right, line.mid(x + 6, line.indexOf(u'"', x + 6) - x - 6).toDouble());
+  }
+  return right;
+}

@@ -165,6 +165,23 @@ TEST_F(PrintWindowTest, LongStepsContinueOnASecondPage) {
   EXPECT_FALSE(PdfTextOf(pdf, 1).contains(QStringLiteral("手順70")));
 }
 
+TEST_F(PrintWindowTest, AStepTypedAsOneParagraphWrapsInsideThePrintableArea) {
+  const QString paragraph = QString(120, u'煮') + QStringLiteral("おわり");
+  writeRecipes({recordLines({QStringLiteral("おでん")}, {}, paragraph)});
+  openPrint();
+  QTest::keyClick(printControl<QScrollBar>("hsbMjn"), Qt::Key_End);  // the widest margin, 15 mm
+  clickPrint("cmdPrintForm");
+  const QString pdf = book.path(kRecipePdf);
+  ASSERT_EQ(PdfPageCount(pdf), 1);
+  const double a4Width = 595.3, sideMargin = 28.35;
+  const double right = PdfRightmostWordEdge(pdf);
+  EXPECT_GT(right, a4Width / 2);
+  EXPECT_LE(right, a4Width - sideMargin + 1);
+  QString text = PdfTextOf(pdf);
+  text.remove(u'\n');
+  EXPECT_TRUE(text.contains(paragraph)) << text.toStdString();
+}
+
 TEST_F(PrintWindowTest, TheImageChoicePrintsTheMainWindowOnOnePage) {
   writeRecipes({simpleRecipe(QStringLiteral("肉じゃが"))});
   openPrint();

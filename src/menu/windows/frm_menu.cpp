@@ -73,6 +73,7 @@ void frmMenu::buildControls() {
       auto* set = new QPushButton(QString::fromUtf16(kMealCaptions[meal]), frame);
       set->setObjectName(indexed("cmdSet", slot));
       set->setGeometry(kSetButton.translated(rowTop));
+      set->setAccessibleDescription(slotName(slot) + QStringLiteral("の料理を選びます"));
       connect(set, &QPushButton::clicked, this, [this, slot] { cmdSet_Click(slot); });
       cmdSet[slot] = set;
 
