@@ -1,13 +1,17 @@
 // What the user waits for with a full book in the menu planner and the print window: opening the
 // planner (nine dish lists over the whole book) and laying out the whole picture catalogue
-// (2,185 pages of placed items; the pictures are looked up, not decoded).
+// (2,185 pages of placed items; the pictures are looked up, not decoded), and, for scale, writing
+// ten catalogue pages into a PDF with the stand-in picture in every cell.
 #include <benchmark/benchmark.h>
 
 #include <QApplication>
+#include <QTemporaryDir>
 
 #include "book_generator.h"
 #include "menu/windows/frm_menu.h"
+#include "platform/windows/artwork.h"
 #include "printing/rules/catalogue_layout.h"
+#include "printing/windows/page_printer.h"
 #include "silent_dialogs.h"
 
 namespace {
@@ -49,5 +53,16 @@ void BM_LayOutWholeCatalogue(benchmark::State& state) {
   state.counters["pages"] = pages;
 }
 BENCHMARK(BM_LayOutWholeCatalogue)->Unit(benchmark::kMillisecond)->MinTime(2.0);
+
+void BM_CatalogueTenPagesToPdf(benchmark::State& state) {
+  Module1& module = fullBook();
+  QTemporaryDir folder;
+  NoPictureImage().save(QDir(folder.path()).filePath(QStringLiteral("NOPIC.JPG")));
+  const PageDocument document = CatalogueDocument(module.Recipes, {1, 150}, 0, DataFolder(folder.path()));
+  const QString pdf = QDir(folder.path()).filePath(QStringLiteral("catalogue.pdf"));
+  for (auto _ : state) benchmark::DoNotOptimize(WritePdf(document, pdf));
+  state.counters["pages"] = document.pageCount();
+}
+BENCHMARK(BM_CatalogueTenPagesToPdf)->Unit(benchmark::kMillisecond)->MinTime(2.0);
 
 }  // namespace
