@@ -1,5 +1,6 @@
 // The print window as a user drives it: the recipe on screen and the picture catalogue printed
 // into real PDFs (this machine has no printer), the range checks and the binding margin.
+#include <QAccessible>
 #include <QDir>
 #include <QPrinterInfo>
 #include <QProgressDialog>
@@ -298,4 +299,24 @@ TEST_F(PrintWindowTest, ALongJobShowsItsProgressAndCanBeStopped) {
 
   clickPrint("cmdPrintZestra");  // left to run, it writes every page
   EXPECT_EQ(PdfPageCount(book.path(kCataloguePdf)), 16);
+}
+
+TEST_F(PrintWindowTest, EveryControlOfThePlannerAndThePrintWindowHasAnAccessibleName) {
+  openPrint();
+  click("cmdMenu");
+  for (const char* windowName : {"frmPrint", "frmMenu"}) {
+    auto* shown = window->findChild<QWidget*>(QString::fromLatin1(windowName));
+    ASSERT_NE(shown, nullptr) << windowName;
+    for (QWidget* child : shown->findChildren<QWidget*>()) {
+      const bool interactive = qobject_cast<QAbstractButton*>(child) || qobject_cast<QComboBox*>(child) ||
+                               qobject_cast<QLineEdit*>(child) || qobject_cast<QScrollBar*>(child);
+      if (!interactive || child->objectName().isEmpty() || child->objectName().startsWith(QLatin1String("qt_")))
+        continue;
+      // What a screen reader reads: the accessible name, else the shown text or a buddy caption.
+      EXPECT_FALSE(QAccessible::queryAccessibleInterface(child)->text(QAccessible::Name).isEmpty())
+          << windowName << " " << child->objectName().toStdString();
+    }
+  }
+  EXPECT_EQ(QAccessible::queryAccessibleInterface(printControl<QScrollBar>("hsbMjn"))->text(QAccessible::Name),
+            QStringLiteral("綴じ代（左マージン）"));
 }
