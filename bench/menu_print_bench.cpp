@@ -1,10 +1,11 @@
 // What the user waits for with a full book in the menu planner and the print window: opening the
-// planner (nine dish lists over the whole book) and laying out the whole picture catalogue
+// planner (nine dish lists over the whole book) and one of its lists, and laying out the whole picture catalogue
 // (2,185 pages of placed items; the pictures are looked up, not decoded), and, for scale, writing
 // ten catalogue pages into a PDF with the stand-in picture in every cell.
 #include <benchmark/benchmark.h>
 
 #include <QApplication>
+#include <QComboBox>
 #include <QTemporaryDir>
 
 #include "book_generator.h"
@@ -40,6 +41,24 @@ void BM_OpenMenuPlanner(benchmark::State& state) {
   state.counters["recipes"] = module.RecipeCount();
 }
 BENCHMARK(BM_OpenMenuPlanner)->Unit(benchmark::kMillisecond)->MinTime(2.0);
+
+void BM_OpenDishList(benchmark::State& state) {
+  Module1& module = fullBook();
+  SilentDialogs dialogs;
+  Clock clock;
+  frmMenu window(module, dialogs, clock, [](QWidget&) {});
+  window.show();
+  auto* dishes = window.findChild<QComboBox*>(QStringLiteral("cboMenu(4)"));
+  for (auto _ : state) {
+    dishes->showPopup();
+    QApplication::processEvents();
+    state.PauseTiming();
+    dishes->hidePopup();
+    QApplication::processEvents();
+    state.ResumeTiming();
+  }
+}
+BENCHMARK(BM_OpenDishList)->Unit(benchmark::kMillisecond)->MinTime(1.0);
 
 void BM_LayOutWholeCatalogue(benchmark::State& state) {
   Module1& module = fullBook();
