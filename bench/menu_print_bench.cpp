@@ -1,7 +1,7 @@
 // What the user waits for with a full book in the menu planner and the print window: opening the
-// planner (nine dish lists over the whole book) and one of its lists, and laying out the whole picture catalogue
-// (2,185 pages of placed items; the pictures are looked up, not decoded), and, for scale, writing
-// ten catalogue pages into a PDF with the stand-in picture in every cell.
+// planner (nine dish lists over the whole book), opening one of its lists, and laying out the
+// whole picture catalogue (2,185 pages of placed items; the pictures are looked up, not decoded);
+// for scale, writing ten catalogue pages into a PDF with the stand-in picture in every cell.
 #include <benchmark/benchmark.h>
 
 #include <QApplication>

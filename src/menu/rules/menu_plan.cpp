@@ -12,10 +12,8 @@ constexpr QString MenuDay::*kLineFields[kFieldsPerLine] = {&MenuDay::DayCaption,
                                                             &MenuDay::Lunch, &MenuDay::Dinner};
 
 QString fieldName(int day, int index) {
-  static const char16_t* const kMeals[] = {u"朝", u"昼", u"夕"};
-  const QString dayName = QStringLiteral("%1日目").arg(day + 1);
-  if (index == 0) return dayName + QStringLiteral("の日付");
-  return dayName + QStringLiteral("の") + QString::fromUtf16(kMeals[index - 1]);
+  if (index == 0) return QStringLiteral("%1日目の日付").arg(day + 1);
+  return MenuSlotName(day * kMealsPerDay + index - 1);
 }
 
 }  // namespace
@@ -24,6 +22,15 @@ QString& MenuPlan::dish(int slot) { return Days[slot / kMealsPerDay].*kLineField
 
 const QString& MenuPlan::dish(int slot) const {
   return Days[slot / kMealsPerDay].*kLineFields[1 + slot % kMealsPerDay];
+}
+
+QString MealCaption(int meal) {
+  static const char16_t* const kMeals[kMealsPerDay] = {u"朝", u"昼", u"夕"};
+  return QString::fromUtf16(kMeals[meal]);
+}
+
+QString MenuSlotName(int slot) {
+  return QStringLiteral("%1日目の").arg(slot / kMealsPerDay + 1) + MealCaption(slot % kMealsPerDay);
 }
 
 MenuPlan BlankMenuPlan() {

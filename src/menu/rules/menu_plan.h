@@ -45,6 +45,12 @@ std::optional<FileError> MenuPlanProblem(const QString& path, const MenuPlan& pl
 // hold back and a character CP932 cannot hold.
 std::optional<FileError> WriteMenuPlan(const QString& path, const MenuPlan& plan);
 
+// "朝", "昼", "夕" for meal 0, 1, 2.
+QString MealCaption(int meal);
+
+// "2日目の昼": how messages and screen readers name a slot.
+QString MenuSlotName(int slot);
+
 // "24年03月09日 土曜日": the caption of a day when it is set from a date.
 QString MenuDayCaption(QDate day);
 

@@ -20,13 +20,7 @@ constexpr int kMealTop = 26, kMealHeight = 146;
 constexpr QRect kSetButton(10, 0, 40, 26), kDishBox(56, 0, 182, 26), kPicture(56, 30, 182, 110);
 constexpr int kBottomRow = 530;
 
-const char16_t* const kMealCaptions[kMealsPerDay] = {u"朝", u"昼", u"夕"};
-
 QString indexed(const char* name, int index) { return QStringLiteral("%1(%2)").arg(QLatin1String(name)).arg(index); }
-
-QString slotName(int slot) {
-  return QStringLiteral("%1日目の%2").arg(slot / kMealsPerDay + 1).arg(QString::fromUtf16(kMealCaptions[slot % kMealsPerDay]));
-}
 
 QPushButton* button(QWidget* parent, const QString& text, const QString& name, const QString& tip, int x) {
   auto* b = new QPushButton(text, parent);
@@ -70,16 +64,16 @@ void frmMenu::buildControls() {
       const int slot = day * kMealsPerDay + meal;
       const QPoint rowTop(0, kMealTop + meal * kMealHeight);
 
-      auto* set = new QPushButton(QString::fromUtf16(kMealCaptions[meal]), frame);
+      auto* set = new QPushButton(MealCaption(meal), frame);
       set->setObjectName(indexed("cmdSet", slot));
       set->setGeometry(kSetButton.translated(rowTop));
-      set->setAccessibleDescription(slotName(slot) + QStringLiteral("の料理を選びます"));
+      set->setAccessibleDescription(MenuSlotName(slot) + QStringLiteral("の料理を選びます"));
       connect(set, &QPushButton::clicked, this, [this, slot] { cmdSet_Click(slot); });
       cmdSet[slot] = set;
 
       auto* dish = new QComboBox(frame);
       dish->setObjectName(indexed("cboMenu", slot));
-      dish->setAccessibleName(slotName(slot));
+      dish->setAccessibleName(MenuSlotName(slot));
       dish->setEditable(true);
       dish->setCompleter(nullptr);
       dish->setInsertPolicy(QComboBox::NoInsert);
@@ -95,7 +89,7 @@ void frmMenu::buildControls() {
 
       auto* picture = new QLabel(frame);
       picture->setObjectName(indexed("imgMenu", slot));
-      picture->setAccessibleName(slotName(slot) + QStringLiteral("の写真"));
+      picture->setAccessibleName(MenuSlotName(slot) + QStringLiteral("の写真"));
       picture->setAlignment(Qt::AlignCenter);
       picture->setFrameShape(QFrame::StyledPanel);
       picture->setGeometry(kPicture.translated(rowTop));
