@@ -9,6 +9,7 @@
 #include <QListView>
 #include <QPlainTextEdit>
 #include <QPushButton>
+#include <QRadioButton>
 #include <QScrollBar>
 
 #include "category_editor/windows/frm_hensyu.h"
@@ -199,8 +200,11 @@ void frmMain::buildButtons() {
     return new frmMenu(module_, dialogs_, clock_, printImage, this);
   });
   windowButtons->registerWindow(QStringLiteral("cmdPrint"), [this] {
-    MainWindowForPrint shown{this, [this] { return typedRecipe(); },
-                             [this] { return picture->photosShown() ? picture->imgGazou->pixmap().toImage() : QImage(); }};
+    const auto shownPicture = [this] {
+      const bool photosShown = findChild<QRadioButton*>(QStringLiteral("optGazou"))->isChecked();
+      return photosShown ? findChild<QLabel*>(QStringLiteral("imgGazou"))->pixmap().toImage() : QImage();
+    };
+    MainWindowForPrint shown{this, [this] { return typedRecipe(); }, shownPicture};
     return new frmPrint(module_, dialogs_, shown, this);
   });
 }
