@@ -9,6 +9,7 @@
 #include <QListView>
 #include <QPlainTextEdit>
 #include <QPushButton>
+#include <QRadioButton>
 #include <QScrollBar>
 
 #include "category_editor/windows/frm_hensyu.h"
@@ -23,10 +24,13 @@
 #include "main_extras/windows/reference_box.h"
 #include "main_extras/windows/slideshow_panel.h"
 #include "main_extras/windows/window_buttons.h"
+#include "menu/windows/frm_menu.h"
 #include "platform/windows/clickable_label.h"
 #include "platform/windows/fixed_layout.h"
 #include "platform/windows/typed_combo.h"
 #include "search/windows/frm_kensaku.h"
+#include "printing/windows/frm_print.h"
+#include "printing/windows/page_printer.h"
 #include "store/windows/level_bar.h"
 
 namespace {
@@ -244,6 +248,18 @@ void frmMain::buildButtons() {
     auto* w = new frmReizou(module_, dialogs_, clock_, this);
     connect(w, &frmReizou::recipeChosen, this, &frmMain::showRecord);
     return w;
+  });
+  windowButtons->registerWindow(QStringLiteral("cmdMenu"), [this] {
+    auto printImage = [this](QWidget& w) { PrintDocument(GrabWindowDocument(w, w.windowTitle()), module_.Folder, dialogs_); };
+    return new frmMenu(module_, dialogs_, clock_, printImage, this);
+  });
+  windowButtons->registerWindow(QStringLiteral("cmdPrint"), [this] {
+    const auto shownPicture = [this] {
+      const bool photosShown = findChild<QRadioButton*>(QStringLiteral("optGazou"))->isChecked();
+      return photosShown ? findChild<QLabel*>(QStringLiteral("imgGazou"))->pixmap().toImage() : QImage();
+    };
+    MainWindowForPrint shown{this, [this] { return typedRecipe(); }, shownPicture};
+    return new frmPrint(module_, dialogs_, shown, this);
   });
 }
 

@@ -8,36 +8,13 @@
 #include <QLabel>
 #include <QPrinter>
 #include <QPrinterInfo>
-#include <QProcess>
 #include <QTemporaryDir>
 
 #include "printing/windows/page_printer.h"
+#include "support/pdf_tools.h"
 #include "support/scripted_dialogs.h"
 
 namespace {
-
-// What a poppler tool prints about the file; fails the test when the tool is missing.
-QString Poppler(const QString& tool, const QStringList& arguments) {
-  QProcess process;
-  process.start(tool, arguments);
-  if (!process.waitForFinished(20000) || process.exitCode() != 0) {
-    ADD_FAILURE() << tool.toStdString() << " failed (poppler-utils installed?): "
-                  << process.readAllStandardError().toStdString();
-    return {};
-  }
-  return QString::fromUtf8(process.readAllStandardOutput());
-}
-
-int PdfPages(const QString& path) {
-  for (const QString& line : Poppler(QStringLiteral("pdfinfo"), {path}).split(u'\n'))
-    if (line.startsWith(QStringLiteral("Pages:"))) return line.mid(6).trimmed().toInt();
-  return -1;
-}
-
-// The PDF's text; NFKC undoes the font's mapping of some kanji to look-alike radicals (肉 as ⾁).
-QString PdfText(const QString& path) {
-  return Poppler(QStringLiteral("pdftotext"), {path, QStringLiteral("-")}).normalized(QString::NormalizationForm_KC);
-}
 
 PageDocument ThreePages() {
   PageDocument document(QStringLiteral("レシピ"));
@@ -67,8 +44,8 @@ TEST_F(PagePrinterTest, WithoutAPrinterWritesAPdfWithEveryPageIntoTheDataFolderA
 
   const QString path = dir.filePath(QStringLiteral("レシピ001.pdf"));
   ASSERT_TRUE(QFile::exists(path));
-  EXPECT_EQ(PdfPages(path), 3);
-  const QString text = PdfText(path);
+  EXPECT_EQ(PdfPageCount(path), 3);
+  const QString text = PdfTextOf(path);
   EXPECT_TRUE(text.contains(QStringLiteral("肉じゃが"))) << text.toStdString();
   EXPECT_TRUE(text.contains(QStringLiteral("三ページ目"))) << text.toStdString();
 
@@ -80,8 +57,8 @@ TEST_F(PagePrinterTest, WithoutAPrinterWritesAPdfWithEveryPageIntoTheDataFolderA
 
   // A second print keeps the first file and takes the next name.
   ASSERT_TRUE(PrintDocument(PageDocument(QStringLiteral("レシピ")), DataFolder(dir.path()), dialogs));
-  EXPECT_EQ(PdfPages(dir.filePath(QStringLiteral("レシピ002.pdf"))), 1);
-  EXPECT_EQ(PdfPages(path), 3);
+  EXPECT_EQ(PdfPageCount(dir.filePath(QStringLiteral("レシピ002.pdf"))), 1);
+  EXPECT_EQ(PdfPageCount(path), 3);
 }
 
 TEST_F(PagePrinterTest, APdfThatCannotBeWrittenIsReportedAndLeavesNoFile) {
@@ -120,7 +97,7 @@ TEST_F(PagePrinterTest, APrinterGetsEveryPageWithNoMessage) {
   printer.setOutputFileName(path);
   EXPECT_TRUE(PrintOnPrinter(ThreePages(), printer, dialogs));
   EXPECT_TRUE(dialogs.calls.empty());
-  EXPECT_EQ(PdfPages(path), 3);
+  EXPECT_EQ(PdfPageCount(path), 3);
 }
 
 TEST_F(PagePrinterTest, AWindowImageIsOnePageOfItsGrabbedPicture) {
@@ -140,6 +117,27 @@ TEST_F(PagePrinterTest, AWindowImageIsOnePageOfItsGrabbedPicture) {
 
   ASSERT_TRUE(PrintDocument(document, DataFolder(dir.path()), dialogs));
   const QString path = dir.filePath(QStringLiteral("種類分析001.pdf"));
-  EXPECT_EQ(PdfPages(path), 1);
-  EXPECT_TRUE(Poppler(QStringLiteral("pdfimages"), {QStringLiteral("-list"), path}).contains(QStringLiteral("200   100")));
+  EXPECT_EQ(PdfPageCount(path), 1);
+  EXPECT_TRUE(PopplerOutput(QStringLiteral("pdfimages"), {QStringLiteral("-list"), path}).contains(QStringLiteral("200   100")));
+}
+
+TEST_F(PagePrinterTest, ProgressIsToldBeforeEachPageAndCanStopTheJobSilently) {
+  std::vector<std::pair<int, int>> told;
+  ASSERT_TRUE(PrintDocument(ThreePages(), DataFolder(dir.path()), dialogs, [&](int done, int count) {
+    told.emplace_back(done, count);
+    return true;
+  }));
+  EXPECT_EQ(told, (std::vector<std::pair<int, int>>{{0, 3}, {1, 3}, {2, 3}}));
+  EXPECT_EQ(PdfPageCount(dir.filePath(QStringLiteral("レシピ001.pdf"))), 3);
+
+  dialogs.clear();
+  EXPECT_FALSE(PrintDocument(ThreePages(), DataFolder(dir.path()), dialogs, [](int done, int) { return done < 2; }));
+  EXPECT_TRUE(dialogs.calls.empty());
+  EXPECT_FALSE(QFile::exists(dir.filePath(QStringLiteral("レシピ002.pdf"))));
+
+  QPrinter printer(QPrinter::HighResolution);
+  printer.setOutputFormat(QPrinter::PdfFormat);
+  printer.setOutputFileName(dir.filePath(QStringLiteral("printer.pdf")));
+  EXPECT_FALSE(PrintOnPrinter(ThreePages(), printer, dialogs, [](int, int) { return false; }));
+  EXPECT_TRUE(dialogs.calls.empty());
 }

@@ -197,10 +197,22 @@ TEST_F(MainWindowTest, EndAndCloseBoxEndTheProgram) {
   EXPECT_EQ(programEnded, 2);
 }
 
-TEST_F(MainWindowTest, LaterButtonsAreDisabled) {
+TEST_F(MainWindowTest, EveryWindowButtonOpensItsOneWindow) {
   open();
-  for (const char* name : {"cmdMenu", "cmdPrint"})
-    EXPECT_FALSE(control<QPushButton>(name)->isEnabled()) << name;
+  const std::pair<const char*, const char*> buttons[] = {
+      {"cmdKensaku", "frmKensaku"}, {"cmdSort", "frmSort"},     {"cmdGraph1", "frmGraph1"},
+      {"cmdGraph2", "frmGraph2"},   {"cmdMenu", "frmMenu"},     {"cmdReizou", "frmReizou"},
+      {"cmdPrivate", "frmPrivate"}, {"cmdPrint", "frmPrint"}};
+  for (const auto& [buttonName, windowName] : buttons) {
+    ASSERT_TRUE(control<QPushButton>(buttonName)->isEnabled()) << buttonName;
+    click(buttonName);
+    auto* opened = window->findChild<QWidget*>(QString::fromLatin1(windowName));
+    ASSERT_NE(opened, nullptr) << windowName;
+    EXPECT_TRUE(opened->isVisible()) << windowName;
+    EXPECT_TRUE(opened->isWindow()) << windowName;
+    click(buttonName);
+    EXPECT_EQ(window->findChildren<QWidget*>(QString::fromLatin1(windowName)).size(), 1) << windowName;
+  }
 }
 
 TEST(StartUp, NewFolderIsSetUpAndTheSplashCountsTheRecipes) {

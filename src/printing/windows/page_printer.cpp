@@ -68,13 +68,21 @@ class TwipsPainter {
   double unitsPerTwip_;
 };
 
-// Paints every page; false when the device cannot be painted on or refuses a new page.
-bool Render(const PageDocument& document, QPagedPaintDevice& device) {
+// Paints every page; false when the device cannot be painted on or refuses a new page, or when
+// progress stops the job (then *stopped is set).
+bool Render(const PageDocument& document, QPagedPaintDevice& device, const PrintProgress& progress = {},
+            bool* stopped = nullptr) {
   QPainter painter;
   if (!painter.begin(&device)) return false;
   TwipsPainter drawer(painter, device);
   bool ok = true;
   for (int i = 0; i < document.pageCount() && ok; ++i) {
+    if (progress && !progress(i, document.pageCount())) {
+      if (auto* printer = dynamic_cast<QPrinter*>(&device)) printer->abort();
+      if (stopped) *stopped = true;
+      ok = false;
+      break;
+    }
     if (i > 0) ok = device.newPage();
     for (const PlacedItem& item : document.pages()[size_t(i)].items) std::visit(drawer, item);
   }
@@ -83,17 +91,19 @@ bool Render(const PageDocument& document, QPagedPaintDevice& device) {
 
 }  // namespace
 
-bool PrintOnPrinter(const PageDocument& document, QPrinter& printer, Dialogs& dialogs) {
+bool PrintOnPrinter(const PageDocument& document, QPrinter& printer, Dialogs& dialogs, const PrintProgress& progress) {
   printer.setDocName(document.title());
   printer.setPageLayout(A4WithMargins());
-  if (Render(document, printer) && printer.printerState() != QPrinter::Error) return true;
+  bool stopped = false;
+  if (Render(document, printer, progress, &stopped) && printer.printerState() != QPrinter::Error) return true;
+  if (stopped) return false;
   const QString name = printer.printerName().isEmpty() ? printer.outputFileName() : printer.printerName();
   dialogs.error(QStringLiteral("プリンタ「%1」で印刷できませんでした。プリンタの状態を確かめてください。").arg(name),
                 kPrintTitle);
   return false;
 }
 
-bool WritePdf(const PageDocument& document, const QString& path) {
+bool WritePdf(const PageDocument& document, const QString& path, const PrintProgress& progress) {
   QSaveFile file(path);
   if (!file.open(QIODevice::WriteOnly)) return false;
   {
@@ -101,7 +111,7 @@ bool WritePdf(const PageDocument& document, const QString& path) {
     writer.setTitle(document.title());
     writer.setCreator(QStringLiteral("ZESTRA"));
     writer.setPageLayout(A4WithMargins());
-    if (!Render(document, writer)) {
+    if (!Render(document, writer, progress)) {
       file.cancelWriting();
       return false;
     }
@@ -110,13 +120,24 @@ bool WritePdf(const PageDocument& document, const QString& path) {
 }
 
 bool PrintDocument(const PageDocument& document, const DataFolder& folder, Dialogs& dialogs) {
+  return PrintDocument(document, folder, dialogs, {});
+}
+
+bool PrintDocument(const PageDocument& document, const DataFolder& folder, Dialogs& dialogs,
+                   const PrintProgress& progress) {
   const QPrinterInfo defaultPrinter = QPrinterInfo::defaultPrinter();
   if (!defaultPrinter.isNull()) {
     QPrinter printer(defaultPrinter, QPrinter::HighResolution);
-    return PrintOnPrinter(document, printer, dialogs);
+    return PrintOnPrinter(document, printer, dialogs, progress);
   }
   const QString path = folder.path(NextPdfFileName(folder, document.title()));
-  if (!WritePdf(document, path)) {
+  bool stopped = false;
+  const PrintProgress watched = [&](int done, int count) {
+    stopped = progress && !progress(done, count);
+    return !stopped;
+  };
+  if (!WritePdf(document, path, watched)) {
+    if (stopped) return false;
     dialogs.error(QStringLiteral("プリンタが見つからず、PDFファイルも保存できませんでした。\n%1")
                       .arg(QDir::toNativeSeparators(path)),
                   kPrintTitle);

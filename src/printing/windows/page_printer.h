@@ -7,6 +7,8 @@
 //
 //   // a window's "印刷" button: its image as shown, on one page
 //   PrintDocument(GrabWindowDocument(*this, windowTitle()), module_.Folder, dialogs_);
+#include <functional>
+
 #include "platform/rules/data_folder.h"
 #include "platform/windows/dialogs.h"
 #include "printing/rules/page_document.h"
@@ -14,10 +16,17 @@
 class QPrinter;
 class QWidget;
 
+// Told before each page is drawn (pages drawn so far, pages in all), so that a long job can show
+// how far it is; returning false stops the job: a printer's job is aborted, a PDF is not written.
+using PrintProgress = std::function<bool(int pagesDone, int pageCount)>;
+
 // Prints on the default printer, or writes "<title>001.pdf" (the first unused number) into the
 // folder when there is none. True when the pages went out; every outcome but a quiet success on a
 // printer is told through dialogs.
 bool PrintDocument(const PageDocument& document, const DataFolder& folder, Dialogs& dialogs);
+// The same with progress; a job stopped by progress returns false and is not reported.
+bool PrintDocument(const PageDocument& document, const DataFolder& folder, Dialogs& dialogs,
+                   const PrintProgress& progress);
 
 // The one-page document of the window's image as it is on screen now, at 15 twips to a pixel,
 // shrunk to the printable area when larger.
@@ -25,7 +34,8 @@ PageDocument GrabWindowDocument(QWidget& window, const QString& title);
 
 // The two halves of PrintDocument, for a caller that already knows where the pages go.
 // Draws the document on the printer (set to A4 portrait, 10 mm margins); a failure is reported.
-bool PrintOnPrinter(const PageDocument& document, QPrinter& printer, Dialogs& dialogs);
+bool PrintOnPrinter(const PageDocument& document, QPrinter& printer, Dialogs& dialogs,
+                    const PrintProgress& progress = {});
 // Writes the document as a PDF at path, all or nothing (an existing file is replaced only by a
 // complete new one). False, with no message, when it cannot be written.
-bool WritePdf(const PageDocument& document, const QString& path);
+bool WritePdf(const PageDocument& document, const QString& path, const PrintProgress& progress = {});

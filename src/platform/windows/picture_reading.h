@@ -1,0 +1,12 @@
+#pragma once
+// Reading a picture file (JPEG, GIF, BMP) whatever its name ends in; a file that cannot be read
+// gives a null image, which callers skip.
+#include <QImage>
+#include <QString>
+#include <QStringList>
+
+QImage ReadPictureFile(const QString& path);
+
+// The last of the files that reads, as a dish picture lookup wants it (".bmp" over ".gif" over
+// ".jpg"); a null image when none reads.
+QImage ReadLastPicture(const QStringList& paths);

@@ -1,0 +1,36 @@
+#include "printing/rules/catalogue_range.h"
+
+#include <cmath>
+
+#include "platform/rules/numbers.h"
+
+namespace {
+
+bool outside(double number, int recipeCount) { return number < 1 || number > recipeCount; }
+
+}  // namespace
+
+RangeCheck CheckCatalogueRange(const QString& firstText, const QString& lastText, int recipeCount) {
+  RangeCheck check;
+  double first = numbers::ReadNumber(firstText);
+  double last = numbers::ReadNumber(lastText);
+  check.emptyFirst = outside(first, recipeCount);
+  check.emptyLast = outside(last, recipeCount);
+  check.outsideBook = check.emptyFirst || check.emptyLast;
+  if (check.emptyFirst) first = 0;
+  if (check.emptyLast) last = 0;
+  if (last < first) check.emptyFirst = check.emptyLast = true;
+
+  if (check.emptyFirst)
+    check.focus = RangeCheck::Focus::First;
+  else if (check.emptyLast)
+    check.focus = RangeCheck::Focus::Last;
+  else
+    check.range = CatalogueRange{int(std::nearbyint(first)), int(std::nearbyint(last))};
+  return check;
+}
+
+QString OutsideBookMessage(int recipeCount) {
+  if (recipeCount <= 0) return QStringLiteral("印刷できるレシピがありません。");
+  return QStringLiteral("印刷範囲はレシピ番号 1 ～ %1 の中で指定してください。").arg(recipeCount);
+}

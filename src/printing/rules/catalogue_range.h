@@ -1,0 +1,28 @@
+#pragma once
+// Checking the catalogue's range as typed into its two boxes (first and last recipe number).
+#include <QString>
+#include <optional>
+
+#include "printing/rules/catalogue_layout.h"
+
+struct RangeCheck {
+  enum class Focus { None, First, Last };
+
+  // A range to print, or nothing when the typed one is refused.
+  std::optional<CatalogueRange> range;
+  // The boxes to empty and where the focus goes when the range is refused.
+  bool emptyFirst = false;
+  bool emptyLast = false;
+  Focus focus = Focus::None;
+  // A number lies outside the book (below 1 or above the count), or the book is empty; the
+  // user is told which numbers the book has.
+  bool outsideBook = false;
+};
+
+// Each box counts as the number its text begins with (0 when it does not begin with one): a first
+// or last outside 1..recipeCount empties its box; then a last below the first (an emptied box
+// counting as 0) empties both. The numbers are rounded to whole ones, halves to the even one.
+RangeCheck CheckCatalogueRange(const QString& firstText, const QString& lastText, int recipeCount);
+
+// The message for a refused range that lies outside the book.
+QString OutsideBookMessage(int recipeCount);

@@ -1,0 +1,322 @@
+// The print window as a user drives it: the recipe on screen and the picture catalogue printed
+// into real PDFs (this machine has no printer), the range checks and the binding margin.
+#include <QAccessible>
+#include <QDir>
+#include <QPrinterInfo>
+#include <QProgressDialog>
+#include <QRadioButton>
+#include <QTimer>
+
+#include "support/main_window_fixture.h"
+#include "support/pdf_tools.h"
+
+namespace {
+
+const QString kRecipePdf = QStringLiteral("レシピ印刷001.pdf");
+const QString kCataloguePdf = QStringLiteral("メニュー印刷001.pdf");
+
+QStringList recipesNamed(const QString& stem, int count, std::vector<QStringList>& records) {
+  QStringList names;
+  for (int i = 1; i <= count; ++i) {
+    names.append(stem + QString::number(i));
+    records.push_back(simpleRecipe(names.back()));
+  }
+  return names;
+}
+
+void writePicture(const TempBook& book, const QString& name, QColor colour) {
+  QImage image(80, 60, QImage::Format_RGB32);
+  image.fill(colour);
+  ASSERT_TRUE(image.save(book.path(name)));
+}
+
+}  // namespace
+
+class PrintWindowTest : public MainWindowTest {
+ protected:
+  void SetUp() override {
+    if (!QPrinterInfo::defaultPrinter().isNull()) GTEST_SKIP() << "this machine has a default printer";
+    MainWindowTest::SetUp();
+  }
+
+  void writeBook(int count) {
+    std::vector<QStringList> records;
+    recipesNamed(QStringLiteral("料理"), count, records);
+    writeRecipes(records);
+  }
+
+  QWidget* openPrint() {
+    if (!window) open();
+    click("cmdPrint");
+    printWindow = window->findChild<QWidget*>(QStringLiteral("frmPrint"));
+    EXPECT_NE(printWindow, nullptr);
+    return printWindow;
+  }
+
+  template <typename T = QWidget>
+  T* printControl(const QString& name) {
+    T* found = printWindow->findChild<T*>(name);
+    EXPECT_NE(found, nullptr) << name.toStdString();
+    return found;
+  }
+  void clickPrint(const QString& name) { QTest::mouseClick(printControl<QAbstractButton>(name), Qt::LeftButton); }
+  QString boxText(const QString& name) { return printControl<QLineEdit>(name)->text(); }
+  void typeRange(const QString& first, const QString& last) {
+    clickPrint("optHani");
+    for (auto [name, text] : {std::pair{"txtSt", first}, std::pair{"txtEd", last}}) {
+      printControl<QLineEdit>(name)->clear();
+      QTest::keyClicks(printControl<QLineEdit>(name), text);
+    }
+  }
+  int beeps() const {
+    return int(std::count_if(dialogs.calls.begin(), dialogs.calls.end(),
+                             [](const auto& c) { return c.kind == ScriptedDialogs::Call::Kind::Beep; }));
+  }
+
+  QWidget* printWindow = nullptr;
+};
+
+TEST_F(PrintWindowTest, OpensAtTheMainWindowsCornerWithTheWholeBookAndTheStoredMargin) {
+  writeBook(4);
+  openPrint();
+  EXPECT_EQ(printWindow->windowTitle(), QStringLiteral("レシピ＆メニュー印刷"));
+  EXPECT_EQ(printWindow->pos(), window->pos());
+  EXPECT_TRUE(printControl<QRadioButton>("optText")->isChecked());
+  EXPECT_TRUE(printControl<QRadioButton>("optAll")->isChecked());
+  EXPECT_EQ(boxText("txtSt"), QStringLiteral("1"));
+  EXPECT_EQ(boxText("txtEd"), QStringLiteral("4"));
+  EXPECT_FALSE(printControl<QLineEdit>("txtSt")->isEnabled());
+  EXPECT_FALSE(printControl<QLineEdit>("txtEd")->isEnabled());
+  EXPECT_EQ(printControl<QScrollBar>("hsbMjn")->value(), 10);
+  EXPECT_EQ(printControl<QLabel>("lblMjn")->text(), QStringLiteral("10"));
+
+  clickPrint("optHani");
+  EXPECT_TRUE(printControl<QLineEdit>("txtSt")->isEnabled());
+  EXPECT_EQ(printWindow->focusWidget(), printControl<QWidget>("txtSt"));
+  clickPrint("cmdModori");
+  EXPECT_FALSE(printWindow->isVisible());
+}
+
+TEST_F(PrintWindowTest, TheMarginMovesTheTextAtOnceAndItsButtonKeepsItForTheNextStart) {
+  writeRecipes({simpleRecipe(QStringLiteral("肉じゃが"))});
+  openPrint();
+  auto* margin = printControl<QScrollBar>("hsbMjn");
+  margin->setValue(0);
+  clickPrint("cmdPrintForm");
+  const double atZero = PdfWordLeft(book.path(kRecipePdf), QStringLiteral("【材料】"));
+  QTest::keyClick(margin, Qt::Key_End);  // 15 mm, not stored
+  EXPECT_EQ(printControl<QLabel>("lblMjn")->text(), QStringLiteral("15"));
+  clickPrint("cmdPrintForm");
+  const double atFifteen = PdfWordLeft(book.path(QStringLiteral("レシピ印刷002.pdf")), QStringLiteral("【材料】"));
+  ASSERT_GT(atZero, 0);
+  EXPECT_NEAR(atZero, 567 / 20.0, 0.5);  // the printable area's edge, 10 mm in
+  EXPECT_NEAR(atFifteen - atZero, 850 / 20.0, 0.5);
+  EXPECT_EQ(book.lines(QStringLiteral("ﾌﾟﾗｲﾍﾞｰﾄ.txt"))[3], QStringLiteral(" 10 "));
+
+  QTest::mouseClick(margin, Qt::LeftButton, {}, QPoint(4, margin->height() / 2));  // its left arrow
+  EXPECT_EQ(printControl<QLabel>("lblMjn")->text(), QStringLiteral("14"));
+  clickPrint("cmdHozon");
+  EXPECT_EQ(book.lines(QStringLiteral("ﾌﾟﾗｲﾍﾞｰﾄ.txt")),
+            (QStringList{QStringLiteral("花子"), QStringLiteral(" 100 "), QStringLiteral("写真表示"), QStringLiteral(" 14 ")}));
+  EXPECT_EQ(dialogs.messages().size(), 2u);  // the two PDF notices, nothing for the save
+
+  window.reset();
+  openPrint();
+  EXPECT_EQ(printControl<QScrollBar>("hsbMjn")->value(), 14);
+}
+
+TEST_F(PrintWindowTest, TheRecipePrintsAsShownWithItsPictureAndUnsavedEdits) {
+  writeRecipes({recordLines({QStringLiteral("肉じゃが"), QStringLiteral("和食"), QStringLiteral("主菜"),
+                             QStringLiteral("煮る"), QStringLiteral("350"), QStringLiteral("2.5"), QStringLiteral("30"),
+                             QStringLiteral("未"), QStringLiteral("未"), QStringLiteral("0"), QString()},
+                            QStringLiteral("じゃがいも\n牛肉"), QStringLiteral("切る"), QStringLiteral("甘め"))});
+  writePicture(book, QStringLiteral("肉じゃが.jpg"), Qt::red);
+  open();
+  auto* steps = control<QPlainTextEdit>("txtTukuri");
+  steps->moveCursor(QTextCursor::End);
+  steps->insertPlainText(QStringLiteral("て弱火で煮込む"));  // typed, not stored
+  openPrint();
+  clickPrint("cmdPrintForm");
+
+  const QString pdf = book.path(kRecipePdf);
+  ASSERT_EQ(PdfPageCount(pdf), 1);
+  const QString text = PdfTextOf(pdf);
+  // (ideographic blanks split the labels into words, so the values are looked for on their own)
+  for (const char* line : {"【料理名", "肉じゃが", "【一人分カロリー】350Kcal", "2.5g", "【調理時間】30分", "【材料】",
+                           "じゃがいも", "切るて弱火で煮込む", "【メモ】", "甘め", "----------------------------------------"})
+    EXPECT_TRUE(text.contains(QString::fromUtf8(line))) << line << "\n" << text.toStdString();
+  EXPECT_EQ(PdfImageCount(pdf), 1);
+  ASSERT_EQ(dialogs.messages().size(), 1u);
+  EXPECT_TRUE(dialogs.messages()[0].text.endsWith(QDir::toNativeSeparators(pdf)));
+
+  QTest::mouseClick(control<QRadioButton>("optMain"), Qt::LeftButton);  // pictures off
+  clickPrint("cmdPrintForm");
+  EXPECT_EQ(PdfImageCount(book.path(QStringLiteral("レシピ印刷002.pdf"))), 0);
+}
+
+TEST_F(PrintWindowTest, LongStepsContinueOnASecondPage) {
+  QStringList steps;
+  for (int i = 1; i <= 70; ++i) steps.append(QStringLiteral("手順%1").arg(i));
+  writeRecipes({recordLines({QStringLiteral("おでん")}, {}, steps.join(u'\n'))});
+  openPrint();
+  clickPrint("cmdPrintForm");
+  const QString pdf = book.path(kRecipePdf);
+  ASSERT_EQ(PdfPageCount(pdf), 2);
+  EXPECT_TRUE(PdfTextOf(pdf, 2).contains(QStringLiteral("手順70")));
+  EXPECT_FALSE(PdfTextOf(pdf, 1).contains(QStringLiteral("手順70")));
+}
+
+TEST_F(PrintWindowTest, AStepTypedAsOneParagraphWrapsInsideThePrintableArea) {
+  const QString paragraph = QString(120, u'煮') + QStringLiteral("おわり");
+  writeRecipes({recordLines({QStringLiteral("おでん")}, {}, paragraph)});
+  openPrint();
+  QTest::keyClick(printControl<QScrollBar>("hsbMjn"), Qt::Key_End);  // the widest margin, 15 mm
+  clickPrint("cmdPrintForm");
+  const QString pdf = book.path(kRecipePdf);
+  ASSERT_EQ(PdfPageCount(pdf), 1);
+  const double a4Width = 595.3, sideMargin = 28.35;
+  const double right = PdfRightmostWordEdge(pdf);
+  EXPECT_GT(right, a4Width / 2);
+  EXPECT_LE(right, a4Width - sideMargin + 1);
+  QString text = PdfTextOf(pdf);
+  text.remove(u'\n');
+  EXPECT_TRUE(text.contains(paragraph)) << text.toStdString();
+}
+
+TEST_F(PrintWindowTest, TheImageChoicePrintsTheMainWindowOnOnePage) {
+  writeRecipes({simpleRecipe(QStringLiteral("肉じゃが"))});
+  openPrint();
+  clickPrint("optForm");
+  clickPrint("cmdPrintForm");
+  const QString pdf = book.path(QStringLiteral("レシピ画面印刷001.pdf"));
+  EXPECT_EQ(PdfPageCount(pdf), 1);
+  EXPECT_EQ(PdfImageCount(pdf), 1);
+  EXPECT_FALSE(book.exists(kRecipePdf));
+}
+
+TEST_F(PrintWindowTest, TheWholeCatalogueOfSixteenRecipesTakesTwoPages) {
+  writeBook(16);
+  book.writeBytes(QStringLiteral("NOPIC.JPG"), {});
+  writePicture(book, QStringLiteral("NOPIC.JPG"), Qt::gray);
+  writePicture(book, QStringLiteral("料理16.bmp"), Qt::green);
+  open();
+  const QImage shownBefore = control<QLabel>("imgGazou")->pixmap().toImage();
+  openPrint();
+  clickPrint("cmdPrintZestra");
+  const QString pdf = book.path(kCataloguePdf);
+  ASSERT_EQ(PdfPageCount(pdf), 2);
+  EXPECT_TRUE(PdfTextOf(pdf, 1).contains(QStringLiteral("15 : 料理15")));
+  EXPECT_EQ(PdfTextOf(pdf, 2).trimmed(), QStringLiteral("16 : 料理16"));
+  EXPECT_EQ(control<QLabel>("imgGazou")->pixmap().toImage(), shownBefore);
+  EXPECT_EQ(beeps(), 0);
+}
+
+TEST_F(PrintWindowTest, ARangeOfOnePrintsOneCell) {
+  writeBook(9);
+  openPrint();
+  typeRange(QStringLiteral("5"), QStringLiteral("5"));
+  clickPrint("cmdPrintZestra");
+  const QString pdf = book.path(kCataloguePdf);
+  ASSERT_EQ(PdfPageCount(pdf), 1);
+  EXPECT_EQ(PdfTextOf(pdf).trimmed(), QStringLiteral("5 : 料理5"));
+}
+
+TEST_F(PrintWindowTest, ABadRangeEmptiesItsBoxesBeepsAndPrintsNothing) {
+  writeBook(9);
+  openPrint();
+  typeRange(QStringLiteral("7"), QStringLiteral("3"));
+  clickPrint("cmdPrintZestra");
+  EXPECT_EQ(boxText("txtSt"), QString());
+  EXPECT_EQ(boxText("txtEd"), QString());
+  EXPECT_EQ(beeps(), 1);
+  EXPECT_TRUE(dialogs.messages().empty());
+  EXPECT_EQ(printWindow->focusWidget(), printControl<QWidget>("txtSt"));
+
+  typeRange(QStringLiteral("0"), QStringLiteral("9"));
+  clickPrint("cmdPrintZestra");
+  EXPECT_EQ(boxText("txtSt"), QString());
+  EXPECT_EQ(boxText("txtEd"), QStringLiteral("9"));
+  EXPECT_EQ(beeps(), 2);
+  ASSERT_EQ(dialogs.messages().size(), 1u);
+  EXPECT_EQ(dialogs.messages()[0].text, QStringLiteral("印刷範囲はレシピ番号 1 ～ 9 の中で指定してください。"));
+  EXPECT_EQ(dialogs.messages()[0].title, QStringLiteral("メニュー印刷"));
+
+  typeRange(QStringLiteral("2"), QStringLiteral("10"));
+  clickPrint("cmdPrintZestra");
+  EXPECT_EQ(boxText("txtSt"), QString());  // an emptied last counts as 0, below the first
+  EXPECT_EQ(boxText("txtEd"), QString());
+  EXPECT_TRUE(printControl<QLineEdit>("txtSt")->isEnabled());
+  EXPECT_TRUE(QDir(book.folder()).entryList({QStringLiteral("*.pdf")}).isEmpty());
+}
+
+TEST_F(PrintWindowTest, AnEmptyBookIsToldAndTheBoxesKeepTheirNumbers) {
+  openPrint();
+  clickPrint("cmdPrintZestra");
+  ASSERT_EQ(dialogs.messages().size(), 1u);
+  EXPECT_EQ(dialogs.messages()[0].text, QStringLiteral("印刷できるレシピがありません。"));
+  EXPECT_EQ(boxText("txtSt"), QStringLiteral("1"));
+  EXPECT_EQ(boxText("txtEd"), QStringLiteral("0"));
+  EXPECT_FALSE(book.exists(kCataloguePdf));
+}
+
+TEST_F(PrintWindowTest, TheWholeBookFollowsRecipesAddedWhileTheWindowIsOpen) {
+  writeBook(15);
+  openPrint();
+  auto addRecipe = [this](const QString& name) {
+    click("cmdNew");
+    control<QComboBox>("cboNamae")->setEditText(name);
+    click("cmdTouroku");  // answered OK
+  };
+  addRecipe(QStringLiteral("追加した料理"));
+  ASSERT_EQ(module->RecipeCount(), 16);
+  clickPrint("cmdPrintZestra");
+  EXPECT_EQ(boxText("txtEd"), QStringLiteral("16"));
+  const QString pdf = book.path(kCataloguePdf);
+  ASSERT_EQ(PdfPageCount(pdf), 2);
+  EXPECT_TRUE(PdfTextOf(pdf, 2).contains(QStringLiteral("16 : 追加した料理")));
+
+  printWindow->hide();
+  addRecipe(QStringLiteral("もう一品"));
+  click("cmdPrint");  // shown again
+  EXPECT_EQ(boxText("txtEd"), QStringLiteral("17"));
+}
+
+TEST_F(PrintWindowTest, ALongJobShowsItsProgressAndCanBeStopped) {
+  writeBook(240);  // sixteen pages
+  openPrint();
+  bool sawProgress = false;
+  QTimer::singleShot(0, printWindow, [&] {
+    auto* progress = printWindow->findChild<QProgressDialog*>(QStringLiteral("printProgress"));
+    ASSERT_NE(progress, nullptr);
+    sawProgress = progress->isVisible();
+    EXPECT_EQ(progress->maximum(), 16);
+    QTest::mouseClick(progress->findChild<QPushButton*>(), Qt::LeftButton);
+  });
+  clickPrint("cmdPrintZestra");
+  EXPECT_TRUE(sawProgress);
+  EXPECT_FALSE(book.exists(kCataloguePdf));
+  EXPECT_TRUE(dialogs.messages().empty());
+
+  clickPrint("cmdPrintZestra");  // left to run, it writes every page
+  EXPECT_EQ(PdfPageCount(book.path(kCataloguePdf)), 16);
+}
+
+TEST_F(PrintWindowTest, EveryControlOfThePlannerAndThePrintWindowHasAnAccessibleName) {
+  openPrint();
+  click("cmdMenu");
+  for (const char* windowName : {"frmPrint", "frmMenu"}) {
+    auto* shown = window->findChild<QWidget*>(QString::fromLatin1(windowName));
+    ASSERT_NE(shown, nullptr) << windowName;
+    for (QWidget* child : shown->findChildren<QWidget*>()) {
+      const bool interactive = qobject_cast<QAbstractButton*>(child) || qobject_cast<QComboBox*>(child) ||
+                               qobject_cast<QLineEdit*>(child) || qobject_cast<QScrollBar*>(child);
+      if (!interactive || child->objectName().isEmpty() || child->objectName().startsWith(QLatin1String("qt_")))
+        continue;
+      // What a screen reader reads: the accessible name, else the shown text or a buddy caption.
+      EXPECT_FALSE(QAccessible::queryAccessibleInterface(child)->text(QAccessible::Name).isEmpty())
+          << windowName << " " << child->objectName().toStdString();
+    }
+  }
+  EXPECT_EQ(QAccessible::queryAccessibleInterface(printControl<QScrollBar>("hsbMjn"))->text(QAccessible::Name),
+            QStringLiteral("綴じ代（左マージン）"));
+}
