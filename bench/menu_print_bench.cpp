@@ -12,7 +12,7 @@
 #include "menu/windows/frm_menu.h"
 #include "platform/windows/artwork.h"
 #include "printing/rules/catalogue_layout.h"
-#include "printing/windows/page_printer.h"
+#include "platform/windows/page_printer.h"
 #include "silent_dialogs.h"
 
 namespace {

@@ -89,6 +89,7 @@ class frmMain : public QWidget {
  private:
   void buildControls();
   void buildButtons();
+  void registerWindows();
   void connectPanels();
   recipe_file::RecipeForm typedRecipe() const;  // the fields as typed, as the file will hold them
   void fillCategoryCombos();

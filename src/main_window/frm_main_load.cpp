@@ -12,7 +12,7 @@
 #include "main_window/frm_main.h"
 #include "store/rules/book.h"
 #include "store/windows/frm_splash.h"
-#include "store/windows/level_bar.h"
+#include "platform/windows/level_bar.h"
 
 namespace {
 

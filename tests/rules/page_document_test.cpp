@@ -3,7 +3,7 @@
 #include <QTemporaryDir>
 
 #include "platform/rules/data_folder.h"
-#include "printing/rules/page_document.h"
+#include "platform/rules/page_document.h"
 #include "rules_test_util.h"
 
 TEST(PageDocument, ItemsLandOnTheCurrentPageInOrderAndNewPageStartsAnEmptyOne) {

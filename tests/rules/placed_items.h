@@ -2,7 +2,7 @@
 // The items of one kind on a printed page, in drawing order.
 #include <vector>
 
-#include "printing/rules/page_document.h"
+#include "platform/rules/page_document.h"
 
 template <class Item>
 std::vector<Item> placedOf(const PrintPage& page) {

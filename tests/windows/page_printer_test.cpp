@@ -10,7 +10,7 @@
 #include <QPrinterInfo>
 #include <QTemporaryDir>
 
-#include "printing/windows/page_printer.h"
+#include "platform/windows/page_printer.h"
 #include "support/pdf_tools.h"
 #include "support/scripted_dialogs.h"
 

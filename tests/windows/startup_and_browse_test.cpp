@@ -9,7 +9,7 @@
 #include "platform/windows/clickable_label.h"
 #include "main_window/startup.h"
 #include "store/windows/frm_splash.h"
-#include "store/windows/level_bar.h"
+#include "platform/windows/level_bar.h"
 #include "support/main_window_fixture.h"
 
 namespace {

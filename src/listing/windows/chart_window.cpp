@@ -5,7 +5,7 @@
 #include <QVBoxLayout>
 
 #include "listing/windows/listing_pictures.h"
-#include "printing/windows/page_printer.h"
+#include "platform/windows/page_printer.h"
 
 ChartWindow::ChartWindow(Module1& module, Dialogs& dialogs, const QString& name, const QString& title,
                          QWidget* parent)

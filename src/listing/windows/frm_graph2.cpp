@@ -3,7 +3,7 @@
 #include <QHBoxLayout>
 #include <QLabel>
 
-#include "store/windows/level_bar.h"
+#include "platform/windows/level_bar.h"
 
 frmGraph2::frmGraph2(Module1& module, Dialogs& dialogs, QWidget* parent)
     : ChartWindow(module, dialogs, QStringLiteral("frmGraph2"), QStringLiteral("評価分析"), parent) {

@@ -2,7 +2,7 @@
 // The picture catalogue: for each recipe of a range its number, its dish name and its picture,
 // in cells three across and five down, fifteen to a page.
 #include "platform/rules/data_folder.h"
-#include "printing/rules/page_document.h"
+#include "platform/rules/page_document.h"
 #include "store/rules/recipe.h"
 
 struct CatalogueRange {

@@ -4,7 +4,7 @@
 // recipe's picture at the top right when the main window shows pictures.
 #include <QByteArray>
 
-#include "printing/rules/page_document.h"
+#include "platform/rules/page_document.h"
 #include "printing/rules/text_measure.h"
 #include "store/rules/recipe_file.h"
 

@@ -4,7 +4,7 @@
 // given a TextMeasure.
 #include <QString>
 
-#include "printing/rules/page_document.h"
+#include "platform/rules/page_document.h"
 
 class TextMeasure {
  public:

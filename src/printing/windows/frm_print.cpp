@@ -13,7 +13,7 @@
 #include "printing/rules/catalogue_range.h"
 #include "printing/rules/recipe_print_layout.h"
 #include "printing/windows/font_text_measure.h"
-#include "printing/windows/page_printer.h"
+#include "platform/windows/page_printer.h"
 #include "printing/windows/print_pictures.h"
 #include "store/rules/profile_file.h"
 

@@ -4,6 +4,7 @@
 #include <QString>
 #include <array>
 
+#include "platform/rules/level_colours.h"
 #include "store/rules/category_lists.h"
 #include "store/rules/recipe.h"
 
@@ -39,14 +40,6 @@ Statistics ComputeStatistics(const RecipeTable& table, const CategoryLists& list
 
 // TotalPoints / TargetPoints x 100 in single precision; 0 when there is no positive target.
 float LevelPercentOf(double totalPoints, double targetPoints);
-
-struct Rgb {
-  int r, g, b;
-  bool operator==(const Rgb&) const = default;
-};
-
-// Colours of the ten level-bar segments: segment i is lit when the level is at least 10 x i %.
-std::array<Rgb, 10> LevelBarColours(float levelPercent);
 
 // The congratulation shown after a store while the level is at or above 100 %.
 QString LevelMessage(double targetPoints);

@@ -1,4 +1,4 @@
-#include "printing/rules/page_document.h"
+#include "platform/rules/page_document.h"
 
 #include "platform/rules/data_folder.h"
 

@@ -1,5 +1,5 @@
 #pragma once
-// The one way the program prints. A window builds a PageDocument (printing/rules/page_document.h)
+// The one way the program prints. A window builds a PageDocument (platform/rules/page_document.h)
 // and hands it to PrintDocument, which sends it to the machine's default printer. A machine with
 // no printer gets a PDF file in the data folder instead, and the user is told its name. A printer
 // that fails, or a PDF that cannot be written, is reported in a message: printing never silently
@@ -11,7 +11,7 @@
 
 #include "platform/rules/data_folder.h"
 #include "platform/windows/dialogs.h"
-#include "printing/rules/page_document.h"
+#include "platform/rules/page_document.h"
 
 class QPrinter;
 class QWidget;

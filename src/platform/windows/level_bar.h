@@ -5,7 +5,7 @@
 #include <QWidget>
 #include <array>
 
-#include "store/rules/statistics.h"
+#include "platform/rules/level_colours.h"
 
 class QLabel;
 

@@ -2,7 +2,7 @@
 // A printed document described apart from paper: pages of items placed in twips (1440 to the
 // inch, 20 to the point). Positions count from the top-left corner of the printable area, x to
 // the right and y downwards. A layout builds a PageDocument; the renderer in
-// printing/windows/page_printer.h sends it to the default printer, or into a PDF.
+// platform/windows/page_printer.h sends it to the default printer, or into a PDF.
 //
 //   PageDocument doc(QStringLiteral("献立"));
 //   doc.addText(0, 200, QStringLiteral("【材料】"), {QStringLiteral("ＭＳ ゴシック"), 12}, kPrintGreen);

@@ -1,4 +1,4 @@
-#include "store/windows/level_bar.h"
+#include "platform/windows/level_bar.h"
 
 #include <QHBoxLayout>
 #include <QLabel>

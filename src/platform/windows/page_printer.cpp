@@ -1,4 +1,4 @@
-#include "printing/windows/page_printer.h"
+#include "platform/windows/page_printer.h"
 
 #include <QBuffer>
 #include <QDir>

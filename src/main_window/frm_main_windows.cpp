@@ -1,0 +1,71 @@
+// The windows the main window opens: each is made on its button's first press (the category
+// editor on every press, modally) and wired to the main window here, so that no window needs
+// to know the main window.
+#include <QComboBox>
+#include <QLabel>
+#include <QRadioButton>
+
+#include "category_editor/windows/frm_hensyu.h"
+#include "exchange/windows/frm_private.h"
+#include "fridge/windows/frm_reizou.h"
+#include "listing/windows/frm_graph1.h"
+#include "listing/windows/frm_graph2.h"
+#include "listing/windows/frm_sort.h"
+#include "main_extras/windows/window_buttons.h"
+#include "main_window/frm_main.h"
+#include "menu/windows/frm_menu.h"
+#include "platform/windows/page_printer.h"
+#include "printing/windows/frm_print.h"
+#include "search/windows/frm_kensaku.h"
+
+void frmMain::registerWindows() {
+  windowButtons->registerWindow(QStringLiteral("cmdKensaku"), [this] {
+    auto* w = new frmKensaku(module_, dialogs_, *cboSankou->model(), this);
+    connect(w, &frmKensaku::recipeChosen, this, &frmMain::showRecord);
+    return w;
+  });
+  windowButtons->registerModal(QStringLiteral("cmdHensyu"), [this] {
+    return new frmHensyu(module_, dialogs_, [this] { EndProgram(); }, this);
+  });
+  windowButtons->registerWindow(QStringLiteral("cmdSort"), [this] {
+    auto* w = new frmSort(module_, this);
+    connect(w, &frmSort::recipeChosen, this, &frmMain::showRecord);
+    return w;
+  });
+  windowButtons->registerWindow(QStringLiteral("cmdGraph1"), [this] { return new frmGraph1(module_, dialogs_, this); });
+  windowButtons->registerWindow(QStringLiteral("cmdGraph2"), [this] { return new frmGraph2(module_, dialogs_, this); });
+  windowButtons->registerWindow(QStringLiteral("cmdPrivate"), [this] {
+    auto* w = new frmPrivate(module_, dialogs_, this);
+    connect(this, &frmMain::recipeTableReloaded, w, &frmPrivate::followRecipeTable);
+    connect(w, &frmPrivate::recipesImported, this, [this] {
+      // An import only appends: the recipe on screen keeps its number, and what is typed stays.
+      if (!LoadRecipeFile()) return;
+      ComputeStatistics();
+      const int count = module_.RecipeCount();
+      lblKensu->setText(showingNewRecipe_ ? QStringLiteral("%1 / %1").arg(count + 1)
+                                          : QStringLiteral("%1 / %2").arg(shownRecord()).arg(count));
+    });
+    connect(w, &frmPrivate::profileChanged, this, [this] {
+      setWindowTitle(MainCaption(module_.Prof.Nickname));
+      ShowLevelBar();
+    });
+    return w;
+  });
+  windowButtons->registerWindow(QStringLiteral("cmdReizou"), [this] {
+    auto* w = new frmReizou(module_, dialogs_, clock_, this);
+    connect(w, &frmReizou::recipeChosen, this, &frmMain::showRecord);
+    return w;
+  });
+  windowButtons->registerWindow(QStringLiteral("cmdMenu"), [this] {
+    auto printImage = [this](QWidget& w) { PrintDocument(GrabWindowDocument(w, w.windowTitle()), module_.Folder, dialogs_); };
+    return new frmMenu(module_, dialogs_, clock_, printImage, this);
+  });
+  windowButtons->registerWindow(QStringLiteral("cmdPrint"), [this] {
+    const auto shownPicture = [this] {
+      const bool photosShown = findChild<QRadioButton*>(QStringLiteral("optGazou"))->isChecked();
+      return photosShown ? findChild<QLabel*>(QStringLiteral("imgGazou"))->pixmap().toImage() : QImage();
+    };
+    MainWindowForPrint shown{this, [this] { return typedRecipe(); }, shownPicture};
+    return new frmPrint(module_, dialogs_, shown, this);
+  });
+}
