@@ -4,14 +4,15 @@
 #include <QAbstractItemModelTester>
 #include <QAccessible>
 #include <QApplication>
-#include <QInputMethodEvent>
 #include <QDir>
 #include <QGroupBox>
 #include <QListWidget>
 #include <QRadioButton>
 #include <QTableView>
 
+#include "support/accessible_names.h"
 #include "support/main_window_fixture.h"
+#include "support/typing.h"
 
 namespace {
 
@@ -75,27 +76,12 @@ class FridgeWindowTest : public MainWindowTest {
   }
   void clickRow(int row) { QTest::mouseClick(grid()->viewport(), Qt::LeftButton, {}, rowPoint(row)); }
 
-  // Replaces a box's text as a user does: select all, delete, then type. Letters go in as key
-  // presses; Japanese text arrives as an input method commits it.
+  // Replaces a box's text as a user does: select all, delete, then type.
   void type(const QString& comboName, const QString& text) {
     auto* combo = fridge<QComboBox>(comboName);
     QTest::keyClick(combo, Qt::Key_A, Qt::ControlModifier);
     QTest::keyClick(combo, Qt::Key_Backspace);
-    qsizetype i = 0;
-    while (i < text.size()) {
-      qsizetype end = i;
-      const bool ascii = text[i].unicode() < 0x80;
-      while (end < text.size() && (text[end].unicode() < 0x80) == ascii) ++end;
-      const QString part = text.mid(i, end - i);
-      if (ascii) {
-        QTest::keyClicks(combo, part);
-      } else {
-        QInputMethodEvent commit;
-        commit.setCommitString(part);
-        QApplication::sendEvent(combo->lineEdit(), &commit);
-      }
-      i = end;
-    }
+    if (!text.isEmpty()) typeText(combo, text);
     EXPECT_EQ(combo->currentText(), text);
   }
 
@@ -188,6 +174,33 @@ TEST_F(FridgeWindowTest, SavingAppendsTheEntryWithTheDayCountsDateAndKeepsTheBox
   EXPECT_EQ(colour(2, 1), kWhite);
   EXPECT_EQ(fridge<QComboBox>("cboZai")->currentText(), QStringLiteral("牛乳"));
   EXPECT_TRUE(dialogs.calls.empty());
+}
+
+// The boxes keep what was typed when the user leaves them: a prefix of a listed name is not
+// completed, and a typed day count does not count as one chosen from the list.
+TEST_F(FridgeWindowTest, LeavingABoxKeepsWhatWasTyped) {
+  book.writeLines(kNames, {"Egg", "Eggplant"});
+  openFridge();
+  fridgeWindow->activateWindow();
+  ASSERT_TRUE(QTest::qWaitForWindowActive(fridgeWindow));
+  auto* cboZai = fridge<QComboBox>("cboZai");
+  cboZai->setFocus();
+  type("cboZai", QStringLiteral("Eg"));
+  QTest::keyClick(cboZai, Qt::Key_Tab);
+  EXPECT_EQ(cboZai->currentText(), QStringLiteral("Eg"));
+  auto* cboNisu = fridge<QComboBox>("cboNisu");
+  cboNisu->setFocus();
+  type("cboNisu", QStringLiteral("7"));
+  QTest::keyClick(cboNisu, Qt::Key_Tab);
+  EXPECT_EQ(fridge<QComboBox>("cboSyomi")->currentText(), QString());
+  press("cmdHozon");
+  EXPECT_EQ(book.bytes(kStock), cp932Line("\"Eg\",\"2024/05/12\",\"\""));
+}
+
+TEST_F(FridgeWindowTest, EveryShownTextIsReadWithItsControl) {
+  openFridge();
+  const QStringList faults = ShownTextsMissingFromNames(fridgeWindow);
+  EXPECT_TRUE(faults.isEmpty()) << faults.join(u'\n').toStdString();
 }
 
 TEST_F(FridgeWindowTest, ASavedRowBelowTheVisibleOnesIsScrolledIntoView) {

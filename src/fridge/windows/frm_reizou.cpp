@@ -20,6 +20,8 @@
 #include "fridge/windows/stock_grid.h"
 #include "fridge/windows/stock_model.h"
 #include "platform/rules/cp932.h"
+#include "platform/rules/typed_text.h"
+#include "platform/windows/typed_combo.h"
 
 namespace {
 
@@ -32,9 +34,7 @@ const QString kSaveErrorTitle = QStringLiteral("保存エラー");
 QComboBox* editableCombo(QWidget* parent, const QString& name) {
   auto* combo = new QComboBox(parent);
   combo->setObjectName(name);
-  combo->setEditable(true);
-  combo->setInsertPolicy(QComboBox::NoInsert);
-  combo->setCompleter(nullptr);  // keeps exactly what the user typed
+  KeepTypedText(combo);
   combo->setMaxVisibleItems(20);
   return combo;
 }
@@ -281,7 +281,7 @@ bool frmReizou::refuseProblem(const std::optional<TextProblem>& problem, const Q
 void frmReizou::cboZai_KeyPress(int key) {
   if (key != Qt::Key_Return && key != Qt::Key_Enter) return;
   // The list file drops blanks around a name, so the list keeps it the same way.
-  const QString name = cp932::toCodePageForms(cboZai->currentText()).trimmed();
+  const QString name = typed_text::ToStored(cboZai->currentText()).trimmed();
   if (name.isEmpty()) return;
   if (refuseProblem(CheckIngredientName(name), QStringLiteral("材料名"), cboZai)) return;
   if (!dialogs_.confirm(name + QStringLiteral("を新たに追加しますか？"), QStringLiteral("保存確認"),
@@ -296,14 +296,14 @@ void frmReizou::cboZai_KeyPress(int key) {
 }
 
 void frmReizou::cmdHozon_Click() {
-  const QString name = cp932::toCodePageForms(cboZai->currentText());
+  const QString name = typed_text::ToStored(cboZai->currentText());
   if (name.trimmed().isEmpty()) {
     dialogs_.warn(QStringLiteral("材料名を選択するか、入力してください。"), QStringLiteral("材料名未入力"));
     cboZai->setFocus();
     return;
   }
-  const QString purchase = cp932::toCodePageForms(cboKou->currentText());
-  const QString bestBefore = cp932::toCodePageForms(cboSyomi->currentText());
+  const QString purchase = typed_text::ToStored(cboKou->currentText());
+  const QString bestBefore = typed_text::ToStored(cboSyomi->currentText());
   if (refuseProblem(CheckIngredientName(name), QStringLiteral("材料名"), cboZai) ||
       refuseProblem(CheckDateText(purchase), QStringLiteral("購入日"), cboKou) ||
       refuseProblem(CheckDateText(bestBefore), QStringLiteral("賞味期限"), cboSyomi))

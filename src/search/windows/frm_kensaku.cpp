@@ -8,6 +8,7 @@
 #include <QPushButton>
 #include <QRadioButton>
 
+#include "platform/rules/typed_text.h"
 #include "search/windows/result_list_model.h"
 
 namespace {
@@ -22,9 +23,11 @@ void fillDropDown(QComboBox* combo, const QStringList& items) {
   combo->setCurrentIndex(-1);
 }
 
+// What a box holds, in the forms the recipe file stores, so that "〜" typed on this system finds
+// the "～" a recipe was stored with.
 QString textOf(const QWidget* input) {
-  if (auto* box = qobject_cast<const QLineEdit*>(input)) return box->text();
-  return qobject_cast<const QComboBox*>(input)->currentText();
+  if (auto* box = qobject_cast<const QLineEdit*>(input)) return typed_text::ToStored(box->text());
+  return typed_text::ToStored(qobject_cast<const QComboBox*>(input)->currentText());
 }
 
 MessageBox ZeroResultMessage() {

@@ -47,6 +47,7 @@ class frmKensaku : public QWidget {
   void buildCriteriaRows(QWidget* frame);
   void buildResultFrame();
   void buildLegendAndButtons();
+  void placeFixedControls();
   void Form_Load(const QAbstractItemModel& referenceList);
   QStringList inputTexts(SearchKey key) const;
 

@@ -1,4 +1,4 @@
-// The search window's controls and where they stand. Positions are in twips (15 to a pixel).
+// The search window's controls and where they stand. Positions are in twips.
 #include <QComboBox>
 #include <QFrame>
 #include <QGroupBox>
@@ -8,17 +8,13 @@
 #include <QPushButton>
 #include <QRadioButton>
 
+#include "platform/windows/fixed_layout.h"
+#include "platform/windows/typed_combo.h"
 #include "search/windows/frm_kensaku.h"
 #include "search/windows/result_list_model.h"
 #include "search/windows/search_pictures.h"
 
 namespace {
-
-constexpr int kTwipsPerPixel = 15;
-
-void place(QWidget* w, int left, int top, int width, int height) {
-  w->setGeometry(left / kTwipsPerPixel, top / kTwipsPerPixel, width / kTwipsPerPixel, height / kTwipsPerPixel);
-}
 
 // The criteria frame, in twips: a label column, the inputs, then the two buttons of the row.
 constexpr int kLabelLeft = 150, kLabelWidth = 990;
@@ -102,10 +98,12 @@ void frmKensaku::buildControls() {
   setWindowFlag(Qt::Window);
   auto* frame2 = new QGroupBox(this);
   frame2->setObjectName(QStringLiteral("Frame2"));
+  frame2->setAccessibleName(QStringLiteral("検索条件"));  // the frame shows no title
   buildCriteriaRows(frame2);
   buildResultFrame();
   buildLegendAndButtons();
-  setFixedSize(11400 / kTwipsPerPixel, (kBelowFrames + 900) / kTwipsPerPixel);
+  placeFixedControls();
+  setFixedSize(Twips(11400), Twips(kBelowFrames + 900));
 }
 
 void frmKensaku::buildCriteriaRows(QWidget* frame) {
@@ -120,10 +118,12 @@ void frmKensaku::buildCriteriaRows(QWidget* frame) {
   auto pairRow = [&](int top, const CriteriaRow& row, auto make, int boxWidth) {
     QWidget* first = make(frame, QString::fromLatin1(row.boxes[0]));
     QWidget* second = make(frame, QString::fromLatin1(row.boxes[1]));
-    place(first, kInputLeft, top, boxWidth, kBoxHeight);
-    place(unitLabel(text(row.units[0]), first), kInputLeft + boxWidth + 60, top, kUnitWidth, kBoxHeight);
-    place(second, kSecondHalfLeft, top, boxWidth, kBoxHeight);
-    place(unitLabel(text(row.units[1]), second), kSecondHalfLeft + boxWidth + 60, top, kUnitWidth, kBoxHeight);
+    const int lefts[] = {kInputLeft, kSecondHalfLeft};
+    for (int i = 0; i < 2; ++i) {
+      QWidget* box = i ? second : first;
+      box->setGeometry(FromTwips(lefts[i], top, boxWidth, kBoxHeight));
+      unitLabel(text(row.units[i]), box)->setGeometry(FromTwips(lefts[i] + boxWidth + 60, top, kUnitWidth, kBoxHeight));
+    }
     return QList<QWidget*>{first, second};
   };
 
@@ -135,8 +135,8 @@ void frmKensaku::buildCriteriaRows(QWidget* frame) {
       case SearchKey::Steps:
       case SearchKey::Memo: {
         QLineEdit* box = lineEdit(frame, QString::fromLatin1(row.boxes[0]));
-        place(box, kInputLeft, top, kInputWidth, kBoxHeight);
-        place(rowLabel(text(row.label), box), kLabelLeft, top, kLabelWidth, kBoxHeight);
+        box->setGeometry(FromTwips(kInputLeft, top, kInputWidth, kBoxHeight));
+        rowLabel(text(row.label), box)->setGeometry(FromTwips(kLabelLeft, top, kLabelWidth, kBoxHeight));
         inputs = {box};
         break;
       }
@@ -144,11 +144,11 @@ void frmKensaku::buildCriteriaRows(QWidget* frame) {
         for (int i = 0; i < 5; ++i) {
           QLineEdit* box = lineEdit(frame, QStringLiteral("txtZairyo(%1)").arg(i));
           box->setAccessibleName(QStringLiteral("材料%1").arg(i + 1));
-          place(box, i % 2 ? kSecondHalfLeft : kInputLeft, top + (i / 2) * kLinePitch, kHalfWidth, kBoxHeight);
+          box->setGeometry(FromTwips(i % 2 ? kSecondHalfLeft : kInputLeft, top + (i / 2) * kLinePitch, kHalfWidth, kBoxHeight));
           txtZairyo.append(box);
           inputs.append(box);
         }
-        place(rowLabel(text(row.label), nullptr), kLabelLeft, top, kLabelWidth, kBoxHeight);
+        rowLabel(text(row.label), nullptr)->setGeometry(FromTwips(kLabelLeft, top, kLabelWidth, kBoxHeight));
         break;
       case SearchKey::Classification: {
         const char* names[] = {"cboJyanru", "cboSyurui", "cboCyouri"};
@@ -156,17 +156,17 @@ void frmKensaku::buildCriteriaRows(QWidget* frame) {
         for (int i = 0; i < 3; ++i) {
           QComboBox* combo = dropDown(frame, QString::fromLatin1(names[i]));
           combo->setAccessibleName(text(row.label) + u' ' + text(what[i]));
-          place(combo, kInputLeft + i * kThirdPitch, top, kThirdWidth, kBoxHeight);
+          combo->setGeometry(FromTwips(kInputLeft + i * kThirdPitch, top, kThirdWidth, kBoxHeight));
           inputs.append(combo);
         }
-        place(rowLabel(text(row.label), nullptr), kLabelLeft, top, kLabelWidth, kBoxHeight);
+        rowLabel(text(row.label), nullptr)->setGeometry(FromTwips(kLabelLeft, top, kLabelWidth, kBoxHeight));
         break;
       }
       case SearchKey::Calories:
       case SearchKey::Salt:
       case SearchKey::CookingTime:
       case SearchKey::CookCount:
-        place(rowLabel(text(row.label), nullptr), kLabelLeft, top, kLabelWidth, kBoxHeight);
+        rowLabel(text(row.label), nullptr)->setGeometry(FromTwips(kLabelLeft, top, kLabelWidth, kBoxHeight));
         inputs = pairRow(top, row, numberBox, kNumberWidth);
         break;
       case SearchKey::Ratings:
@@ -174,11 +174,9 @@ void frmKensaku::buildCriteriaRows(QWidget* frame) {
         break;
       case SearchKey::Reference:
         cboSankou = dropDown(frame, QStringLiteral("cboSankou"));
-        cboSankou->setEditable(true);
-        cboSankou->setInsertPolicy(QComboBox::NoInsert);
-        cboSankou->setCompleter(nullptr);
-        place(cboSankou, kInputLeft, top, kInputWidth, kBoxHeight);
-        place(rowLabel(text(row.label), cboSankou), kLabelLeft, top, kLabelWidth, kBoxHeight);
+        KeepTypedText(cboSankou);
+        cboSankou->setGeometry(FromTwips(kInputLeft, top, kInputWidth, kBoxHeight));
+        rowLabel(text(row.label), cboSankou)->setGeometry(FromTwips(kLabelLeft, top, kLabelWidth, kBoxHeight));
         inputs = {cboSankou};
         break;
     }
@@ -190,8 +188,8 @@ void frmKensaku::buildCriteriaRows(QWidget* frame) {
                                     rowName + QStringLiteral(" 絞り込み検索"));
     auto* whole = pictureButton(frame, QString::fromLatin1(row.whole), WholeTablePicture(),
                                 rowName + QStringLiteral(" 全体から検索"));
-    place(narrowing, kNarrowLeft, buttonTop, kButtonSize, kButtonSize);
-    place(whole, kWholeLeft, buttonTop, kButtonSize, kButtonSize);
+    narrowing->setGeometry(FromTwips(kNarrowLeft, buttonTop, kButtonSize, kButtonSize));
+    whole->setGeometry(FromTwips(kWholeLeft, buttonTop, kButtonSize, kButtonSize));
     if (row.key == SearchKey::DishName) {
       narrowing->setToolTip(QStringLiteral("絞り込み検索"));
       whole->setToolTip(QStringLiteral("全部からの検索"));
@@ -205,11 +203,10 @@ void frmKensaku::buildCriteriaRows(QWidget* frame) {
       auto* line = new QFrame(frame);
       line->setFrameShape(QFrame::HLine);
       line->setFrameShadow(QFrame::Sunken);
-      place(line, kLabelLeft, top - kRowGap / 2 - 15, kFrame2Width - 2 * kLabelLeft, 30);
+      line->setGeometry(FromTwips(kLabelLeft, top - kRowGap / 2 - 15, kFrame2Width - 2 * kLabelLeft, 30));
       top += kRowGap;
     }
   }
-  place(frame, 120, kFrameTop, kFrame2Width, kFrameHeight);
 
   auto box = [this](SearchKey key, int i) { return qobject_cast<QLineEdit*>(inputs_[key][i]); };
   auto combo = [this](SearchKey key, int i) { return qobject_cast<QComboBox*>(inputs_[key][i]); };
@@ -234,7 +231,6 @@ void frmKensaku::buildCriteriaRows(QWidget* frame) {
 void frmKensaku::buildResultFrame() {
   auto* frame1 = new QGroupBox(QStringLiteral("検索条件一致リスト"), this);
   frame1->setObjectName(QStringLiteral("Frame1"));
-  place(frame1, 7140, kFrameTop, 4140, kFrameHeight);
   lstKondate = new QListView(frame1);
   lstKondate->setObjectName(QStringLiteral("lstKondate"));
   lstKondate->setAccessibleName(QStringLiteral("検索条件一致リスト"));
@@ -242,35 +238,44 @@ void frmKensaku::buildResultFrame() {
   lstKondate->setUniformItemSizes(true);
   lstKondate->setEditTriggers(QAbstractItemView::NoEditTriggers);
   lstKondate->setSelectionMode(QAbstractItemView::SingleSelection);
-  place(lstKondate, 120, 360, 3900, 4650);
   optHide = new QRadioButton(QStringLiteral("クリック時に検索画面を隠す"), frame1);
   optHide->setObjectName(QStringLiteral("optHide"));
-  place(optHide, 120, 5130, 3900, 360);
   optShow = new QRadioButton(QStringLiteral("残す"), frame1);
   optShow->setObjectName(QStringLiteral("optShow"));
-  place(optShow, 120, 5490, 3900, 360);
   optHide->setChecked(true);
 }
 
 void frmKensaku::buildLegendAndButtons() {
   auto* command1 = pictureButton(this, QStringLiteral("Command1"), NarrowingPicture(), QStringLiteral("絞り込み検索"));
   command1->setToolTip(QStringLiteral("絞り込み検索"));
-  place(command1, 240, kBelowFrames, kButtonSize, kButtonSize);
-  place(label(this, QStringLiteral("Label1(0)"), QStringLiteral("→ 絞り込み検索する時のボタン"), nullptr), 660, kBelowFrames,
-        3600, kBoxHeight);
-  auto* command2 = pictureButton(this, QStringLiteral("Command2"), WholeTablePicture(), QStringLiteral("全体から検索"));
-  place(command2, 240, kBelowFrames + 420, kButtonSize, kButtonSize);
-  place(label(this, QStringLiteral("Label1(1)"), QStringLiteral("→ 全体から検索する時のボタン"), nullptr), 660, kBelowFrames + 420,
-        3600, kBoxHeight);
+  label(this, QStringLiteral("Label1(0)"), QStringLiteral("→ 絞り込み検索する時のボタン"), nullptr);
+  pictureButton(this, QStringLiteral("Command2"), WholeTablePicture(), QStringLiteral("全体から検索"));
+  label(this, QStringLiteral("Label1(1)"), QStringLiteral("→ 全体から検索する時のボタン"), nullptr);
 
   cmdALL = new QPushButton(AllRecipesPicture(), QStringLiteral("全部"), this);
   cmdALL->setObjectName(QStringLiteral("cmdALL"));
   cmdALL->setToolTip(QStringLiteral("レシピ全部をリストアップします"));
   cmdALL->setIconSize(QSize(24, 24));
-  place(cmdALL, 7140, kBelowFrames, 1980, 690);
   cmdModori = new QPushButton(BackPicture(), QStringLiteral("戻り"), this);
   cmdModori->setObjectName(QStringLiteral("cmdModori"));
   cmdModori->setToolTip(QStringLiteral("メインに戻ります"));
   cmdModori->setIconSize(QSize(24, 24));
-  place(cmdModori, 9300, kBelowFrames, 1980, 690);
+}
+
+// The two frames (the result frame's controls in its own coordinates), the legend and the two big
+// buttons below; the criteria rows inside Frame2 are placed as they are made.
+void frmKensaku::placeFixedControls() {
+  PlaceControls(this, {
+      {"Frame2", FromTwips(120, kFrameTop, kFrame2Width, kFrameHeight)},
+      {"Frame1", FromTwips(7140, kFrameTop, 4140, kFrameHeight)},
+      {"lstKondate", FromTwips(120, 360, 3900, 4650)},
+      {"optHide", FromTwips(120, 5130, 3900, 360)},
+      {"optShow", FromTwips(120, 5490, 3900, 360)},
+      {"Command1", FromTwips(240, kBelowFrames, kButtonSize, kButtonSize)},
+      {"Label1(0)", FromTwips(660, kBelowFrames, 3600, kBoxHeight)},
+      {"Command2", FromTwips(240, kBelowFrames + 420, kButtonSize, kButtonSize)},
+      {"Label1(1)", FromTwips(660, kBelowFrames + 420, 3600, kBoxHeight)},
+      {"cmdALL", FromTwips(7140, kBelowFrames, 1980, 690)},
+      {"cmdModori", FromTwips(9300, kBelowFrames, 1980, 690)},
+  });
 }
