@@ -7,6 +7,7 @@
 #include <QTemporaryDir>
 
 #include "book_generator.h"
+#include "silent_dialogs.h"
 #include "exchange/rules/exchange_file.h"
 #include "exchange/windows/frm_private.h"
 #include "main_extras/windows/window_buttons.h"
@@ -18,14 +19,9 @@
 namespace {
 
 // Answers every box with OK and every file chooser with the exchange file.
-class ExchangeDialogs : public Dialogs {
+class ExchangeDialogs : public bench::SilentDialogs {
  public:
   QString exchangeFile;
-  MessageBox::Answer message(const MessageBox&) override { return MessageBox::Answer::Ok; }
-  std::optional<QString> input(const QString&, const QString&, const QString& defaultText) override {
-    return defaultText;
-  }
-  void beep() override {}
   std::optional<QString> openFile(const QString&, const QString&, const QString&) override { return exchangeFile; }
 };
 

@@ -1,24 +1,13 @@
 // Registering, changing and deleting recipes: every store writes the file, takes the table the
 // written file reads as and recomputes the statistics, so the table always mirrors the file.
-#include <QApplication>
 #include <QComboBox>
 #include <QPushButton>
 #include <QScrollBar>
 
 #include "platform/rules/help_texts.h"
+#include "platform/windows/busy_cursor.h"
 #include "platform/windows/help_tour.h"
 #include "main_window/frm_main.h"
-
-namespace {
-
-// Keeps the busy pointer up for as long as it lives.
-class BusyPointer {
- public:
-  BusyPointer() { QApplication::setOverrideCursor(Qt::WaitCursor); }
-  ~BusyPointer() { QApplication::restoreOverrideCursor(); }
-};
-
-}  // namespace
 
 void frmMain::setBusy(bool busy) {
   busy_ = busy;
@@ -57,7 +46,7 @@ bool frmMain::storeNewRecipe(const recipe_file::RecipeForm& form) {
   if (!dialogs_.confirm(QStringLiteral("新しいレシピです。新規登録します。"), QStringLiteral("新規登録確認"),
                         MessageBox::Icon::Information))
     return false;
-  BusyPointer busy;
+  BusyCursor busy;
   if (!reloadAfterWrite(recipe_file::AppendRecipe(module_.path(recipe_file::kFileName), form))) return false;
   showRecord(module_.RecipeCount());
   return true;
@@ -67,7 +56,7 @@ bool frmMain::storeChangedRecipe(int number, const recipe_file::RecipeForm& form
   if (!dialogs_.confirm(QStringLiteral("既存のレシピです。変更登録します。"), QStringLiteral("変更登録確認"),
                         MessageBox::Icon::Information))
     return false;
-  BusyPointer busy;
+  BusyCursor busy;
   // The change is written from a copy, so a failed write leaves the table as it was.
   RecipeTable changed = module_.Recipes;
   recipe_file::ApplyForm(changed[number], form);
@@ -115,7 +104,7 @@ void frmMain::cmdDelete_Click() {
   setBusy(true);
   bool deleted = false;
   {
-    BusyPointer busy;
+    BusyCursor busy;
     deleted = reloadAfterWrite(
         recipe_file::WriteRecipeFileWithout(module_.path(recipe_file::kFileName), module_.Recipes, d));
     if (deleted) showRecord(d > module_.RecipeCount() ? d - 1 : d);

@@ -5,12 +5,13 @@
 #include <QDir>
 #include <QFile>
 #include <QFrame>
-#include <QInputMethodEvent>
 #include <QGroupBox>
 #include <QListView>
 #include <QListWidget>
 
+#include "support/accessible_names.h"
 #include "support/main_window_fixture.h"
+#include "support/typing.h"
 
 namespace {
 
@@ -68,14 +69,12 @@ class ExchangeWindowTest : public MainWindowTest {
     return names;
   }
   int selectedCount(const QString& listName) { return int(part<QListView>(listName)->selectionModel()->selectedRows().size()); }
-  // Replaces the box's text as a user does: Japanese text arrives from the input method.
+  // Replaces the box's text as a user does: select it all, delete it, type anew.
   void retype(QLineEdit* box, const QString& text) {
     box->setFocus();
     box->selectAll();
     QTest::keyClick(box, Qt::Key_Delete);
-    QInputMethodEvent typed;
-    typed.setCommitString(text);
-    QApplication::sendEvent(box, &typed);
+    typeText(box, text);
   }
 
   // Picks the file in the exchange window's file chooser.
@@ -416,4 +415,13 @@ TEST_F(ExchangeWindowTest, BackClosesTheWindowAndTheButtonOpensAFreshOne) {
   auto* again = window->findChild<QWidget*>(QStringLiteral("frmPrivate"));
   ASSERT_NE(again, nullptr);
   EXPECT_TRUE(again->isVisible());
+}
+
+TEST_F(ExchangeWindowTest, AScreenReaderReadsWhatEveryControlShows) {
+  writeRecipes(numberedRecipes(3));
+  openExchange();
+  clickRow("lstMoto", 0);
+  press("cmdNukidashi");  // shows the chosen names and the new folder's files
+  const QStringList faults = ShownTextsMissingFromNames(exchangeWindow);
+  EXPECT_TRUE(faults.isEmpty()) << faults.join(u'\n').toStdString();
 }

@@ -6,6 +6,7 @@
 #include "menu/windows/frm_menu.h"
 #include "support/main_window_fixture.h"
 #include "support/pdf_tools.h"
+#include "support/typing.h"
 
 namespace {
 
@@ -168,6 +169,33 @@ TEST_F(MenuPlannerTest, TypedDishesAreEditsAndSavingEndsTheQuestion) {
   clickMenu("cmdModori");
   EXPECT_TRUE(dialogs.calls.empty());
   EXPECT_FALSE(menu->isVisible());
+}
+
+// Leaving a box keeps what was typed there: no completion from the list, no folding to a listed
+// name's letter case; and a listed date typed into the date box captions nothing (a pick does).
+TEST_F(MenuPlannerTest, LeavingABoxKeepsWhatWasTypedRatherThanAListedName) {
+  writeRecipes({simpleRecipe(QStringLiteral("Curry Rice")), simpleRecipe(QStringLiteral("Curry Udon"))});
+  openMenu();
+  menu->activateWindow();
+  ASSERT_TRUE(QTest::qWaitForWindowActive(menu.get()));
+  const auto typeAndLeave = [](QComboBox* box, const QString& text, QWidget* next) {
+    box->setFocus();
+    box->clearEditText();
+    typeText(box, text);
+    next->setFocus();  // the box loses the focus, as a Tab or a click elsewhere does
+  };
+  typeAndLeave(dish(0), QStringLiteral("Curry"), dish(1));
+  typeAndLeave(dish(1), QStringLiteral("curry udon"), dish(2));
+  EXPECT_EQ(dish(0)->currentText(), QStringLiteral("Curry"));
+  EXPECT_EQ(dish(1)->currentText(), QStringLiteral("curry udon"));
+  EXPECT_EQ(dish(1)->currentIndex(), -1);
+
+  auto* dates = menuControl<QComboBox>("cboHizuke");
+  typeAndLeave(dates, dates->itemText(1), dish(0));
+  EXPECT_EQ(dayCaption(0), QStringLiteral("日付１"));
+
+  clickMenu("cmdHozon");
+  EXPECT_EQ(book.lines(kMenuFile)[0], QStringLiteral("\"日付１\",\"Curry\",\"curry udon\",\"レシピ選択\""));
 }
 
 TEST_F(MenuPlannerTest, MealButtonsMarkTheSlotAndTheCloseBoxNeverAsks) {

@@ -1,5 +1,4 @@
 // Export and import: the left and right halves of the exchange window.
-#include <QApplication>
 #include <QDir>
 #include <QFileInfo>
 #include <QGroupBox>
@@ -14,16 +13,10 @@
 #include "exchange/rules/exchange_pictures.h"
 #include "exchange/windows/frm_private.h"
 #include "main_extras/rules/picture_files.h"
+#include "platform/windows/busy_cursor.h"
 #include "store/rules/recipe_file.h"
 
 namespace {
-
-// Keeps the busy pointer up while a file is written and the table reloaded.
-class BusyPointer {
- public:
-  BusyPointer() { QApplication::setOverrideCursor(Qt::WaitCursor); }
-  ~BusyPointer() { QApplication::restoreOverrideCursor(); }
-};
 
 // Selected rows of a list, in list order.
 std::vector<int> selectedRows(const QListView* list) {
@@ -80,7 +73,7 @@ void frmPrivate::cmdNukidashi_Click() {
 
   std::variant<exchange::ExportResult, FileError> exported;
   {
-    BusyPointer busy;
+    BusyCursor busy;
     exported = exchange::ExportRecipes(module_.Folder, module_.Recipes, numbers);
   }
   if (auto* error = std::get_if<FileError>(&exported)) {
@@ -173,7 +166,7 @@ void frmPrivate::cmdCopy_Click() {
   }
   std::optional<FileError> error;
   {
-    BusyPointer busy;
+    BusyCursor busy;
     error = exchange::AppendExchangeRecords(module_.path(recipe_file::kFileName), *exchangeFile_, chosen);
   }
   if (error) {
@@ -182,7 +175,7 @@ void frmPrivate::cmdCopy_Click() {
   }
   importPictures(chosen);
   {
-    BusyPointer busy;
+    BusyCursor busy;
     emit recipesImported();
   }
   dialogs_.inform(QStringLiteral("追加レシピを受け取りました。"), QStringLiteral("登録終了"));

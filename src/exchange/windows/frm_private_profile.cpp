@@ -4,7 +4,7 @@
 
 #include "exchange/rules/profile_entry.h"
 #include "exchange/windows/frm_private.h"
-#include "platform/rules/cp932.h"
+#include "platform/rules/typed_text.h"
 #include "store/rules/profile_file.h"
 
 void frmPrivate::showPoints() {
@@ -22,7 +22,7 @@ void frmPrivate::cmdHozon_Click() {
   }
   Profile changed = module_.Prof;
   // The file drops blanks around the name when it is read back, so they are not kept.
-  changed.Nickname = cp932::toCodePageForms(txtNamae->text()).trimmed();
+  changed.Nickname = typed_text::ToStored(txtNamae->text()).trimmed();
   changed.TargetPoints = target->value;
   if (auto error = SaveProfileWithTargetText(module_.path(kProfileFileName), changed, target->text)) {
     dialogs_.error(error->message() + QStringLiteral("\n名前と目標ポイントは元のままです。"), QStringLiteral("保存エラー"));

@@ -9,8 +9,9 @@
 #include <QStringListModel>
 
 #include "main_extras/rules/picture_files.h"
-#include "platform/rules/cp932.h"
+#include "platform/rules/typed_text.h"
 #include "platform/windows/picture_reading.h"
+#include "platform/windows/typed_combo.h"
 
 namespace {
 
@@ -46,9 +47,7 @@ frmMenu::frmMenu(Module1& module, Dialogs& dialogs, Clock& clock, std::function<
 void frmMenu::buildControls() {
   cboHizuke = new QComboBox(this);
   cboHizuke->setObjectName(QStringLiteral("cboHizuke"));
-  cboHizuke->setEditable(true);
-  cboHizuke->setCompleter(nullptr);
-  cboHizuke->setInsertPolicy(QComboBox::NoInsert);
+  KeepTypedText(cboHizuke);  // only a date picked from the list captions the days
   cboHizuke->setToolTip(QStringLiteral("先頭の日付を指定します"));
   cboHizuke->setAccessibleName(QStringLiteral("先頭の日付"));
   cboHizuke->setGeometry(kFrameLeft, 12, 200, 26);
@@ -74,9 +73,7 @@ void frmMenu::buildControls() {
       auto* dish = new QComboBox(frame);
       dish->setObjectName(indexed("cboMenu", slot));
       dish->setAccessibleName(MenuSlotName(slot));
-      dish->setEditable(true);
-      dish->setCompleter(nullptr);
-      dish->setInsertPolicy(QComboBox::NoInsert);
+      KeepTypedText(dish);
       dish->setSizeAdjustPolicy(QComboBox::AdjustToMinimumContentsLengthWithIcon);
       dish->setMaxVisibleItems(20);
       if (auto* view = qobject_cast<QListView*>(dish->view())) view->setUniformItemSizes(true);
@@ -145,7 +142,7 @@ void frmMenu::showPlan(const MenuPlan& plan) {
 MenuPlan frmMenu::shownPlan() const {
   MenuPlan plan;
   for (int day = 0; day < kMenuDays; ++day) plan.Days[day].DayCaption = fraHizuke[day]->title();
-  for (int slot = 0; slot < kMenuSlots; ++slot) plan.dish(slot) = cp932::toCodePageForms(cboMenu[slot]->currentText());
+  for (int slot = 0; slot < kMenuSlots; ++slot) plan.dish(slot) = typed_text::ToStored(cboMenu[slot]->currentText());
   return plan;
 }
 

@@ -1,6 +1,5 @@
 #include "printing/windows/frm_print.h"
 
-#include <QApplication>
 #include <QBuffer>
 #include <QGroupBox>
 #include <QLabel>
@@ -13,6 +12,7 @@
 #include "printing/rules/catalogue_range.h"
 #include "printing/rules/recipe_print_layout.h"
 #include "printing/windows/font_text_measure.h"
+#include "platform/windows/busy_cursor.h"
 #include "platform/windows/page_printer.h"
 #include "printing/windows/print_pictures.h"
 #include "store/rules/profile_file.h"
@@ -171,9 +171,10 @@ void frmPrint::cmdPrintZestra_Click() {
     rejectRange(check);
     return;
   }
-  QApplication::setOverrideCursor(Qt::WaitCursor);
-  const PageDocument catalogue = CatalogueDocument(module_.Recipes, *check.range, module_.Prof.BindingMargin, module_.Folder);
-  QApplication::restoreOverrideCursor();
+  const PageDocument catalogue = [&] {
+    BusyCursor busy;
+    return CatalogueDocument(module_.Recipes, *check.range, module_.Prof.BindingMargin, module_.Folder);
+  }();
   print(catalogue);
 }
 
