@@ -68,9 +68,7 @@ std::optional<FileError> frmMain::Form_Load(frmSplash* splash) {
 }
 
 void frmMain::refillNameList() {
-  QStringList names;
-  names.reserve(module_.RecipeCount());
-  for (int i = 1; i <= module_.RecipeCount(); ++i) names.append(module_.Recipes[i].DishName);
+  const QStringList names = module_.Recipes.DishNames();
   const QSignalBlocker quietCombo(cboNamae);
   const QString typed = cboNamae->currentText();
   auto* model = qobject_cast<QStringListModel*>(cboNamae->model());

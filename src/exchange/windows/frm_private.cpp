@@ -220,9 +220,7 @@ QWidget* frmPrivate::buildSettingsFrame() {
 }
 
 void frmPrivate::showNameLists() {
-  QStringList names;
-  names.reserve(module_.RecipeCount());
-  for (int i = 1; i <= module_.RecipeCount(); ++i) names.append(module_.Recipes[i].DishName);
+  const QStringList names = module_.Recipes.DishNames();
   motoNames_->setStringList(names);
   dataNames_->setStringList(names);
   fra1->setTitle(countCaption(int(names.size())));

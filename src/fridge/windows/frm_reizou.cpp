@@ -21,6 +21,7 @@
 #include "fridge/windows/stock_model.h"
 #include "platform/rules/cp932.h"
 #include "platform/rules/typed_text.h"
+#include "platform/windows/busy_cursor.h"
 #include "platform/windows/typed_combo.h"
 
 namespace {
@@ -324,9 +325,10 @@ void frmReizou::cmdHozon_Click() {
 }
 
 void frmReizou::sortStock(StockSortKey key) {
-  QApplication::setOverrideCursor(Qt::WaitCursor);
-  model_->sortBy(key);
-  QApplication::restoreOverrideCursor();
+  {
+    const BusyCursor busy;
+    model_->sortBy(key);
+  }
   forgetSelection();
 }
 
@@ -365,9 +367,10 @@ void frmReizou::cmdDel_Click() {
   if (!dialogs_.confirm(QStringLiteral("冷蔵庫から選択した材料を削除します"), kDeleteTitle, MessageBox::Icon::Exclamation,
                         MessageBox::Answer::Cancel))
     return;
-  QApplication::setOverrideCursor(Qt::WaitCursor);
-  const auto error = model_->remove(stockPath(), *range);
-  QApplication::restoreOverrideCursor();
+  const auto error = [&] {
+    const BusyCursor busy;
+    return model_->remove(stockPath(), *range);
+  }();
   if (error) {
     dialogs_.error(error->message(), kSaveErrorTitle);
     return;

@@ -106,10 +106,7 @@ void frmMenu::buildControls() {
 }
 
 void frmMenu::Form_Load() {
-  QStringList names;
-  names.reserve(module_.RecipeCount());
-  for (int number = 1; number <= module_.RecipeCount(); ++number) names.append(module_.Recipes[number].DishName);
-  dishNames_->setStringList(names);
+  dishNames_->setStringList(module_.Recipes.DishNames());
 
   const QDate today = clock_.today();
   for (int offset = 0; offset < 7; ++offset) {

@@ -11,3 +11,10 @@ int RecipeTable::FindRecipeByDishName(const QString& name) const {
     if (records_[size_t(i)].DishName == name) return i;
   return 0;
 }
+
+QStringList RecipeTable::DishNames() const {
+  QStringList names;
+  names.reserve(count());
+  for (int i = 1; i <= count(); ++i) names.append(records_[size_t(i)].DishName);
+  return names;
+}

@@ -1,6 +1,7 @@
 #pragma once
 // One recipe as the recipe file holds it. Multi-line fields keep their lines joined by CR LF.
 #include <QString>
+#include <QStringList>
 #include <vector>
 
 // The words a record holds for its own and others' rating.
@@ -44,6 +45,9 @@ class RecipeTable {
 
   // The number of the first record whose DishName equals name exactly, 0 when none.
   int FindRecipeByDishName(const QString& name) const;
+
+  // Every record's DishName in table order (the dish-name lists of the windows).
+  QStringList DishNames() const;
 
  private:
   std::vector<Recipe> records_;
