@@ -162,8 +162,8 @@ recipe_file::RecipeForm NewRecipeForm() {
   f.Calories = QStringLiteral("350");
   f.Salt = QStringLiteral("2.5");
   f.CookingTime = QStringLiteral("40");
-  f.SelfRating = QStringLiteral("良");
-  f.OthersRating = QStringLiteral("未");
+  f.SelfRating = kGood;
+  f.OthersRating = kUnrated;
   f.CookCount = 1;
   f.Reference = QStringLiteral("料理の本");
   f.Ingredients = QStringLiteral("じゃがいも　3個\r\n牛肉　200g\r\nたまねぎ　1個\r\nしょうゆ　大さじ3");
@@ -202,6 +202,28 @@ const GeneratedBook& Book() {
                recipe_file::kFileName.toUtf8().constData(), (long long)book.recipeBytes.size(),
                double(book.recipeBytes.size()) / (1024.0 * 1024.0), book.folder.toUtf8().constData());
   return book;
+}
+
+const RecipeTable& LoadedRecipes() {
+  static const RecipeTable table = [] {
+    RestoreRecipeFile();  // a benchmark before may have left its change in the file
+    auto loaded = recipe_file::LoadRecipeFile(Book().recipePath);
+    if (auto* error = std::get_if<FileError>(&loaded)) fail(error->message());
+    return std::get<RecipeTable>(std::move(loaded));
+  }();
+  return table;
+}
+
+Module1& BookModule() {
+  static const std::unique_ptr<Module1> module = [] {
+    auto m = std::make_unique<Module1>(Book().folder);
+    m->Lists = Book().lists;
+    m->Prof.TargetPoints = Book().targetPoints;
+    m->Recipes = LoadedRecipes();
+    m->ComputeStatistics();
+    return m;
+  }();
+  return *module;
 }
 
 void RestoreRecipeFile() {

@@ -6,6 +6,7 @@
 #include <QString>
 
 #include "store/rules/category_lists.h"
+#include "store/rules/module1.h"
 #include "store/rules/recipe.h"
 #include "store/rules/recipe_file.h"
 
@@ -29,6 +30,13 @@ recipe_file::RecipeForm NewRecipeForm();
 
 // The book, generated on first use (and its size printed once).
 const GeneratedBook& Book();
+
+// The recipe file as generated, loaded once.
+const RecipeTable& LoadedRecipes();
+
+// The book loaded with its lists, target points and statistics, as the main window holds it.
+// Shared by every benchmark that opens a window on the book; the windows only read it.
+Module1& BookModule();
 
 // Puts the recipe file back as generated.
 void RestoreRecipeFile();

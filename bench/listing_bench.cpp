@@ -6,36 +6,18 @@
 #include <memory>
 
 #include "book_generator.h"
+#include "silent_dialogs.h"
 #include "listing/windows/frm_graph1.h"
 #include "listing/windows/frm_graph2.h"
 #include "listing/windows/frm_sort.h"
 
 namespace {
 
-class NoDialogs : public Dialogs {
- public:
-  MessageBox::Answer message(const MessageBox&) override { return MessageBox::Answer::Ok; }
-  std::optional<QString> input(const QString&, const QString&, const QString& d) override { return d; }
-  void beep() override {}
-};
-
-// The full book loaded with its statistics, as the main window holds it.
-Module1& FullBook() {
-  static std::unique_ptr<Module1> module = [] {
-    auto m = std::make_unique<Module1>(bench::Book().folder);
-    m->Lists = bench::Book().lists;
-    m->Prof.TargetPoints = bench::Book().targetPoints;
-    auto loaded = recipe_file::LoadRecipeFile(bench::Book().recipePath);
-    if (auto* table = std::get_if<RecipeTable>(&loaded)) m->Recipes = std::move(*table);
-    m->ComputeStatistics();
-    return m;
-  }();
-  return *module;
-}
+using bench::SilentDialogs;
 
 template <typename Window, typename Make>
 void TimeOpening(benchmark::State& state, Make make) {
-  if (FullBook().RecipeCount() == 0) {
+  if (bench::BookModule().RecipeCount() == 0) {
     state.SkipWithError("the book did not load");
     return;
   }
@@ -49,16 +31,16 @@ void TimeOpening(benchmark::State& state, Make make) {
     QApplication::processEvents();
     state.ResumeTiming();
   }
-  state.counters["recipes"] = FullBook().RecipeCount();
+  state.counters["recipes"] = bench::BookModule().RecipeCount();
 }
 
 void BM_OpenSortedList(benchmark::State& state) {
-  TimeOpening<frmSort>(state, [] { return new frmSort(FullBook()); });
+  TimeOpening<frmSort>(state, [] { return new frmSort(bench::BookModule()); });
 }
 BENCHMARK(BM_OpenSortedList)->Unit(benchmark::kMillisecond)->MinTime(2.0);
 
 void BM_ResortSortedList(benchmark::State& state) {
-  frmSort window(FullBook());
+  frmSort window(bench::BookModule());
   window.show();
   QApplication::processEvents();
   int index = 0;
@@ -71,14 +53,14 @@ void BM_ResortSortedList(benchmark::State& state) {
 BENCHMARK(BM_ResortSortedList)->Unit(benchmark::kMillisecond)->MinTime(2.0);
 
 void BM_OpenCategoryCharts(benchmark::State& state) {
-  NoDialogs dialogs;
-  TimeOpening<frmGraph1>(state, [&] { return new frmGraph1(FullBook(), dialogs); });
+  SilentDialogs dialogs;
+  TimeOpening<frmGraph1>(state, [&] { return new frmGraph1(bench::BookModule(), dialogs); });
 }
 BENCHMARK(BM_OpenCategoryCharts)->Unit(benchmark::kMillisecond)->MinTime(2.0);
 
 void BM_OpenRatingCharts(benchmark::State& state) {
-  NoDialogs dialogs;
-  TimeOpening<frmGraph2>(state, [&] { return new frmGraph2(FullBook(), dialogs); });
+  SilentDialogs dialogs;
+  TimeOpening<frmGraph2>(state, [&] { return new frmGraph2(bench::BookModule(), dialogs); });
 }
 BENCHMARK(BM_OpenRatingCharts)->Unit(benchmark::kMillisecond)->MinTime(2.0);
 

@@ -8,26 +8,19 @@
 #include <QStringListModel>
 
 #include "book_generator.h"
+#include "silent_dialogs.h"
 #include "search/rules/result_list.h"
 #include "search/windows/frm_kensaku.h"
 
 namespace {
 
-const RecipeTable& fullTable() {
-  static const RecipeTable table = [] {
-    auto loaded = recipe_file::LoadRecipeFile(bench::Book().recipePath);
-    return std::get<RecipeTable>(std::move(loaded));
-  }();
-  return table;
-}
-
 void searchCounters(benchmark::State& state, size_t listed) {
-  state.counters["recipes"] = fullTable().count();
+  state.counters["recipes"] = bench::LoadedRecipes().count();
   state.counters["listed"] = double(listed);  // after a narrowing that keeps nothing, the whole list
 }
 
 void BM_SearchWholeTable(benchmark::State& state, SearchKey key, QStringList inputs) {
-  const RecipeTable& table = fullTable();
+  const RecipeTable& table = bench::LoadedRecipes();
   ResultList results;
   for (auto _ : state) {
     // The inputs are read on every press, so reading them is part of the wait.
@@ -38,7 +31,7 @@ void BM_SearchWholeTable(benchmark::State& state, SearchKey key, QStringList inp
 }
 
 void BM_NarrowFullList(benchmark::State& state, SearchKey key, QStringList inputs) {
-  const RecipeTable& table = fullTable();
+  const RecipeTable& table = bench::LoadedRecipes();
   const ResultList all = ListAllRecipes(table);
   ResultList results;
   for (auto _ : state) {
@@ -70,29 +63,17 @@ void BM_NarrowFullList(benchmark::State& state, SearchKey key, QStringList input
 SEARCH_CASES(BM_SearchWholeTable);
 SEARCH_CASES(BM_NarrowFullList);
 
-// Answers nothing: opening the window asks nothing.
-class NoDialogs : public Dialogs {
- public:
-  MessageBox::Answer message(const MessageBox&) override { return MessageBox::Answer::Ok; }
-  std::optional<QString> input(const QString&, const QString&, const QString& d) override { return d; }
-  void beep() override {}
-};
-
 struct FullBook {
-  Module1 module{bench::Book().folder};
-  NoDialogs dialogs;
+  Module1& module = bench::BookModule();
+  bench::SilentDialogs dialogs;
   QStringListModel references{QStringList{QStringLiteral("料理の本"), QStringLiteral("料理番組")}};
-  FullBook() {
-    module.Recipes = fullTable();
-    module.Lists = bench::Book().lists;
-  }
 };
 
 // From the press of the button until the window stands on screen with every recipe listed.
 void BM_OpenSearchWindow(benchmark::State& state) {
   FullBook book;
   Module1& module = book.module;
-  NoDialogs& dialogs = book.dialogs;
+  bench::SilentDialogs& dialogs = book.dialogs;
   QStringListModel& references = book.references;
   for (auto _ : state) {
     auto* window = new frmKensaku(module, dialogs, references);

@@ -17,6 +17,7 @@
 
 #include "listing/rules/sorted_listing.h"
 #include "listing/windows/frm_graph2.h"
+#include "support/accessible_names.h"
 #include "support/main_window_fixture.h"
 
 namespace {
@@ -251,6 +252,9 @@ TEST_F(ListingTest, CategoryChartsShowCountsSharesAndSwatchColouredPies) {
   EXPECT_EQ(pie->slices()[2]->value(), 1);
   EXPECT_EQ(pie->slices()[2]->brush().color(), QColor(0x00, 0xFF, 0x00));
   EXPECT_EQ(pie->slices()[6]->brush().color(), QColor(0xC0, 0xC0, 0xFF));
+  // An empty slice leaves no hairline from the centre; a filled one has no dark seam.
+  EXPECT_EQ(pie->slices()[1]->pen().style(), Qt::NoPen);
+  EXPECT_EQ(pie->slices()[0]->pen().color(), QColor(0xFF, 0x00, 0x00));
   auto* kinds = qobject_cast<QPieSeries*>(in<QChartView>(graph, QStringLiteral("chrS"))->chart()->series().value(0));
   ASSERT_NE(kinds, nullptr);
   EXPECT_EQ(kinds->count(), 10);
@@ -388,4 +392,27 @@ TEST_F(ListingTest, ChartButtonsCarryTheirTextsInTheirOrder) {
   EXPECT_EQ(in<QPushButton>(graph2, QStringLiteral("cmdBar"))->toolTip(), QStringLiteral("棒グラフを表示します"));
   QTest::mouseClick(in<QPushButton>(graph2, QStringLiteral("cmdModori")), Qt::LeftButton);
   EXPECT_FALSE(graph2->isVisible());
+}
+
+TEST_F(ListingTest, EachWindowReadsToAScreenReaderWhatItShows) {
+  writeRecipes({Listed(QStringLiteral("肉じゃが"), QStringLiteral("350"), QStringLiteral("2.5"), QStringLiteral("40"), QStringLiteral("3")),
+                Listed(QStringLiteral("麻婆豆腐"), QStringLiteral("420"), QStringLiteral("3"), QStringLiteral("20"), QStringLiteral("1"),
+                       QStringLiteral("中華"))});
+  open();
+  const auto expectReadsWhatItShows = [](QWidget* shown) {
+    const QStringList faults = ShownTextsMissingFromNames(shown);
+    EXPECT_TRUE(faults.isEmpty()) << faults.join(u'\n').toStdString();
+  };
+  for (const auto& [button, name] : {std::pair{"cmdSort", "frmSort"}, {"cmdGraph1", "frmGraph1"}, {"cmdGraph2", "frmGraph2"}}) {
+    QWidget* shown = openFrom(QString::fromLatin1(button), QString::fromLatin1(name));
+    ASSERT_NE(shown, nullptr);
+    expectReadsWhatItShows(shown);
+    // A chart window is read with either kind of chart on it.
+    for (const char* chart : {"cmdPai", "cmdBar"}) {
+      if (auto* chartButton = shown->findChild<QPushButton*>(QString::fromLatin1(chart))) {
+        QTest::mouseClick(chartButton, Qt::LeftButton);
+        expectReadsWhatItShows(shown);
+      }
+    }
+  }
 }

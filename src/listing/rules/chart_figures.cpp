@@ -3,6 +3,8 @@
 #include <array>
 #include <cmath>
 
+#include "store/rules/recipe.h"
+
 namespace {
 
 constexpr std::array<Rgb, 10> kSwatches = {{{0xFF, 0x00, 0x00}, {0xFF, 0xFF, 0x00}, {0x00, 0xFF, 0x00},
@@ -43,18 +45,17 @@ std::vector<ChartPanelFigures> CategoryFigures(const Module1& module) {
 }
 
 std::vector<ChartPanelFigures> RatingFigures(const Statistics& s) {
-  const QString excellent = QStringLiteral("優"), good = QStringLiteral("良"), poor = QStringLiteral("不");
   return {
       {QStringLiteral("調理実績"), QStringLiteral("調理実績"),
        {{QStringLiteral("調理済み"), s.SelfRatedCount, s.SelfRatedShare, kGreen, 0},
-        {QStringLiteral("未調理"), s.SelfUnratedCount, s.SelfUnratedShare, kRed, 3}}},
+        {kUnrated + QStringLiteral("調理"), s.SelfUnratedCount, s.SelfUnratedShare, kRed, 3}}},
       {QStringLiteral("自己評価"), QStringLiteral("自己評価"),
-       {{excellent, s.SelfExcellentCount, s.SelfExcellentShare, kBlue, 0},
-        {good, s.SelfGoodCount, s.SelfGoodShare, kYellow, 1},
-        {poor, s.SelfPoorCount, s.SelfPoorShare, kRed, 2}}},
+       {{kExcellent, s.SelfExcellentCount, s.SelfExcellentShare, kBlue, 0},
+        {kGood, s.SelfGoodCount, s.SelfGoodShare, kYellow, 1},
+        {kPoor, s.SelfPoorCount, s.SelfPoorShare, kRed, 2}}},
       {QStringLiteral("三者評価"), QStringLiteral("三者評価"),
-       {{excellent, s.OthersExcellentCount, s.OthersExcellentShare, kBlue, 0},
-        {good, s.OthersGoodCount, s.OthersGoodShare, kYellow, 1},
-        {poor, s.OthersPoorCount, s.OthersPoorShare, kRed, 2}}},
+       {{kExcellent, s.OthersExcellentCount, s.OthersExcellentShare, kBlue, 0},
+        {kGood, s.OthersGoodCount, s.OthersGoodShare, kYellow, 1},
+        {kPoor, s.OthersPoorCount, s.OthersPoorShare, kRed, 2}}},
   };
 }

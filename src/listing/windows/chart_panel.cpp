@@ -108,7 +108,8 @@ void ChartPanel::showPie() {
   for (const ChartRow& row : figures_.rows) {
     QPieSlice* slice = series->append(row.name, row.count);
     slice->setBrush(ToColour(row.colour));
-    slice->setPen(QPen(ToColour(row.colour), 0));  // no dark seams, also none left by empty slices
+    // No dark seams between slices; an empty slice draws nothing, not even a hairline.
+    slice->setPen(row.count > 0 ? QPen(ToColour(row.colour), 0) : QPen(Qt::NoPen));
   }
   chart->addSeries(series);
   pie_ = true;
