@@ -7,12 +7,12 @@
 #include <QTemporaryDir>
 
 #include "book_generator.h"
+#include "program_on_book.h"
 #include "silent_dialogs.h"
 #include "exchange/rules/exchange_file.h"
 #include "exchange/windows/frm_private.h"
 #include "main_extras/windows/window_buttons.h"
 #include "main_window/frm_main.h"
-#include "main_window/startup.h"
 #include "platform/rules/text_file.h"
 #include "store/windows/frm_splash.h"
 
@@ -31,11 +31,8 @@ void BM_OpenExchangeWindow(benchmark::State& state) {
   bench::RestoreRecipeFile();
   ExchangeDialogs dialogs;
   Clock clock;
-  auto program = StartProgram(bench::Book().folder, dialogs, clock);
-  if (!program) {
-    state.SkipWithError("start-up failed");
-    return;
-  }
+  auto program = bench::StartOnBook(state, dialogs, clock);
+  if (!program) return;
   WindowButtons& buttons = *program->main->findChild<WindowButtons*>();
   for (auto _ : state) {
     buttons.windowButton_Click(kButton);
@@ -90,11 +87,8 @@ void BM_ImportTenRecipes(benchmark::State& state) {
     return;
   }
   Clock clock;
-  auto program = StartProgram(bench::Book().folder, dialogs, clock);
-  if (!program) {
-    state.SkipWithError("start-up failed");
-    return;
-  }
+  auto program = bench::StartOnBook(state, dialogs, clock);
+  if (!program) return;
   program->main->findChild<WindowButtons*>()->windowButton_Click(kButton);
   auto* window = program->main->findChild<frmPrivate*>();
   window->cmdFile_Click();

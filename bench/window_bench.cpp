@@ -10,9 +10,9 @@
 #include <QScrollBar>
 
 #include "book_generator.h"
+#include "program_on_book.h"
 #include "silent_dialogs.h"
 #include "main_window/frm_main.h"
-#include "main_window/startup.h"
 #include "store/windows/frm_splash.h"
 
 namespace {
@@ -23,11 +23,8 @@ void BM_StartUpToMainWindow(benchmark::State& state) {
   SilentDialogs dialogs;
   Clock clock;
   for (auto _ : state) {
-    auto program = StartProgram(bench::Book().folder, dialogs, clock);
-    if (!program) {
-      state.SkipWithError("start-up failed");
-      return;
-    }
+    auto program = bench::StartOnBook(state, dialogs, clock);
+    if (!program) return;
     benchmark::DoNotOptimize(program->main.get());
     state.PauseTiming();
     program.reset();
@@ -39,11 +36,8 @@ BENCHMARK(BM_StartUpToMainWindow)->Unit(benchmark::kMillisecond)->MinTime(3.0);
 void BM_ChangeFromWindow(benchmark::State& state) {
   SilentDialogs dialogs;
   Clock clock;
-  auto program = StartProgram(bench::Book().folder, dialogs, clock);
-  if (!program) {
-    state.SkipWithError("start-up failed");
-    return;
-  }
+  auto program = bench::StartOnBook(state, dialogs, clock);
+  if (!program) return;
   frmMain& window = *program->main;
   const int middle = program->module->RecipeCount() / 2;
   int n = 0;

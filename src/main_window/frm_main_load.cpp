@@ -83,9 +83,6 @@ void frmMain::refillNameList() {
 }
 
 bool frmMain::LoadRecipeFile() {
-  // The windows built from the table close before anything changes, so that no click reaches
-  // them while the table is replaced (or while an error about the file is shown).
-  windowButtons->closeWindows(kTableWindows);
   auto table = recipe_file::LoadRecipeFile(module_.path(recipe_file::kFileName));
   if (auto* error = std::get_if<FileError>(&table)) {
     reportFileError(*error);

@@ -16,6 +16,14 @@
 #include "support/scripted_dialogs.h"
 #include "support/temp_book.h"
 
+// The control named name inside root (a window or panel); fails the test when there is none.
+template <typename T = QWidget>
+T* FindControl(QWidget* root, const QString& name) {
+  T* found = root->findChild<T*>(name);
+  EXPECT_NE(found, nullptr) << name.toStdString();
+  return found;
+}
+
 class MainWindowTest : public ::testing::Test {
  protected:
   void SetUp() override { book.writeStandardFiles(); }
@@ -33,9 +41,13 @@ class MainWindowTest : public ::testing::Test {
 
   template <typename T = QWidget>
   T* control(const QString& name) {
-    T* found = window->findChild<T*>(name);
-    EXPECT_NE(found, nullptr) << name.toStdString();
-    return found;
+    return FindControl<T>(window.get(), name);
+  }
+  // Presses one of the main window's window buttons and returns the window it shows.
+  QWidget* openThrough(const char* buttonName, const char* windowName) {
+    if (!window) open();
+    click(buttonName);
+    return FindControl(window.get(), QString::fromLatin1(windowName));
   }
   void click(const QString& buttonName) { QTest::mouseClick(control<QPushButton>(buttonName), Qt::LeftButton); }
   QString text(const QString& labelName) { return control<QLabel>(labelName)->text(); }

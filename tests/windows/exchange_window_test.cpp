@@ -44,16 +44,13 @@ class ExchangeWindowTest : public MainWindowTest {
   // Opens the main window over the book and the exchange window from its button.
   void openExchange() {
     open();
-    click("cmdPrivate");
-    exchangeWindow = window->findChild<QWidget*>(QStringLiteral("frmPrivate"));
+    exchangeWindow = openThrough("cmdPrivate", "frmPrivate");
     ASSERT_NE(exchangeWindow, nullptr);
     ASSERT_TRUE(exchangeWindow->isVisible());
   }
   template <typename T = QWidget>
   T* part(const QString& name) {
-    T* found = exchangeWindow->findChild<T*>(name);
-    EXPECT_NE(found, nullptr) << name.toStdString();
-    return found;
+    return FindControl<T>(exchangeWindow, name);
   }
   void press(const QString& name) { QTest::mouseClick(part<QPushButton>(name), Qt::LeftButton); }
   void clickRow(const QString& listName, int row) {

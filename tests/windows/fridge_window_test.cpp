@@ -22,19 +22,11 @@ const QString kNames = QStringLiteral("材料.TXT");
 class FridgeWindowTest : public MainWindowTest {
  protected:
   // Opens the main window and then the refrigerator through its button.
-  QWidget* openFridge() {
-    if (!window) open();
-    click("cmdReizou");
-    fridgeWindow = window->findChild<QWidget*>(QStringLiteral("frmReizou"));
-    EXPECT_NE(fridgeWindow, nullptr);
-    return fridgeWindow;
-  }
+  QWidget* openFridge() { return fridgeWindow = openThrough("cmdReizou", "frmReizou"); }
 
   template <typename T = QWidget>
   T* fridge(const QString& name) {
-    T* found = fridgeWindow->findChild<T*>(name);
-    EXPECT_NE(found, nullptr) << name.toStdString();
-    return found;
+    return FindControl<T>(fridgeWindow, name);
   }
   void press(const QString& buttonName) { QTest::mouseClick(fridge<QPushButton>(buttonName), Qt::LeftButton); }
   QTableView* grid() { return fridge<QTableView>(QStringLiteral("msgReizou")); }

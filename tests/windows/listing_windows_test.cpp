@@ -44,9 +44,7 @@ class ListingTest : public MainWindowTest {
   }
   template <typename T = QWidget>
   static T* in(QWidget* parent, const QString& name) {
-    T* found = parent->findChild<T*>(name);
-    EXPECT_NE(found, nullptr) << name.toStdString();
-    return found;
+    return FindControl<T>(parent, name);
   }
   // The grid's rows as "name value".
   static QStringList rows(QTableView* grid) {

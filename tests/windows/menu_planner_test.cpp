@@ -51,9 +51,7 @@ class MenuPlannerTest : public MainWindowTest {
 
   template <typename T = QWidget>
   T* menuControl(const QString& name) {
-    T* found = menu->findChild<T*>(name);
-    EXPECT_NE(found, nullptr) << name.toStdString();
-    return found;
+    return FindControl<T>(menu.get(), name);
   }
   QComboBox* dish(int slot) { return menuControl<QComboBox>(indexed("cboMenu", slot)); }
   QString dayCaption(int day) { return menuControl<QGroupBox>(indexed("fraHizuke", day))->title(); }

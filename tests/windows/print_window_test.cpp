@@ -46,19 +46,11 @@ class PrintWindowTest : public MainWindowTest {
     writeRecipes(records);
   }
 
-  QWidget* openPrint() {
-    if (!window) open();
-    click("cmdPrint");
-    printWindow = window->findChild<QWidget*>(QStringLiteral("frmPrint"));
-    EXPECT_NE(printWindow, nullptr);
-    return printWindow;
-  }
+  QWidget* openPrint() { return printWindow = openThrough("cmdPrint", "frmPrint"); }
 
   template <typename T = QWidget>
   T* printControl(const QString& name) {
-    T* found = printWindow->findChild<T*>(name);
-    EXPECT_NE(found, nullptr) << name.toStdString();
-    return found;
+    return FindControl<T>(printWindow, name);
   }
   void clickPrint(const QString& name) { QTest::mouseClick(printControl<QAbstractButton>(name), Qt::LeftButton); }
   QString boxText(const QString& name) { return printControl<QLineEdit>(name)->text(); }

@@ -45,18 +45,11 @@ class SearchWindowTest : public MainWindowTest {
   }
 
   // Presses the main window's search button and returns the search window it shows.
-  QWidget* openSearch() {
-    click("cmdKensaku");
-    search = window->findChild<QWidget*>(QStringLiteral("frmKensaku"));
-    EXPECT_NE(search, nullptr);
-    return search;
-  }
+  QWidget* openSearch() { return search = openThrough("cmdKensaku", "frmKensaku"); }
 
   template <typename T = QWidget>
   T* in(const QString& name) {
-    T* found = search->findChild<T*>(name);
-    EXPECT_NE(found, nullptr) << name.toStdString();
-    return found;
+    return FindControl<T>(search, name);
   }
   void type(const QString& box, const QString& text) { typeText(in(box), text); }
   void press(const QString& button) { QTest::mouseClick(in<QPushButton>(button), Qt::LeftButton); }

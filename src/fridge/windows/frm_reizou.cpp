@@ -12,6 +12,7 @@
 #include <QRadioButton>
 #include <QTimer>
 #include <algorithm>
+#include <tuple>
 
 #include "fridge/rules/fridge_dates.h"
 #include "fridge/rules/fridge_files.h"
@@ -21,6 +22,7 @@
 #include "fridge/windows/stock_model.h"
 #include "platform/rules/cp932.h"
 #include "platform/rules/typed_text.h"
+#include "platform/windows/after_pick_options.h"
 #include "platform/windows/busy_cursor.h"
 #include "platform/windows/typed_combo.h"
 
@@ -203,11 +205,7 @@ void frmReizou::buildRecipeFrame() {
   lstKondate->setAccessibleName(QStringLiteral("この材料を使うレシピ"));
   lstKondate->setUniformItemSizes(true);
   lstKondate->installEventFilter(this);
-  optHide = new QRadioButton(QStringLiteral("クリック時に冷蔵庫画面を隠す"), fraKensaku);
-  optHide->setObjectName(QStringLiteral("optHide"));
-  optHide->setChecked(true);
-  optShow = new QRadioButton(QStringLiteral("残す"), fraKensaku);
-  optShow->setObjectName(QStringLiteral("optShow"));
+  std::tie(optHide, optShow) = MakeAfterPickOptions(QStringLiteral("クリック時に冷蔵庫画面を隠す"), fraKensaku);
   auto* layout = new QVBoxLayout(fraKensaku);
   layout->addWidget(lstKondate, 1);
   layout->addWidget(optHide);

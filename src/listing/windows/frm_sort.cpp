@@ -1,6 +1,5 @@
 #include "listing/windows/frm_sort.h"
 
-#include <QButtonGroup>
 #include <QGridLayout>
 #include <QGroupBox>
 #include <QHBoxLayout>
@@ -9,8 +8,10 @@
 #include <QRadioButton>
 #include <QTableView>
 #include <QVBoxLayout>
+#include <tuple>
 
 #include "listing/windows/listing_pictures.h"
+#include "platform/windows/after_pick_options.h"
 
 namespace {
 
@@ -58,16 +59,9 @@ frmSort::frmSort(const Module1& module, QWidget* parent) : QWidget(parent, Qt::W
   auto* corner = new QVBoxLayout;
   corner->addWidget(buildGrid(ListingValue::CookCount, listing, 190));
   auto* after = new QHBoxLayout;
-  optHide = new QRadioButton(QStringLiteral("クリック時はフォームを隠す"), this);
-  optHide->setObjectName(QStringLiteral("optHide"));
-  optHide->setChecked(true);
-  optShow = new QRadioButton(QStringLiteral("残す"), this);
-  optShow->setObjectName(QStringLiteral("optShow"));
-  // A group of their own: left to the window, the pair would share one exclusive group with every
-  // option button of the four frames.
-  auto* afterClick = new QButtonGroup(this);
-  afterClick->addButton(optHide);
-  afterClick->addButton(optShow);
+  // In a group of their own: left to the window, the pair would share one exclusive group with
+  // every option button of the four frames.
+  std::tie(optHide, optShow) = MakeAfterPickOptions(QStringLiteral("クリック時はフォームを隠す"), this);
   cmdModori = BackButton(this);
   connect(cmdModori, &QPushButton::clicked, this, &frmSort::cmdModori_Click);
   after->addWidget(optHide);

@@ -7,7 +7,9 @@
 #include <QListView>
 #include <QPushButton>
 #include <QRadioButton>
+#include <tuple>
 
+#include "platform/windows/after_pick_options.h"
 #include "platform/windows/fixed_layout.h"
 #include "platform/windows/typed_combo.h"
 #include "search/windows/frm_kensaku.h"
@@ -238,11 +240,7 @@ void frmKensaku::buildResultFrame() {
   lstKondate->setUniformItemSizes(true);
   lstKondate->setEditTriggers(QAbstractItemView::NoEditTriggers);
   lstKondate->setSelectionMode(QAbstractItemView::SingleSelection);
-  optHide = new QRadioButton(QStringLiteral("クリック時に検索画面を隠す"), frame1);
-  optHide->setObjectName(QStringLiteral("optHide"));
-  optShow = new QRadioButton(QStringLiteral("残す"), frame1);
-  optShow->setObjectName(QStringLiteral("optShow"));
-  optHide->setChecked(true);
+  std::tie(optHide, optShow) = MakeAfterPickOptions(QStringLiteral("クリック時に検索画面を隠す"), frame1);
 }
 
 void frmKensaku::buildLegendAndButtons() {
