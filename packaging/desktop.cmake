@@ -24,6 +24,15 @@ install(DIRECTORY ${ZESTRA_PACKAGING_DIR}/icons/hicolor DESTINATION ${CMAKE_INST
 install(FILES ${ZESTRA_PACKAGING_DIR}/icons/${ZESTRA_APP_ID}.svg
         DESTINATION ${CMAKE_INSTALL_DATADIR}/icons/hicolor/scalable/apps)
 install(FILES README.md DESTINATION ${CMAKE_INSTALL_DOCDIR})
+# The copyright file and the changelog a Debian package carries, the changelog compressed as
+# Debian asks (gzip -9, no time stamp, so that rebuilds give the same bytes).
+set(ZESTRA_CHANGELOG_GZ ${CMAKE_BINARY_DIR}/changelog.gz)
+add_custom_command(OUTPUT ${ZESTRA_CHANGELOG_GZ}
+                   COMMAND gzip -9nc ${ZESTRA_PACKAGING_DIR}/changelog > ${ZESTRA_CHANGELOG_GZ}
+                   DEPENDS ${ZESTRA_PACKAGING_DIR}/changelog)
+add_custom_target(zestra_changelog DEPENDS ${ZESTRA_CHANGELOG_GZ})
+add_dependencies(zestra zestra_changelog)
+install(FILES ${ZESTRA_PACKAGING_DIR}/copyright ${ZESTRA_CHANGELOG_GZ} DESTINATION ${CMAKE_INSTALL_DOCDIR})
 
 # cpack -G DEB (from build/) makes zestra_<version>_<arch>.deb.
 set(CPACK_GENERATOR DEB)

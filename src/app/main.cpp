@@ -8,7 +8,23 @@
 #include "platform/windows/app_look.h"
 #include "store/windows/frm_splash.h"
 
+namespace {
+
+// --help and --version only print; they answer on a machine without a display as well.
+bool onlyPrints(int argc, char** argv) {
+  for (int i = 1; i < argc; ++i) {
+    const QByteArrayView argument(argv[i]);
+    if (argument == "--") return false;
+    for (const char* option : {"-h", "-?", "--help", "--help-all", "-v", "--version"})
+      if (argument == option) return true;
+  }
+  return false;
+}
+
+}  // namespace
+
 int main(int argc, char** argv) {
+  if (onlyPrints(argc, argv)) qputenv("QT_QPA_PLATFORM", "offscreen");
   QApplication app(argc, argv);
   QApplication::setApplicationVersion(QStringLiteral(ZESTRA_VERSION));
   // Names the installed desktop entry, so that task bars group the windows under its name and icon.

@@ -7,9 +7,11 @@
 #include <QStandardPaths>
 #include <QTimer>
 
+#include "exchange/rules/exchange_file.h"
 #include "main_extras/rules/picture_files.h"
 #include "main_window/frm_main.h"
 #include "platform/rules/text_file.h"
+#include "platform/rules/unfinished_saves.h"
 #include "platform/windows/artwork.h"
 #include "store/rules/book_setup.h"
 #include "store/windows/frm_splash.h"
@@ -71,6 +73,9 @@ std::unique_ptr<RunningProgram> StartProgram(const QString& folder, Dialogs& dia
   program->module = std::make_unique<Module1>(QDir(folder).absolutePath());
   const std::optional<QStringList> created = setUpBook(program->module->Folder, dialogs);
   if (!created) return nullptr;
+  // What a run killed in the middle of a write left behind.
+  RemoveUnfinishedSaves(program->module->Folder.folder());
+  exchange::RemoveUnfinishedExports(program->module->Folder.folder());
 
   program->splash = std::make_unique<frmSplash>();
   if (QScreen* screen = QGuiApplication::primaryScreen())

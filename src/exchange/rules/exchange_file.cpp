@@ -1,13 +1,22 @@
 #include "exchange/rules/exchange_file.h"
 
+#include <fcntl.h>
+#include <sys/stat.h>
+#include <unistd.h>
+
 #include <QDir>
 #include <QFile>
 #include <QFileInfo>
+#include <QRandomGenerator>
 #include <algorithm>
+#include <cerrno>
+#include <cstdio>
+#include <cstring>
 #include <filesystem>
 
 #include "main_extras/rules/picture_files.h"
 #include "platform/rules/cp932.h"
+#include "platform/rules/plain_file.h"
 #include "platform/rules/text_file.h"
 #include "store/rules/recipe_file.h"
 
@@ -21,6 +30,19 @@ FileError refused(const QString& path, const QString& detail) { return FileError
 std::variant<ByteLines, FileError> readLines(const QString& path) {
   auto bytes = text_file::readBytes(path);
   if (auto* error = std::get_if<FileError>(&bytes)) return *error;
+  return ByteLines(std::get<QByteArray>(std::move(bytes)));
+}
+
+// A full book has under a million lines; a file of little else but line ends is refused before
+// its lines are indexed.
+constexpr qsizetype kMaxExchangeLines = 4'000'000;
+
+std::variant<ByteLines, FileError> readExchangeLines(const QString& path) {
+  auto bytes = text_file::readBytes(path, plain_file::kExchangeFileCap);
+  if (auto* error = std::get_if<FileError>(&bytes)) return *error;
+  if (std::get<QByteArray>(bytes).count('\n') > kMaxExchangeLines)
+    return FileError{FileError::Kind::Unreadable, path, 0,
+                     QStringLiteral("行が多すぎるため読み込みません（%1行まで）。").arg(kMaxExchangeLines)};
   return ByteLines(std::get<QByteArray>(std::move(bytes)));
 }
 
@@ -50,7 +72,7 @@ bool holdsDishNameLine(const ByteLines& lines) {
 }  // namespace
 
 std::variant<ExchangeFile, FileError> ReadExchangeFile(const QString& path) {
-  auto read = readLines(path);
+  auto read = readExchangeLines(path);
   if (auto* error = std::get_if<FileError>(&read)) return *error;
   ExchangeFile file{path, std::get<ByteLines>(std::move(read)), {}};
   const cp932::Decoded decoded = cp932::decode(file.lines.bytes());
@@ -96,21 +118,62 @@ std::optional<FileError> AppendExchangeRecords(const QString& recipePath, const 
   return text_file::writeBytes(recipePath, content);
 }
 
-std::variant<ExportResult, FileError> CreateExchangeFolder(const QString& folder, int lastNumber) {
+namespace {
+
+QString failure(int error) { return QString::fromLocal8Bit(std::strerror(error)); }
+
+// Moves from to the free name to in one step; EEXIST when the name is taken.
+int renameToFreeName(const QByteArray& from, const QByteArray& to) {
+  if (::renameat2(AT_FDCWD, from.constData(), AT_FDCWD, to.constData(), RENAME_NOREPLACE) == 0) return 0;
+  if (errno != EINVAL && errno != ENOSYS) return errno;
+  // A file system without renames that refuse to replace: the name is claimed by an empty
+  // folder first, which the complete one then replaces in one rename.
+  if (::mkdir(to.constData(), 0777) != 0) return errno;
+  if (::rename(from.constData(), to.constData()) == 0) return 0;
+  const int error = errno;
+  ::rmdir(to.constData());
+  return error;
+}
+
+// A new empty hidden folder in folder to build an export in; empty when none can be made.
+QString makeStagingFolder(const QString& folder, QString& why) {
+  for (int attempt = 0; attempt < 100; ++attempt) {
+    QString suffix;
+    for (int i = 0; i < 6; ++i) suffix += QChar(u'a' + QRandomGenerator::global()->bounded(26));
+    const QString path = QDir(folder).filePath(kUnfinishedExportPrefix + suffix);
+    if (::mkdir(QFile::encodeName(path).constData(), 0777) == 0) return path;
+    if (errno != EEXIST) {
+      why = failure(errno);
+      return {};
+    }
+  }
+  why = failure(EEXIST);
+  return {};
+}
+
+}  // namespace
+
+std::variant<ExportResult, FileError> PlaceExchangeFolder(const QString& staged, const QString& folder, int lastNumber) {
+  const QByteArray from = QFile::encodeName(staged);
   for (int n = 0; n <= lastNumber; ++n) {
     const QString name = kExchangeFolderPrefix + QStringLiteral("%1").arg(n, 3, 10, QLatin1Char('0'));
     const QString path = QDir(folder).filePath(name);
-    std::error_code error;
-    if (std::filesystem::exists(fsPath(path), error)) continue;
-    if (std::filesystem::create_directory(fsPath(path), error)) return ExportResult{name, path};
-    if (std::filesystem::exists(fsPath(path))) continue;  // made by someone else meanwhile
-    return refused(path, QStringLiteral("フォルダ「%1」を作成できませんでした。\n%2")
-                             .arg(path, QString::fromStdString(error.message())));
+    const int error = renameToFreeName(from, QFile::encodeName(path));
+    if (error == 0) return ExportResult{name, path};
+    if (error == EEXIST || error == ENOTEMPTY) continue;
+    return refused(path, QStringLiteral("フォルダ「%1」を作成できませんでした。\n%2").arg(path, failure(error)));
   }
   return refused(folder, QStringLiteral("追加レシピのフォルダは「%1%2」まで作成済みで、これ以上作成できません。\n"
                                         "不要になった追加レシピのフォルダを片付けてから、もう一度抜き出してください。")
                              .arg(kExchangeFolderPrefix)
                              .arg(lastNumber));
+}
+
+void RemoveUnfinishedExports(const QString& folder) {
+  const QDir dir(folder);
+  const QStringList names =
+      dir.entryList({kUnfinishedExportPrefix + u'*'}, QDir::Dirs | QDir::Hidden | QDir::NoDotAndDotDot | QDir::NoSymLinks);
+  for (const QString& name : names) QDir(dir.filePath(name)).removeRecursively();
 }
 
 std::variant<ExportResult, FileError> ExportRecipes(const DataFolder& book, const RecipeTable& table,
@@ -134,17 +197,23 @@ std::variant<ExportResult, FileError> ExportRecipes(const DataFolder& book, cons
     AppendRecord(exchange, lines, records[size_t(number - 1)]);
   }
 
-  auto created = CreateExchangeFolder(book.folder(), lastFolderNumber);
-  if (auto* error = std::get_if<FileError>(&created)) return *error;
-  const ExportResult result = std::get<ExportResult>(created);
-  if (auto error = text_file::writeBytes(QDir(result.folderPath).filePath(kExchangeFileName), exchange)) {
-    QDir().rmdir(result.folderPath);
-    return *error;
-  }
+  // Built complete in a hidden folder, then given its number: a killed export leaves no
+  // numbered folder half filled, only the hidden one, which the next start removes.
+  QString why;
+  const QString staged = makeStagingFolder(book.folder(), why);
+  if (staged.isEmpty())
+    return refused(book.folder(), QStringLiteral("フォルダ「%1」に追加レシピを作成できませんでした。\n%2").arg(book.folder(), why));
+  const auto abandon = [&staged](FileError error) {
+    QDir(staged).removeRecursively();
+    return error;
+  };
+  if (auto error = text_file::writeBytes(QDir(staged).filePath(kExchangeFileName), exchange)) return abandon(*error);
   for (int number : recordNumbers)
     for (const QString& picture : PictureCandidates(book, table[number].DishName))
-      CopyPictureFile(picture, QDir(result.folderPath).filePath(QFileInfo(picture).fileName()));
-  return result;
+      CopyPictureFile(picture, QDir(staged).filePath(QFileInfo(picture).fileName()));
+  auto placed = PlaceExchangeFolder(staged, book.folder(), lastFolderNumber);
+  if (auto* error = std::get_if<FileError>(&placed)) return abandon(*error);
+  return std::get<ExportResult>(placed);
 }
 
 }  // namespace exchange

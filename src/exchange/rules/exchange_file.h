@@ -30,7 +30,8 @@ struct ExchangeFile {
   std::vector<ExchangeRecord> records;  // in file order; none when the file holds no dish-name line
 };
 
-// Reads and checks an exchange file. A file without any dish-name line comes back with no
+// Reads and checks an exchange file: only a regular file of at most kExchangeFileCap bytes (a
+// full book is about 23 MB), not a link that leads out of its folder. A file without any dish-name line comes back with no
 // records (it is not exchange data). A file with one is checked whole: bytes that are not CP932,
 // a record that does not end or a line outside the records is an error, so nothing half-read is
 // ever appended.
@@ -51,11 +52,17 @@ struct ExportResult {
   QString folderPath;
 };
 
-// Makes the first free "追加レシピ" + number (at least three digits) folder in folder. A name that
-// is taken (by a folder or a file) moves on to the next number; any other failure, or running
-// past lastNumber, is an error.
-std::variant<ExportResult, FileError> CreateExchangeFolder(const QString& folder,
-                                                           int lastNumber = kLastExchangeFolderNumber);
+// Puts the complete folder staged under the first free "追加レシピ" + number (at least three
+// digits) in folder, in one rename, so that a numbered folder is never seen half filled. A name
+// that is taken (by a folder or a file) moves on to the next number; any other failure, or
+// running past lastNumber, is an error.
+std::variant<ExportResult, FileError> PlaceExchangeFolder(const QString& staged, const QString& folder,
+                                                          int lastNumber = kLastExchangeFolderNumber);
+
+// An export is built in a hidden folder of this prefix beside the numbered ones; one that a
+// killed export left behind is removed at the next start.
+inline const QString kUnfinishedExportPrefix = QStringLiteral(".追加レシピ作成中-");
+void RemoveUnfinishedExports(const QString& folder);
 
 // Exports records of the book by record number (duplicates and order do not matter: the file
 // holds them in file order) with their pictures. The records are taken from the recipe file and

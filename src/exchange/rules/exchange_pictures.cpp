@@ -4,6 +4,7 @@
 
 #include "exchange/rules/exchange_file.h"
 #include "main_extras/rules/picture_files.h"
+#include "platform/rules/plain_file.h"
 
 namespace exchange {
 namespace {
@@ -33,7 +34,15 @@ std::vector<PictureCopy> PicturesToImport(const DataFolder& exchangeFolder, cons
     if (source.isEmpty()) continue;
     const QString existing = book.existing(name);
     if (!existing.isEmpty() && IsSameFile(source, existing)) continue;
-    copies.push_back({source, existing.isEmpty() ? book.path(name) : existing, !existing.isEmpty()});
+    auto bytes = plain_file::read(source, plain_file::kPictureCap);
+    if (std::holds_alternative<FileError>(bytes)) continue;
+    PictureCopy copy{source, existing.isEmpty() ? book.path(name) : existing, false, std::get<QByteArray>(std::move(bytes))};
+    if (!existing.isEmpty()) {
+      const auto old = plain_file::read(existing, plain_file::kPictureCap);
+      if (const auto* oldBytes = std::get_if<QByteArray>(&old); oldBytes && *oldBytes == copy.bytes) continue;
+      copy.replaces = true;
+    }
+    copies.push_back(std::move(copy));
   }
   return copies;
 }

@@ -13,7 +13,9 @@
 #include "exchange/rules/exchange_pictures.h"
 #include "exchange/windows/frm_private.h"
 #include "main_extras/rules/picture_files.h"
+#include "platform/rules/text_file.h"
 #include "platform/windows/busy_cursor.h"
+#include "platform/windows/picture_reading.h"
 #include "store/rules/recipe_file.h"
 
 namespace {
@@ -24,6 +26,16 @@ std::vector<int> selectedRows(const QListView* list) {
   for (const QModelIndex& index : list->selectionModel()->selectedRows()) rows.push_back(index.row());
   std::sort(rows.begin(), rows.end());
   return rows;
+}
+
+// Asked only when the book's picture differs from the one received.
+QString replaceQuestion(const QString& dishName, const exchange::PictureCopy& copy) {
+  const QString file = QFileInfo(copy.target).fileName();
+  QString question = QStringLiteral("レシピ「%1」の画像「%2」はすでにあり、受け取った画像とは内容が違います。\n")
+                         .arg(dishName, file);
+  if (file.compare(kNoPictureFileName, Qt::CaseInsensitive) == 0)
+    question += QStringLiteral("「%1」は、画像のないレシピすべてに代わりに表示する画像です。\n").arg(file);
+  return question + QStringLiteral("受け取った画像で置き換えますか？\n（「キャンセル」で今の画像をそのまま残します）");
 }
 
 const QString kLimitText = QStringLiteral("１度で作成する追加レシピは１０件までです。");
@@ -141,13 +153,11 @@ void frmPrivate::importPictures(const std::vector<int>& chosen) {
       continue;
     }
     for (const exchange::PictureCopy& copy : exchange::PicturesToImport(source, module_.Folder, name)) {
-      if (copy.replaces &&
-          !dialogs_.confirm(QStringLiteral("画像「%1」はすでにあります。\n受け取った画像で置き換えますか？\n"
-                                           "（「キャンセル」で今の画像をそのまま残します）")
-                                .arg(QFileInfo(copy.target).fileName()),
-                            QStringLiteral("画像の置き換え確認"), MessageBox::Icon::Question, MessageBox::Answer::Cancel))
+      if (ReadPicture(copy.bytes).isNull()) continue;  // only what reads as a picture comes in
+      if (copy.replaces && !dialogs_.confirm(replaceQuestion(name, copy), QStringLiteral("画像の置き換え確認"),
+                                             MessageBox::Icon::Question, MessageBox::Answer::Cancel))
         continue;
-      CopyPictureFile(copy.source, copy.target);  // a picture that cannot be copied is skipped
+      text_file::writeBytes(copy.target, copy.bytes);  // a picture that cannot be written is skipped
     }
   }
   if (!refused.isEmpty())

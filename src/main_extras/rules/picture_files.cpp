@@ -1,8 +1,8 @@
 #include "main_extras/rules/picture_files.h"
 
-#include <QFile>
 #include <QFileInfo>
 
+#include "platform/rules/plain_file.h"
 #include "platform/rules/text_file.h"
 
 QStringList PictureCandidates(const DataFolder& folder, const QString& dishName) {
@@ -29,10 +29,8 @@ QString PictureTargetName(const QString& dishName, const QString& sourceFileName
 }
 
 std::optional<QString> CopyPictureFile(const QString& source, const QString& target) {
-  QFile in(source);
-  if (!in.open(QIODevice::ReadOnly)) return in.errorString();
-  const QByteArray bytes = in.readAll();
-  if (in.error() != QFileDevice::NoError) return in.errorString();
-  if (auto error = text_file::writeBytes(target, bytes)) return error->detail;
+  auto bytes = plain_file::read(source, plain_file::kPictureCap);
+  if (auto* error = std::get_if<FileError>(&bytes)) return error->message();
+  if (auto error = text_file::writeBytes(target, std::get<QByteArray>(bytes))) return error->detail;
   return std::nullopt;
 }

@@ -19,5 +19,5 @@ std::optional<QString> PictureNameProblem(const QString& dishName);
 QString PictureTargetName(const QString& dishName, const QString& sourceFileName);
 
 // Copies source over target so that target is either its old self or a complete copy; the
-// reason when it is its old self.
+// reason when it is its old self. Only a regular file of picture size is copied (plain_file).
 std::optional<QString> CopyPictureFile(const QString& source, const QString& target);

@@ -1,7 +1,6 @@
 #include "main_extras/windows/picture_box.h"
 
 #include <QFrame>
-#include <QImageReader>
 #include <QRadioButton>
 
 #include "main_extras/rules/picture_files.h"
@@ -9,6 +8,7 @@
 #include "platform/rules/typed_text.h"
 #include "platform/windows/clickable_label.h"
 #include "platform/windows/help_tour.h"
+#include "platform/windows/picture_reading.h"
 #include "store/rules/profile_file.h"
 
 namespace {
@@ -18,13 +18,7 @@ constexpr QSize kSmallFrame(328, 247), kSmallPicture(328, 238);
 constexpr QSize kLargeFrame(580, 419), kLargePicture(575, 415);
 constexpr int kLargeDrop = 36;
 
-// Reads a picture file by its content, whatever its name says.
-QPixmap LoadPictureFile(const QString& path) {
-  QImageReader reader(path);
-  reader.setDecideFormatFromContent(true);
-  reader.setAutoTransform(true);
-  return QPixmap::fromImage(reader.read());
-}
+QPixmap LoadPictureFile(const QString& path) { return QPixmap::fromImage(ReadPictureFile(path)); }
 
 }  // namespace
 

@@ -11,7 +11,8 @@ void DataFolder::refreshIndex() const {
   const QDateTime modified = QFileInfo(folder_).lastModified().toUTC();
   if (modified.isValid() && modified == indexedAt_ && builtAt_ > modified.addSecs(2)) return;
   index_.clear();
-  const QStringList names = QDir(folder_).entryList(QDir::Files | QDir::Hidden | QDir::System);
+  // Files and links to files only: a pipe, a device or a dangling link is no data file.
+  const QStringList names = QDir(folder_).entryList(QDir::Files | QDir::Hidden);
   for (const QString& name : names) {
     const QString key = name.toCaseFolded();
     if (!index_.contains(key)) index_.insert(key, name);
@@ -31,7 +32,9 @@ QString DataFolder::existing(const QString& name) const {
   index_.clear();  // stale: a file went away within the clock's resolution
   refreshIndex();
   const auto again = index_.constFind(name.toCaseFolded());
-  return again == index_.constEnd() ? QString() : QDir(folder_).filePath(*again);
+  if (again == index_.constEnd()) return {};
+  const QString refound = QDir(folder_).filePath(*again);
+  return QFileInfo(refound).isFile() ? refound : QString();
 }
 
 QString DataFolder::path(const QString& name) const {

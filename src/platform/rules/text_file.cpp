@@ -8,15 +8,8 @@
 
 namespace text_file {
 
-std::variant<QByteArray, FileError> readBytes(const QString& path) {
-  QFile file(path);
-  if (!file.exists()) return FileError{FileError::Kind::Missing, path, 0, {}};
-  if (!file.open(QIODevice::ReadOnly))
-    return FileError{FileError::Kind::Unreadable, path, 0, file.errorString()};
-  QByteArray bytes = file.readAll();
-  if (file.error() != QFileDevice::NoError)
-    return FileError{FileError::Kind::Unreadable, path, 0, file.errorString()};
-  return bytes;
+std::variant<QByteArray, FileError> readBytes(const QString& path, qint64 cap) {
+  return plain_file::read(path, cap);
 }
 
 QStringList splitLines(const QString& text) {

@@ -8,6 +8,7 @@
 #include <vector>
 
 #include "platform/rules/file_error.h"
+#include "platform/rules/plain_file.h"
 
 namespace text_file {
 
@@ -16,7 +17,8 @@ namespace text_file {
 std::variant<QStringList, FileError> readLines(const QString& path);
 
 // The file's bytes as they stand (for copying records without a round trip through Unicode).
-std::variant<QByteArray, FileError> readBytes(const QString& path);
+// Only a regular file of at most cap bytes is read (see plain_file).
+std::variant<QByteArray, FileError> readBytes(const QString& path, qint64 cap = plain_file::kDataFileCap);
 
 // The whole file decoded, line ends as they are.
 std::variant<QString, FileError> readText(const QString& path);

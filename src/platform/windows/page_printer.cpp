@@ -12,6 +12,8 @@
 #include <QSaveFile>
 #include <QWidget>
 
+#include "platform/windows/picture_reading.h"
+
 namespace {
 
 const QString kPrintTitle = QStringLiteral("印刷");
@@ -45,7 +47,8 @@ class TwipsPainter {
 
   void operator()(const PlacedPicture& item) {
     QImage image;
-    const bool loaded = item.filePath.isEmpty() ? image.loadFromData(item.imageData) : image.load(item.filePath);
+    const bool loaded = item.filePath.isEmpty() ? image.loadFromData(item.imageData)
+                                                : !(image = ReadPictureFile(item.filePath)).isNull();
     if (!loaded || item.rect.width <= 0 || item.rect.height <= 0) return;
     const QRectF target(at(item.rect.x), at(item.rect.y), at(item.rect.width), at(item.rect.height));
     painter_.setRenderHint(QPainter::SmoothPixmapTransform);

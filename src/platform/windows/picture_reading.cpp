@@ -1,12 +1,23 @@
 #include "platform/windows/picture_reading.h"
 
+#include <QBuffer>
 #include <QImageReader>
 
-QImage ReadPictureFile(const QString& path) {
-  QImageReader reader(path);
-  reader.setDecideFormatFromContent(true);
+#include "platform/rules/plain_file.h"
+
+QImage ReadPicture(const QByteArray& bytes) {
+  QBuffer buffer;
+  buffer.setData(bytes);
+  buffer.open(QIODevice::ReadOnly);
+  QImageReader reader(&buffer);
   reader.setAutoTransform(true);
   return reader.read();
+}
+
+QImage ReadPictureFile(const QString& path) {
+  auto bytes = plain_file::read(path, plain_file::kPictureCap);
+  if (std::holds_alternative<FileError>(bytes)) return {};
+  return ReadPicture(std::get<QByteArray>(bytes));
 }
 
 QImage ReadLastPicture(const QStringList& paths) {
