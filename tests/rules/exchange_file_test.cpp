@@ -4,6 +4,11 @@
 
 #include <gtest/gtest.h>
 
+#include <signal.h>
+#include <sys/resource.h>
+#include <sys/wait.h>
+#include <unistd.h>
+
 #include <QDir>
 #include <QFile>
 
@@ -94,13 +99,16 @@ TEST_F(ExchangeFileTest, FolderCounterStopsAtItsBound) {
   EXPECT_EQ(QDir(book.folder()).entryList(QDir::Dirs | QDir::NoDotAndDotDot).size(), 3);
 
   // Four-digit numbers follow three-digit ones.
-  EXPECT_EQ(valueOf(exchange::CreateExchangeFolder(book.folder(), 1000)).folderName, u"追加レシピ003"_s);
+  QDir(book.folder()).mkdir(u"staged"_s);
+  EXPECT_EQ(valueOf(exchange::PlaceExchangeFolder(book.path(u"staged"_s), book.folder(), 1000)).folderName,
+            u"追加レシピ003"_s);
 }
 
 TEST_F(ExchangeFileTest, FolderThatCannotBeCreatedIsReportedAtOnce) {
   // A file where the folder should be: creating anything inside it fails for every number.
   book.writeBytes(u"file"_s, "x");
-  const FileError error = errorOf(exchange::CreateExchangeFolder(book.path(u"file"_s)));
+  QDir(book.folder()).mkdir(u"staged"_s);
+  const FileError error = errorOf(exchange::PlaceExchangeFolder(book.path(u"staged"_s), book.path(u"file"_s)));
   EXPECT_EQ(error.kind, FileError::Kind::Refused);
   EXPECT_TRUE(error.message().contains(u"追加レシピ000"_s)) << error.message().toStdString();
 }
@@ -117,6 +125,33 @@ TEST_F(ExchangeFileTest, PicturesTravelWithTheirRecipes) {
   EXPECT_EQ(exported.entryList(QDir::AllEntries | QDir::NoDotAndDotDot, QDir::Name),
             (QStringList{u"カレー.BMP"_s, u"カレー.jpg"_s, exchange::kExchangeFileName}));
   EXPECT_EQ(bytesAt(exported.filePath(u"カレー.BMP"_s)), QByteArray("bitmap"));
+}
+
+// An export killed partway (here by the file size limit's signal, while it copies a picture)
+// leaves no numbered folder; the next start removes what it left, and numbering goes on at 000.
+TEST_F(ExchangeFileTest, AKilledExportLeavesNoNumberedFolder) {
+  writeBook(bytesOf({recipe(u"カレー"_s)}));
+  book.writeBytes(u"カレー.jpg"_s, QByteArray(200'000, 'j'));
+  const RecipeTable loaded = table();
+  const pid_t child = fork();
+  if (child == 0) {
+    signal(SIGXFSZ, SIG_DFL);
+    rlimit limit{20'000, 20'000};
+    setrlimit(RLIMIT_FSIZE, &limit);
+    exchange::ExportRecipes(folder(), loaded, {1});
+    _exit(0);
+  }
+  int status = 0;
+  ASSERT_EQ(waitpid(child, &status, 0), child);
+  ASSERT_TRUE(WIFSIGNALED(status) && WTERMSIG(status) == SIGXFSZ) << status;
+  const QDir dir(book.folder());
+  EXPECT_EQ(dir.entryList({u"追加レシピ*"_s}, QDir::AllEntries), QStringList());
+  EXPECT_EQ(dir.entryList({exchange::kUnfinishedExportPrefix + u"*"_s}, QDir::Dirs | QDir::Hidden).size(), 1);
+
+  exchange::RemoveUnfinishedExports(book.folder());
+  EXPECT_EQ(dir.entryList(QDir::AllEntries | QDir::Hidden | QDir::NoDotAndDotDot), (QStringList{u"カレー.jpg"_s, kBook}));
+  EXPECT_EQ(valueOf(exchange::ExportRecipes(folder(), loaded, {1})).folderName, u"追加レシピ000"_s);
+  EXPECT_EQ(bytesAt(book.path(u"追加レシピ000/カレー.jpg"_s)).size(), 200'000);
 }
 
 TEST_F(ExchangeFileTest, ExportRefusesARecipeFileChangedSinceItWasLoaded) {

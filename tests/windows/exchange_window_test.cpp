@@ -2,6 +2,8 @@
 // importing an exchange file, and the settings frame; checked in what is shown and in the bytes of
 // the files.
 #include <QApplication>
+#include <QBuffer>
+#include <QImage>
 #include <QDir>
 #include <QFile>
 #include <QFrame>
@@ -10,6 +12,7 @@
 #include <QListWidget>
 
 #include "support/accessible_names.h"
+#include "support/hostile_files.h"
 #include "support/main_window_fixture.h"
 #include "support/typing.h"
 
@@ -28,6 +31,17 @@ QByteArray fileBytes(const QString& path) {
   QFile file(path);
   file.open(QIODevice::ReadOnly);
   return file.readAll();
+}
+
+// A small picture of one colour, as the bytes of a PNG file (pictures are read by their content).
+QByteArray pictureBytes(Qt::GlobalColor colour) {
+  QImage image(8, 6, QImage::Format_RGB32);
+  image.fill(colour);
+  QByteArray bytes;
+  QBuffer buffer(&bytes);
+  buffer.open(QIODevice::WriteOnly);
+  image.save(&buffer, "PNG");
+  return bytes;
 }
 
 // Recipes named 料理1, 料理2, ...
@@ -188,9 +202,9 @@ TEST_F(ExchangeWindowTest, ImportAppendsTheKeptRecordsAndTheMainWindowKeepsItsRe
                                              simpleRecipe(QStringLiteral("三"), QStringLiteral("良"), QStringLiteral("優"),
                                                           QStringLiteral("2024/05/01"))};
   other.writeBytes(QStringLiteral("追加レシピ.TXT"), bytesOf(received));
-  other.writeBytes(QStringLiteral("一.jpg"), "jpeg 1");
-  other.writeBytes(QStringLiteral("二.jpg"), "jpeg 2");
-  other.writeBytes(QStringLiteral("三.bmp"), "bitmap 3");
+  other.writeBytes(QStringLiteral("一.jpg"), pictureBytes(Qt::red));
+  other.writeBytes(QStringLiteral("二.jpg"), pictureBytes(Qt::green));
+  other.writeBytes(QStringLiteral("三.bmp"), pictureBytes(Qt::blue));
   openExchange();
   control<QScrollBar>("hsbData")->setValue(4);
 
@@ -204,8 +218,8 @@ TEST_F(ExchangeWindowTest, ImportAppendsTheKeptRecordsAndTheMainWindowKeepsItsRe
   press("cmdCopy");
 
   EXPECT_EQ(book.bytes(kRecipeFile), before + bytesOf({received[0], received[2]}));
-  EXPECT_EQ(book.bytes(QStringLiteral("一.jpg")), QByteArray("jpeg 1"));
-  EXPECT_EQ(book.bytes(QStringLiteral("三.bmp")), QByteArray("bitmap 3"));
+  EXPECT_EQ(book.bytes(QStringLiteral("一.jpg")), pictureBytes(Qt::red));
+  EXPECT_EQ(book.bytes(QStringLiteral("三.bmp")), pictureBytes(Qt::blue));
   EXPECT_FALSE(book.exists(QStringLiteral("二.jpg")));
   ASSERT_FALSE(dialogs.messages().empty());
   const MessageBox done = dialogs.messages().back();
@@ -221,9 +235,13 @@ TEST_F(ExchangeWindowTest, ImportAppendsTheKeptRecordsAndTheMainWindowKeepsItsRe
   EXPECT_EQ(rows("lstData").size(), 12);
   EXPECT_EQ(part<QLabel>("lblPoint")->text(), QStringLiteral("28 P"));
 
-  // The choice stays: a second press brings the same records once more.
+  // The choice stays: a second press brings the same records once more, and the same pictures
+  // without a question.
+  dialogs.clear();
   press("cmdCopy");
   EXPECT_EQ(book.bytes(kRecipeFile), before + bytesOf({received[0], received[2], received[0], received[2]}));
+  ASSERT_EQ(dialogs.messages().size(), 1u);
+  EXPECT_EQ(dialogs.messages()[0].text, QStringLiteral("追加レシピを受け取りました。"));
   EXPECT_EQ(text("lblKensu"), QStringLiteral("4 / 14"));
 }
 
@@ -240,25 +258,83 @@ TEST_F(ExchangeWindowTest, ImportKeepsWhatIsTypedForANewRecipe) {
 }
 
 TEST_F(ExchangeWindowTest, AnExistingPictureIsKeptUnlessTheUserChoosesToReplaceIt) {
-  other.writeBytes(QStringLiteral("x.TXT"), bytesOf({simpleRecipe(QStringLiteral("カレー"))}));
-  other.writeBytes(QStringLiteral("カレー.jpg"), "new");
-  book.writeBytes(QStringLiteral("カレー.JPG"), "old");
+  other.writeBytes(QStringLiteral("x.TXT"), bytesOf({simpleRecipe(QStringLiteral("カレー")), simpleRecipe(QStringLiteral("NOPIC"))}));
+  other.writeBytes(QStringLiteral("カレー.jpg"), pictureBytes(Qt::red));
+  book.writeBytes(QStringLiteral("カレー.JPG"), pictureBytes(Qt::blue));
+  other.writeBytes(QStringLiteral("NOPIC.jpg"), pictureBytes(Qt::green));
+  book.writeBytes(QStringLiteral("NOPIC.JPG"), pictureBytes(Qt::gray));
   openExchange();
   chooseExchangeFile(other.path(QStringLiteral("x.TXT")));
 
   dialogs.answerCancel();
+  dialogs.answerCancel();
   press("cmdCopy");
-  const auto asked = dialogs.messages().front();
-  EXPECT_EQ(asked.title, QStringLiteral("画像の置き換え確認"));
-  EXPECT_TRUE(asked.text.startsWith(QStringLiteral("画像「カレー.JPG」はすでにあります。"))) << asked.text.toStdString();
-  EXPECT_EQ(asked.buttons, MessageBox::Buttons::OkCancel);
-  EXPECT_EQ(asked.defaultButton, MessageBox::Answer::Cancel);
-  EXPECT_EQ(book.bytes(QStringLiteral("カレー.JPG")), QByteArray("old"));
+  const auto asked = dialogs.messages();
+  ASSERT_EQ(asked.size(), 3u);
+  EXPECT_EQ(asked[0].title, QStringLiteral("画像の置き換え確認"));
+  EXPECT_EQ(asked[0].text, QStringLiteral("レシピ「カレー」の画像「カレー.JPG」はすでにあり、受け取った画像とは内容が違います。\n"
+                                          "受け取った画像で置き換えますか？\n（「キャンセル」で今の画像をそのまま残します）"));
+  EXPECT_EQ(asked[0].buttons, MessageBox::Buttons::OkCancel);
+  EXPECT_EQ(asked[0].defaultButton, MessageBox::Answer::Cancel);
+  // The book's stand-in picture is named as such.
+  EXPECT_TRUE(asked[1].text.startsWith(QStringLiteral("レシピ「NOPIC」の画像「NOPIC.JPG」はすでにあり、")));
+  EXPECT_TRUE(asked[1].text.contains(QStringLiteral("「NOPIC.JPG」は、画像のないレシピすべてに代わりに表示する画像です。")))
+      << asked[1].text.toStdString();
+  EXPECT_EQ(book.bytes(QStringLiteral("カレー.JPG")), pictureBytes(Qt::blue));
+  EXPECT_EQ(book.bytes(QStringLiteral("NOPIC.JPG")), pictureBytes(Qt::gray));
   EXPECT_FALSE(book.exists(QStringLiteral("カレー.jpg")));
 
+  dialogs.clear();
   dialogs.answer(MessageBox::Answer::Ok);
+  dialogs.answerCancel();
   press("cmdCopy");
-  EXPECT_EQ(book.bytes(QStringLiteral("カレー.JPG")), QByteArray("new"));
+  EXPECT_EQ(book.bytes(QStringLiteral("カレー.JPG")), pictureBytes(Qt::red));
+  // Now the same: no question about it on the next import.
+  dialogs.clear();
+  dialogs.answerCancel();
+  press("cmdCopy");
+  ASSERT_EQ(dialogs.messages().size(), 2u);
+  EXPECT_TRUE(dialogs.messages()[0].text.startsWith(QStringLiteral("レシピ「NOPIC」")));
+}
+
+// Beside an exchange file, only plain picture files of its folder come in: not a link to a file
+// elsewhere (which the next export would send on), a pipe, a device or a file that is no picture.
+TEST_F(ExchangeWindowTest, OnlyPlainPicturesBesideTheExchangeFileComeIn) {
+  TempBook elsewhere;
+  elsewhere.writeBytes(QStringLiteral("private.jpg"), pictureBytes(Qt::black));
+  other.writeBytes(QStringLiteral("x.TXT"), bytesOf({simpleRecipe(QStringLiteral("カレー")), simpleRecipe(QStringLiteral("サラダ"))}));
+  MakeLink(elsewhere.path(QStringLiteral("private.jpg")), other.path(QStringLiteral("カレー.jpg")));
+  MakeLink(QStringLiteral("/dev/zero"), other.path(QStringLiteral("カレー.gif")));
+  MakeFifo(other.path(QStringLiteral("カレー.bmp")));
+  other.writeBytes(QStringLiteral("サラダ.jpg"), "no picture");
+  other.writeBytes(QStringLiteral("サラダ.gif"), pictureBytes(Qt::green));
+  openExchange();
+  const QStringList before = QDir(book.folder()).entryList(QDir::AllEntries | QDir::NoDotAndDotDot);
+  chooseExchangeFile(other.path(QStringLiteral("x.TXT")));
+  press("cmdCopy");
+  ASSERT_EQ(dialogs.messages().size(), 1u);
+  EXPECT_EQ(dialogs.messages()[0].text, QStringLiteral("追加レシピを受け取りました。"));
+  EXPECT_EQ(QDir(book.folder()).entryList(QDir::AllEntries | QDir::NoDotAndDotDot),
+            QStringList(before) << QStringLiteral("サラダ.gif"));
+  EXPECT_EQ(book.bytes(QStringLiteral("サラダ.gif")), pictureBytes(Qt::green));
+}
+
+// An exchange file that is a pipe or a link to a device is refused at once with the reason.
+TEST_F(ExchangeWindowTest, AnExchangeFileThatIsNoPlainFileIsRefused) {
+  MakeFifo(other.path(QStringLiteral("pipe.TXT")));
+  MakeLink(QStringLiteral("/dev/zero"), other.path(QStringLiteral("zero.TXT")));
+  openExchange();
+  const QByteArray before = book.bytes(kRecipeFile);
+  for (const QString& name : {QStringLiteral("pipe.TXT"), QStringLiteral("zero.TXT")}) {
+    dialogs.clear();
+    chooseExchangeFile(other.path(name));
+    ASSERT_EQ(dialogs.messages().size(), 1u) << name.toStdString();
+    EXPECT_EQ(dialogs.messages()[0].title, QStringLiteral("取り込めないファイル"));
+    EXPECT_TRUE(dialogs.messages()[0].text.contains(QStringLiteral("読み込みません"))) << dialogs.messages()[0].text.toStdString();
+    EXPECT_TRUE(rows("lstNewD").isEmpty());
+    press("cmdCopy");
+  }
+  EXPECT_EQ(book.bytes(kRecipeFile), before);
 }
 
 TEST_F(ExchangeWindowTest, AnUntrustedDishNameBringsItsRecordButNoPicture) {

@@ -13,6 +13,7 @@
 #include "store/rules/recipe_file.h"
 #include "store/windows/frm_splash.h"
 #include "support/file_size_limit.h"
+#include "support/hostile_files.h"
 #include "support/main_window_fixture.h"
 
 namespace {
@@ -74,6 +75,25 @@ TEST_F(FileSafetyTest, RegisterIntoABookEndingWithEmptyLinesKeepsItReadable) {
   control<QLineEdit>("txtCal")->setText(QStringLiteral("420"));
   click("cmdTouroku");
   EXPECT_EQ(fileTable().count(), 2);
+}
+
+// A pipe or a link to a device named like a dish's picture neither hangs nor fills memory: the
+// dish shows the stand-in picture.
+TEST_F(FileSafetyTest, PicturesThatAreNoPlainFilesShowTheStandIn) {
+  writeRecipes({simpleRecipe(QStringLiteral("肉じゃが")), simpleRecipe(QStringLiteral("カレー"))});
+  QImage standIn(40, 30, QImage::Format_RGB32);
+  standIn.fill(Qt::blue);
+  ASSERT_TRUE(standIn.save(book.path(QStringLiteral("NOPIC.JPG")), "JPG"));
+  MakeFifo(book.path(QStringLiteral("肉じゃが.jpg")));
+  MakeLink(QStringLiteral("/dev/zero"), book.path(QStringLiteral("カレー.BMP")));
+  open();
+  auto* picture = control<QLabel>("imgGazou");
+  for (int record : {1, 2}) {
+    control<QScrollBar>("hsbData")->setValue(record);
+    const QImage shown = picture->pixmap().toImage();
+    ASSERT_FALSE(shown.isNull()) << record;
+    EXPECT_EQ(shown.pixelColor(shown.width() / 2, shown.height() / 2).blue(), 255) << record;
+  }
 }
 
 // A book changed behind the program's back so that it no longer reads: the register is refused
@@ -182,6 +202,17 @@ TEST_F(StartUpFiles, TheStandInPictureIsWrittenWholeOrNotAtAll) {
   EXPECT_FALSE(QImage(picture).isNull());
   ASSERT_EQ(dialogs.messages().size(), 1u);
   EXPECT_TRUE(dialogs.messages()[0].text.contains(QStringLiteral("NOPIC.JPG")));  // told it was made
+}
+
+// A run killed while it wrote a file or an export leaves temporary files; the next start removes them.
+TEST_F(StartUpFiles, LeftoversOfAKilledRunAreRemoved) {
+  book.writeStandardFiles();
+  book.writeBytes(QStringLiteral("レシピ.TXT.hJkLmN"), "half a book");
+  QDir(book.folder()).mkdir(QStringLiteral(".追加レシピ作成中-abcdef"));
+  book.writeBytes(QStringLiteral(".追加レシピ作成中-abcdef/追加レシピ.TXT"), "half an export");
+  ASSERT_NE(start(), nullptr);
+  EXPECT_FALSE(book.exists(QStringLiteral("レシピ.TXT.hJkLmN")));
+  EXPECT_FALSE(QFileInfo::exists(book.path(QStringLiteral(".追加レシピ作成中-abcdef"))));
 }
 
 TEST_F(StartUpFiles, ABrokenRecipeFileStopsStartUpBeforeAnyFileIsCreated) {
