@@ -314,8 +314,9 @@ TEST_F(ExchangeWindowTest, OnlyPlainPicturesBesideTheExchangeFileComeIn) {
   press("cmdCopy");
   ASSERT_EQ(dialogs.messages().size(), 1u);
   EXPECT_EQ(dialogs.messages()[0].text, QStringLiteral("追加レシピを受け取りました。"));
-  EXPECT_EQ(QDir(book.folder()).entryList(QDir::AllEntries | QDir::NoDotAndDotDot),
-            QStringList(before) << QStringLiteral("サラダ.gif"));
+  QStringList after = QDir(book.folder()).entryList(QDir::AllEntries | QDir::NoDotAndDotDot);
+  after.removeOne(QStringLiteral("サラダ.gif"));
+  EXPECT_EQ(after, before);
   EXPECT_EQ(book.bytes(QStringLiteral("サラダ.gif")), pictureBytes(Qt::green));
 }
 

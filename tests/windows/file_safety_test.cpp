@@ -92,7 +92,7 @@ TEST_F(FileSafetyTest, PicturesThatAreNoPlainFilesShowTheStandIn) {
     control<QScrollBar>("hsbData")->setValue(record);
     const QImage shown = picture->pixmap().toImage();
     ASSERT_FALSE(shown.isNull()) << record;
-    EXPECT_EQ(shown.pixelColor(shown.width() / 2, shown.height() / 2).blue(), 255) << record;
+    EXPECT_GT(shown.pixelColor(shown.width() / 2, shown.height() / 2).blue(), 240) << record;
   }
 }
 
