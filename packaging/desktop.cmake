@@ -24,15 +24,20 @@ install(DIRECTORY ${ZESTRA_PACKAGING_DIR}/icons/hicolor DESTINATION ${CMAKE_INST
 install(FILES ${ZESTRA_PACKAGING_DIR}/icons/${ZESTRA_APP_ID}.svg
         DESTINATION ${CMAKE_INSTALL_DATADIR}/icons/hicolor/scalable/apps)
 install(FILES README.md DESTINATION ${CMAKE_INSTALL_DOCDIR})
-# The copyright file and the changelog a Debian package carries, the changelog compressed as
+# The copyright file, the changelog and the manual page a Debian package carries, compressed as
 # Debian asks (gzip -9, no time stamp, so that rebuilds give the same bytes).
 set(ZESTRA_CHANGELOG_GZ ${CMAKE_BINARY_DIR}/changelog.gz)
 add_custom_command(OUTPUT ${ZESTRA_CHANGELOG_GZ}
                    COMMAND gzip -9nc ${ZESTRA_PACKAGING_DIR}/changelog > ${ZESTRA_CHANGELOG_GZ}
                    DEPENDS ${ZESTRA_PACKAGING_DIR}/changelog)
-add_custom_target(zestra_changelog DEPENDS ${ZESTRA_CHANGELOG_GZ})
-add_dependencies(zestra zestra_changelog)
+set(ZESTRA_MANPAGE_GZ ${CMAKE_BINARY_DIR}/zestra.1.gz)
+add_custom_command(OUTPUT ${ZESTRA_MANPAGE_GZ}
+                   COMMAND gzip -9nc ${ZESTRA_PACKAGING_DIR}/zestra.1 > ${ZESTRA_MANPAGE_GZ}
+                   DEPENDS ${ZESTRA_PACKAGING_DIR}/zestra.1)
+add_custom_target(zestra_package_docs DEPENDS ${ZESTRA_CHANGELOG_GZ} ${ZESTRA_MANPAGE_GZ})
+add_dependencies(zestra zestra_package_docs)
 install(FILES ${ZESTRA_PACKAGING_DIR}/copyright ${ZESTRA_CHANGELOG_GZ} DESTINATION ${CMAKE_INSTALL_DOCDIR})
+install(FILES ${ZESTRA_MANPAGE_GZ} DESTINATION ${CMAKE_INSTALL_MANDIR}/man1)
 
 # cpack -G DEB (from build/) makes zestra_<version>_<arch>.deb.
 set(CPACK_GENERATOR DEB)
@@ -42,9 +47,10 @@ set(CPACK_PACKAGE_VENDOR "The ZESTRA developers")
 set(CPACK_PACKAGE_CONTACT "The ZESTRA developers <zestra@zestra.jp>")
 set(CPACK_PACKAGE_DESCRIPTION_SUMMARY "Japanese recipe book with photos, a cooking log and ratings")
 set(CPACK_PACKAGE_DESCRIPTION
-    "ZESTRA (料理レシピソフト) keeps home cooks' recipes with a photo of each dish, a log of the\n\
-days it was cooked and two ratings, and scores them with points and a level. Its data are\n\
-plain Shift-JIS text files in one folder.")
+    "ZESTRA (料理レシピソフト) keeps home cooks' recipes with a photo of\n\
+each dish, a log of the days it was cooked and two ratings, and scores\n\
+them with points and a level. Its data are plain Shift-JIS text files\n\
+in one folder.")
 set(CPACK_STRIP_FILES ON)
 set(CPACK_DEBIAN_FILE_NAME DEB-DEFAULT)
 set(CPACK_DEBIAN_PACKAGE_SECTION misc)
