@@ -2,6 +2,7 @@
 // editor on every press, modally) and wired to the main window here, so that no window needs
 // to know the main window.
 #include <QComboBox>
+#include <QLabel>
 
 #include "category_editor/windows/frm_hensyu.h"
 #include "exchange/windows/frm_private.h"
