@@ -6,6 +6,7 @@
 
 #include <QApplication>
 #include <QComboBox>
+#include <QFileInfo>
 #include <QTemporaryDir>
 
 #include "book_generator.h"
@@ -13,6 +14,7 @@
 #include "platform/windows/artwork.h"
 #include "printing/rules/catalogue_layout.h"
 #include "platform/windows/page_printer.h"
+#include "platform/windows/print_fonts.h"
 #include "silent_dialogs.h"
 
 namespace {
@@ -65,7 +67,8 @@ void BM_LayOutWholeCatalogue(benchmark::State& state) {
   int pages = 0;
   for (auto _ : state) {
     const PageDocument document =
-        CatalogueDocument(module.Recipes, {1, module.RecipeCount()}, module.Prof.BindingMargin, module.Folder);
+        CatalogueDocument(module.Recipes, {1, module.RecipeCount()}, module.Prof.BindingMargin, module.Folder,
+                          FontTextMeasure());
     pages = document.pageCount();
     benchmark::DoNotOptimize(pages);
   }
@@ -77,10 +80,12 @@ void BM_CatalogueTenPagesToPdf(benchmark::State& state) {
   Module1& module = fullBook();
   QTemporaryDir folder;
   NoPictureImage().save(QDir(folder.path()).filePath(QStringLiteral("NOPIC.JPG")));
-  const PageDocument document = CatalogueDocument(module.Recipes, {1, 150}, 0, DataFolder(folder.path()));
+  const PageDocument document =
+      CatalogueDocument(module.Recipes, {1, 150}, 0, DataFolder(folder.path()), FontTextMeasure());
   const QString pdf = QDir(folder.path()).filePath(QStringLiteral("catalogue.pdf"));
   for (auto _ : state) benchmark::DoNotOptimize(WritePdf(document, pdf));
   state.counters["pages"] = document.pageCount();
+  state.counters["pdf_kib"] = double(QFileInfo(pdf).size()) / 1024;
 }
 BENCHMARK(BM_CatalogueTenPagesToPdf)->Unit(benchmark::kMillisecond)->MinTime(2.0);
 

@@ -3,7 +3,6 @@
 // to know the main window.
 #include <QComboBox>
 #include <QLabel>
-#include <QRadioButton>
 
 #include "category_editor/windows/frm_hensyu.h"
 #include "exchange/windows/frm_private.h"
@@ -11,6 +10,7 @@
 #include "listing/windows/frm_graph1.h"
 #include "listing/windows/frm_graph2.h"
 #include "listing/windows/frm_sort.h"
+#include "main_extras/windows/picture_box.h"
 #include "main_extras/windows/window_buttons.h"
 #include "main_window/frm_main.h"
 #include "menu/windows/frm_menu.h"
@@ -61,11 +61,8 @@ void frmMain::registerWindows() {
     return new frmMenu(module_, dialogs_, clock_, printImage, this);
   });
   windowButtons->registerWindow(QStringLiteral("cmdPrint"), [this] {
-    const auto shownPicture = [this] {
-      const bool photosShown = findChild<QRadioButton*>(QStringLiteral("optGazou"))->isChecked();
-      return photosShown ? findChild<QLabel*>(QStringLiteral("imgGazou"))->pixmap().toImage() : QImage();
-    };
-    MainWindowForPrint shown{this, [this] { return typedRecipe(); }, shownPicture};
+    const auto shownPictureFile = [this] { return picture->photosShown() ? picture->shownPictureFile() : QString(); };
+    MainWindowForPrint shown{this, [this] { return typedRecipe(); }, shownPictureFile};
     return new frmPrint(module_, dialogs_, shown, this);
   });
 }

@@ -1,6 +1,7 @@
 // The picture catalogue's cells and pages, and the checks of its typed range.
 #include "platform/rules/data_folder.h"
 #include "printing/rules/catalogue_range.h"
+#include "fixed_pitch_measure.h"
 #include "placed_items.h"
 #include "rules_test_util.h"
 #include "support/temp_book.h"
@@ -17,12 +18,16 @@ RecipeTable bookOf(int count) {
   return table;
 }
 
+PageDocument catalogueOf(const RecipeTable& recipes, CatalogueRange range, int marginMm, const TempBook& book) {
+  return CatalogueDocument(recipes, range, marginMm, DataFolder(book.folder()), FixedPitchMeasure());
+}
+
 }  // namespace
 
 TEST(Catalogue, SixteenRecipesFillOnePageOfFifteenCellsAndStartASecond) {
   TempBook book;
   book.writeBytes(u"NOPIC.JPG"_s, "jpeg");
-  const PageDocument document = CatalogueDocument(bookOf(16), {1, 16}, 0, DataFolder(book.folder()));
+  const PageDocument document = catalogueOf(bookOf(16), {1, 16}, 0, book);
   ASSERT_EQ(document.pageCount(), 2);
   const auto first = placedOf<PlacedText>(document.pages()[0]);
   ASSERT_EQ(first.size(), 15u);
@@ -42,7 +47,7 @@ TEST(Catalogue, SixteenRecipesFillOnePageOfFifteenCellsAndStartASecond) {
 
 TEST(Catalogue, ASingleRecipeTakesTheTopLeftCellAfterTheBindingMargin) {
   TempBook book;
-  const PageDocument document = CatalogueDocument(bookOf(9), {5, 5}, 15, DataFolder(book.folder()));
+  const PageDocument document = catalogueOf(bookOf(9), {5, 5}, 15, book);
   ASSERT_EQ(document.pageCount(), 1);
   const auto placed = placedOf<PlacedText>(document.pages()[0]);
   ASSERT_EQ(placed.size(), 1u);
@@ -55,16 +60,27 @@ TEST(Catalogue, ASingleRecipeTakesTheTopLeftCellAfterTheBindingMargin) {
 TEST(Catalogue, CellsShowTheLastPictureFileElseTheStandIn) {
   TempBook book;
   for (const QString& name : {u"料理1.jpg"_s, u"料理1.BMP"_s, u"料理2.gif"_s, u"NOPIC.JPG"_s}) book.writeBytes(name, "x");
-  const auto placed = placedOf<PlacedPicture>(CatalogueDocument(bookOf(3), {1, 3}, 0, DataFolder(book.folder())).pages()[0]);
+  const auto placed = placedOf<PlacedPicture>(catalogueOf(bookOf(3), {1, 3}, 0, book).pages()[0]);
   ASSERT_EQ(placed.size(), 3u);
   EXPECT_EQ(placed[0].filePath, book.path(u"料理1.BMP"_s));
   EXPECT_EQ(placed[1].filePath, book.path(u"料理2.gif"_s));
   EXPECT_EQ(placed[2].filePath, book.path(u"NOPIC.JPG"_s));
 }
 
+TEST(Catalogue, ACaptionWiderThanItsPictureIsCutAndEndsInAnEllipsis) {
+  TempBook book;
+  RecipeTable recipes = bookOf(2);
+  recipes[2].DishName = QString(40, u'鍋');  // 9 pt: 180 twips a character, the picture is 3400 wide
+  const auto placed = placedOf<PlacedText>(catalogueOf(recipes, {1, 2}, 0, book).pages()[0]);
+  ASSERT_EQ(placed.size(), 2u);
+  EXPECT_EQ(placed[0].text, u"1 : 料理1"_s);
+  // "2 : " is 4 half-width characters (360 twips), "…" 180: 15 kanji (2700) fit beside them.
+  EXPECT_EQ(placed[1].text, u"2 : "_s + QString(15, u'鍋') + u"…"_s);
+}
+
 TEST(Catalogue, TheFullBookIsTwoThousandOneHundredAndEightyFivePages) {
   TempBook book;
-  const PageDocument document = CatalogueDocument(bookOf(kMaxRecipes), {1, kMaxRecipes}, 5, DataFolder(book.folder()));
+  const PageDocument document = catalogueOf(bookOf(kMaxRecipes), {1, kMaxRecipes}, 5, book);
   EXPECT_EQ(document.pageCount(), 2185);
   EXPECT_EQ(placedOf<PlacedText>(document.pages().back()).size(), 32766u % 15u);
 }
@@ -75,7 +91,6 @@ struct RangeRow {
   int count;
   bool emptyFirst, emptyLast;
   RangeCheck::Focus focus;
-  bool outsideBook;
   std::optional<CatalogueRange> range;
 };
 
@@ -89,7 +104,6 @@ TEST_P(CatalogueRangeCheck, EmptiesTheOffendingBoxesAndFocusesTheFirstEmptyOne) 
   EXPECT_EQ(check.emptyFirst, row.emptyFirst);
   EXPECT_EQ(check.emptyLast, row.emptyLast);
   EXPECT_EQ(check.focus, row.focus);
-  EXPECT_EQ(check.outsideBook, row.outsideBook);
   EXPECT_EQ(check.range, row.range);
 }
 
@@ -97,21 +111,16 @@ using F = RangeCheck::Focus;
 INSTANTIATE_TEST_SUITE_P(
     Rows, CatalogueRangeCheck,
     ::testing::Values(
-        RangeRow{"whole_book", u"1"_s, u"20"_s, 20, false, false, F::None, false, CatalogueRange{1, 20}},
-        RangeRow{"one_recipe", u"5"_s, u"5"_s, 20, false, false, F::None, false, CatalogueRange{5, 5}},
-        RangeRow{"reversed", u"7"_s, u"3"_s, 20, true, true, F::First, false, std::nullopt},
-        RangeRow{"first_zero_keeps_last", u"0"_s, u"9"_s, 20, true, false, F::First, true, std::nullopt},
-        RangeRow{"first_beyond_book", u"21"_s, u"9"_s, 20, true, false, F::First, true, std::nullopt},
-        RangeRow{"last_beyond_book_empties_both", u"3"_s, u"99"_s, 20, true, true, F::First, true, std::nullopt},
-        RangeRow{"both_empty", QString(), QString(), 20, true, true, F::First, true, std::nullopt},
-        RangeRow{"text_counts_as_zero", u"abc"_s, u"4"_s, 20, true, false, F::First, true, std::nullopt},
-        RangeRow{"leading_number_taken", u" 3個"_s, u"4番"_s, 20, false, false, F::None, false, CatalogueRange{3, 4}},
-        RangeRow{"halves_round_to_even", u"2.5"_s, u"3.5"_s, 20, false, false, F::None, false, CatalogueRange{2, 4}},
-        RangeRow{"fraction_below_one", u"0.6"_s, u"2"_s, 20, true, false, F::First, true, std::nullopt},
-        RangeRow{"empty_book", u"1"_s, u"0"_s, 0, true, true, F::First, true, std::nullopt}),
+        RangeRow{"whole_book", u"1"_s, u"20"_s, 20, false, false, F::None, CatalogueRange{1, 20}},
+        RangeRow{"one_recipe", u"5"_s, u"5"_s, 20, false, false, F::None, CatalogueRange{5, 5}},
+        RangeRow{"reversed", u"7"_s, u"3"_s, 20, true, true, F::First, std::nullopt},
+        RangeRow{"first_zero_keeps_last", u"0"_s, u"9"_s, 20, true, false, F::First, std::nullopt},
+        RangeRow{"first_beyond_book", u"21"_s, u"9"_s, 20, true, false, F::First, std::nullopt},
+        RangeRow{"last_beyond_book_empties_both", u"3"_s, u"99"_s, 20, true, true, F::First, std::nullopt},
+        RangeRow{"both_empty", QString(), QString(), 20, true, true, F::First, std::nullopt},
+        RangeRow{"text_counts_as_zero", u"abc"_s, u"4"_s, 20, true, false, F::First, std::nullopt},
+        RangeRow{"leading_number_taken", u" 3個"_s, u"4番"_s, 20, false, false, F::None, CatalogueRange{3, 4}},
+        RangeRow{"halves_round_to_even", u"2.5"_s, u"3.5"_s, 20, false, false, F::None, CatalogueRange{2, 4}},
+        RangeRow{"fraction_below_one", u"0.6"_s, u"2"_s, 20, true, false, F::First, std::nullopt},
+        RangeRow{"empty_book", u"1"_s, u"0"_s, 0, true, true, F::First, std::nullopt}),
     ByName());
-
-TEST(CatalogueRangeMessage, NamesTheBooksNumbers) {
-  EXPECT_EQ(OutsideBookMessage(20), u"印刷範囲はレシピ番号 1 ～ 20 の中で指定してください。"_s);
-  EXPECT_EQ(OutsideBookMessage(0), u"印刷できるレシピがありません。"_s);
-}

@@ -1,9 +1,12 @@
-// Page documents: where items land, how pages break, the window-image page and PDF file names.
+// Page documents: where items land, the window-image page, how a document is fitted to the
+// printable area, and PDF file names.
 #include <QFile>
 #include <QTemporaryDir>
+#include <functional>
 
 #include "platform/rules/data_folder.h"
 #include "platform/rules/page_document.h"
+#include "fixed_pitch_measure.h"
 #include "rules_test_util.h"
 
 TEST(PageDocument, ItemsLandOnTheCurrentPageInOrderAndNewPageStartsAnEmptyOne) {
@@ -39,8 +42,7 @@ TEST(PageDocument, TextIsBlackUnlessAColourIsGiven) {
   EXPECT_EQ(document.title(), u"印刷"_s);
 }
 
-TEST(WindowImagePage, ASmallWindowKeepsFifteenTwipsToThePixel) {
-  EXPECT_EQ(WindowImageRect(640, 480), (TwipsRect{0, 0, 9600, 7200}));
+TEST(WindowImagePage, IsOnePictureAtFifteenTwipsToThePixel) {
   const PageDocument document = WindowImageDocument(QByteArray("img"), 640, 480, u"種類分析"_s);
   ASSERT_EQ(document.pageCount(), 1);
   ASSERT_EQ(document.pages()[0].items.size(), 1u);
@@ -50,17 +52,55 @@ TEST(WindowImagePage, ASmallWindowKeepsFifteenTwipsToThePixel) {
   EXPECT_EQ(document.title(), u"種類分析"_s);
 }
 
-TEST(WindowImagePage, AWideOrTallWindowShrinksToThePrintableAreaKeepingItsProportions) {
-  // 1000 px = 15000 twips wide: shrunk to the printable width, the height by the same factor.
-  const TwipsRect wide = WindowImageRect(1000, 500);
-  EXPECT_EQ(wide.width, kPrintableWidthTwips);
-  EXPECT_NEAR(double(wide.height) / wide.width, 0.5, 0.001);
-  const TwipsRect tall = WindowImageRect(400, 2000);
-  EXPECT_EQ(tall.height, kPrintableHeightTwips);
-  EXPECT_NEAR(double(tall.width) / tall.height, 0.2, 0.001);
-  EXPECT_LE(tall.width, kPrintableWidthTwips);
-  EXPECT_EQ(WindowImageRect(0, 300), TwipsRect{});
+struct FitRow {
+  std::string name;
+  PageDocument document;
+  double scale;
+};
+void PrintTo(const FitRow& row, std::ostream* os) { *os << row.name; }
+
+FitRow fitRow(std::string name, double scale, const std::function<void(PageDocument&)>& fill) {
+  PageDocument document;
+  fill(document);
+  return {std::move(name), std::move(document), scale};
 }
+
+class FitScaleTest : public ::testing::TestWithParam<FitRow> {};
+
+// An area of 10000 x 15000 twips; text measured half an em to a Latin letter, 12 pt lines 300 high.
+TEST_P(FitScaleTest, ShrinksTheWholeDocumentJustEnoughForEveryItemToLieInside) {
+  const FitRow& row = GetParam();
+  const TwipsSize area{10000, 15000};
+  const double scale = FitScale(row.document, area, FixedPitchMeasure());
+  EXPECT_NEAR(scale, row.scale, 1e-9);
+  for (const PrintPage& page : row.document.pages())
+    for (const PlacedItem& item : page.items) {
+      const TwipsRect bounds = ItemBounds(item, FixedPitchMeasure());
+      EXPECT_LE((bounds.x + bounds.width) * scale, area.width + 1e-6);
+      EXPECT_LE((bounds.y + bounds.height) * scale, area.height + 1e-6);
+    }
+}
+
+INSTANTIATE_TEST_SUITE_P(
+    Rows, FitScaleTest,
+    ::testing::Values(
+        fitRow("fits_at_full_size", 1.0,
+               [](PageDocument& d) {
+                 d.addPicture({6000, 12000, 4000, 3000}, u"a.jpg"_s);  // touches both edges
+                 d.addText(0, 14700, u"x"_s, {QString(), 12});
+               }),
+        fitRow("picture_too_wide", 10000.0 / 11350, [](PageDocument& d) { d.addPicture({850 + 6500, 1200, 4000, 3000}, u"a.jpg"_s); }),
+        fitRow("bottom_row_on_a_later_page", 15000.0 / 16050,
+               [](PageDocument& d) {
+                 d.addText(0, 200, u"1 : 料理1"_s, {QString(), 9});
+                 d.newPage();
+                 d.addPicture({0, 200 + 4 * 3200 + 500, 3400, 2550}, u"a.jpg"_s);
+               }),
+        fitRow("text_too_wide", 10000.0 / 12000, [](PageDocument& d) { d.addText(0, 0, QString(100, u'x'), {QString(), 12}); }),
+        fitRow("window_image_too_large", 15000.0 / 30000,
+               [](PageDocument& d) { d = WindowImageDocument(QByteArray("img"), 1000, 2000, u"w"_s); }),
+        fitRow("thick_rule_to_the_edge", 10000.0 / 10010, [](PageDocument& d) { d.addRule(0, 100, 10000, 100, 20); })),
+    ByName());
 
 TEST(PdfFileName, TakesTheFirstUnusedNumberAndMakesTheTitleSafe) {
   QTemporaryDir dir;

@@ -1,21 +1,14 @@
 // The recipe printed as text: every placed line in twips, its face, size and colour, wrapping and
 // page breaks, measured with a simple fixed-pitch measure.
 #include "printing/rules/recipe_print_layout.h"
+#include "fixed_pitch_measure.h"
 #include "placed_items.h"
 #include "rules_test_util.h"
 
 namespace {
 
-// Full-width characters one em wide, the others half; lines 25 twips per point apart.
-class FixedPitchMeasure : public TextMeasure {
- public:
-  int width(const QString& text, const PrintFont& font) const override {
-    int halves = 0;
-    for (QChar c : text) halves += c.unicode() < 0x100 ? 1 : 2;
-    return int(halves * font.pointSize * 10);
-  }
-  int lineHeight(const PrintFont& font) const override { return int(font.pointSize * 25); }
-};
+// A4 at 10 mm margins.
+constexpr TwipsSize kArea{10772, 15704};
 
 const PrintFont kDefault{QString(), 12};
 const PrintFont kFixed{u"ＭＳ ゴシック"_s, 12};
@@ -40,7 +33,7 @@ recipe_file::RecipeForm nikujaga() {
 }  // namespace
 
 TEST(RecipeTextPrint, PlacesEveryLineWithItsFaceAndColourBelowTheOffsetOrigin) {
-  const PageDocument document = RecipeTextDocument(nikujaga(), {}, 10, FixedPitchMeasure());
+  const PageDocument document = RecipeTextDocument(nikujaga(), {}, 10, kArea, FixedPitchMeasure());
   ASSERT_EQ(document.pageCount(), 1);
   const int x = 567;  // 10 mm
   auto at = [&](int line) { return 200 + line * kLine; };
@@ -73,21 +66,21 @@ TEST(RecipeTextPrint, PlacesEveryLineWithItsFaceAndColourBelowTheOffsetOrigin) {
 }
 
 TEST(RecipeTextPrint, ThePictureGoesTopRightAndLeavesTheTextWhereItWas) {
-  const QByteArray png("PNG-BYTES");
-  const PageDocument without = RecipeTextDocument(nikujaga(), {}, 0, FixedPitchMeasure());
-  const PageDocument with = RecipeTextDocument(nikujaga(), png, 0, FixedPitchMeasure());
+  const QString file = u"/book/肉じゃが.jpg"_s;  // printed from the file, not from the screen
+  const PageDocument without = RecipeTextDocument(nikujaga(), {}, 0, kArea, FixedPitchMeasure());
+  const PageDocument with = RecipeTextDocument(nikujaga(), file, 0, kArea, FixedPitchMeasure());
   ASSERT_EQ(placedOf<PlacedPicture>(with.pages()[0]).size(), 1u);
-  EXPECT_EQ(placedOf<PlacedPicture>(with.pages()[0])[0], (PlacedPicture{{6500, 1200, 4000, 3000}, {}, png}));
+  EXPECT_EQ(placedOf<PlacedPicture>(with.pages()[0])[0], (PlacedPicture{{6500, 1200, 4000, 3000}, file, {}}));
   EXPECT_EQ(placedOf<PlacedText>(with.pages()[0]), placedOf<PlacedText>(without.pages()[0]));
   EXPECT_EQ(placedOf<PlacedText>(without.pages()[0])[1].x, 0);
 
-  const PageDocument wide = RecipeTextDocument(nikujaga(), png, 15, FixedPitchMeasure());
+  const PageDocument wide = RecipeTextDocument(nikujaga(), file, 15, kArea, FixedPitchMeasure());
   EXPECT_EQ(placedOf<PlacedPicture>(wide.pages()[0])[0].rect, (TwipsRect{850 + 6500, 1200, 4000, 3000}));
   for (const PlacedText& text : placedOf<PlacedText>(wide.pages()[0])) EXPECT_EQ(text.x, 850);
 }
 
 TEST(RecipeTextPrint, EmptyFieldsPrintTheirLabelsAlone) {
-  const PageDocument document = RecipeTextDocument({}, {}, 0, FixedPitchMeasure());
+  const PageDocument document = RecipeTextDocument({}, {}, 0, kArea, FixedPitchMeasure());
   const std::vector<PlacedText> placed = placedOf<PlacedText>(document.pages()[0]);
   ASSERT_EQ(placed.size(), 14u);
   EXPECT_EQ(placed[2].text, u"【料理名　】"_s);
@@ -103,11 +96,11 @@ TEST(RecipeTextPrint, LongStepsContinueOnTheNextPageInTheProportionalFace) {
   QStringList steps;
   for (int i = 1; i <= 60; ++i) steps.append(u"手順%1"_s.arg(i));
   form.Steps = steps.join(u"\r\n"_s);
-  const PageDocument document = RecipeTextDocument(form, {}, 0, FixedPitchMeasure());
+  const PageDocument document = RecipeTextDocument(form, {}, 0, kArea, FixedPitchMeasure());
   ASSERT_EQ(document.pageCount(), 2);
 
   const std::vector<PlacedText> first = placedOf<PlacedText>(document.pages()[0]);
-  for (const PlacedText& text : first) EXPECT_LE(text.y + kLine, kPrintableHeightTwips) << text.text.toStdString();
+  for (const PlacedText& text : first) EXPECT_LE(text.y + kLine, kArea.height) << text.text.toStdString();
   // Lines run from y = 200 in steps of 300: (15704 - 200) / 300 = 51 lines fit a page.
   EXPECT_EQ(first.back().y, 200 + 50 * kLine);
   const std::vector<PlacedText> second = placedOf<PlacedText>(document.pages()[1]);
@@ -126,11 +119,11 @@ TEST(RecipeTextPrint, ALineWiderThanThePaperWrapsWithinTheMarginsLosingNothing) 
   form.Memo = u"Simmer the potatoes gently until they are soft, then add the beef and the sauce and "
               u"keep on a low heat for twenty minutes"_s;
   for (int margin : {0, 15}) {
-    const PageDocument document = RecipeTextDocument(form, {}, margin, FixedPitchMeasure());
+    const PageDocument document = RecipeTextDocument(form, {}, margin, kArea, FixedPitchMeasure());
     const std::vector<PlacedText> placed = placedOf<PlacedText>(document.pages()[0]);
     QString steps, memo;
     for (const PlacedText& text : placed) {
-      EXPECT_LE(FixedPitchMeasure().width(text.text, text.font) + text.x, kPrintableWidthTwips) << margin;
+      EXPECT_LE(FixedPitchMeasure().width(text.text, text.font) + text.x, kArea.width) << margin;
       EXPECT_FALSE(text.text.front().isLowSurrogate());
       if (text.colour != kPrintBlack) continue;
       if (text.text.contains(u'ぬ') || text.text.contains(u'ね')) steps += text.text;
@@ -140,7 +133,7 @@ TEST(RecipeTextPrint, ALineWiderThanThePaperWrapsWithinTheMarginsLosingNothing) 
     EXPECT_EQ(memo, form.Memo) << margin;
   }
   // Latin text breaks after a blank: every wrapped line of the memo ends at a word's end.
-  const std::vector<PlacedText> placed = placedOf<PlacedText>(RecipeTextDocument(form, {}, 0, FixedPitchMeasure()).pages()[0]);
+  const std::vector<PlacedText> placed = placedOf<PlacedText>(RecipeTextDocument(form, {}, 0, kArea, FixedPitchMeasure()).pages()[0]);
   const PlacedText& firstMemoLine = placed[placed.size() - 2];
   EXPECT_TRUE(firstMemoLine.text.endsWith(u' ')) << firstMemoLine.text.toStdString();
 }

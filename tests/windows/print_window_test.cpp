@@ -2,11 +2,15 @@
 // into real PDFs (this machine has no printer), the range checks and the binding margin.
 #include <QAccessible>
 #include <QDir>
+#include <QFontInfo>
+#include <QFontMetricsF>
 #include <QPrinterInfo>
 #include <QProgressDialog>
 #include <QRadioButton>
 #include <QTimer>
 
+#include "platform/windows/app_look.h"
+#include "platform/windows/page_printer.h"
 #include "support/accessible_names.h"
 #include "support/main_window_fixture.h"
 #include "support/pdf_tools.h"
@@ -25,8 +29,8 @@ QStringList recipesNamed(const QString& stem, int count, std::vector<QStringList
   return names;
 }
 
-void writePicture(const TempBook& book, const QString& name, QColor colour) {
-  QImage image(80, 60, QImage::Format_RGB32);
+void writePicture(const TempBook& book, const QString& name, QColor colour, QSize size = QSize(80, 60)) {
+  QImage image(size, QImage::Format_RGB32);
   image.fill(colour);
   ASSERT_TRUE(image.save(book.path(name)));
 }
@@ -102,7 +106,7 @@ TEST_F(PrintWindowTest, TheMarginMovesTheTextAtOnceAndItsButtonKeepsItForTheNext
   clickPrint("cmdPrintForm");
   const double atFifteen = PdfWordLeft(book.path(QStringLiteral("レシピ印刷002.pdf")), QStringLiteral("【材料】"));
   ASSERT_GT(atZero, 0);
-  EXPECT_NEAR(atZero, 567 / 20.0, 0.5);  // the printable area's edge, 10 mm in
+  EXPECT_NEAR(atZero, (kA4Twips.width - DefaultPrintableArea().width) / 40.0, 0.5);  // the printable area's edge
   EXPECT_NEAR(atFifteen - atZero, 850 / 20.0, 0.5);
   EXPECT_EQ(book.lines(QStringLiteral("ﾌﾟﾗｲﾍﾞｰﾄ.txt"))[3], QStringLiteral(" 10 "));
 
@@ -123,7 +127,7 @@ TEST_F(PrintWindowTest, TheRecipePrintsAsShownWithItsPictureAndUnsavedEdits) {
                              QStringLiteral("煮る"), QStringLiteral("350"), QStringLiteral("2.5"), QStringLiteral("30"),
                              QStringLiteral("未"), QStringLiteral("未"), QStringLiteral("0"), QString()},
                             QStringLiteral("じゃがいも\n牛肉"), QStringLiteral("切る"), QStringLiteral("甘め"))});
-  writePicture(book, QStringLiteral("肉じゃが.jpg"), Qt::red);
+  writePicture(book, QStringLiteral("肉じゃが.jpg"), Qt::red, QSize(1200, 900));
   open();
   auto* steps = control<QPlainTextEdit>("txtTukuri");
   steps->moveCursor(QTextCursor::End);
@@ -135,10 +139,17 @@ TEST_F(PrintWindowTest, TheRecipePrintsAsShownWithItsPictureAndUnsavedEdits) {
   ASSERT_EQ(PdfPageCount(pdf), 1);
   const QString text = PdfTextOf(pdf);
   // (ideographic blanks split the labels into words, so the values are looked for on their own)
-  for (const char* line : {"【料理名", "肉じゃが", "【一人分カロリー】350Kcal", "2.5g", "【調理時間】30分", "【材料】",
-                           "じゃがいも", "切るて弱火で煮込む", "【メモ】", "甘め", "----------------------------------------"})
+  for (const char* line : {"【料理名", "肉じゃが", "【ジャンル】和食", "【一人分㌍】350Kcal", "2.5g", "【調理時間】30分",
+                           "【調理方法】煮る", "【材料】", "じゃがいも", "牛肉", "切るて弱火で煮込む", "【作り方】", "【メモ】", "甘め",
+                           "----------------------------------------"})
     EXPECT_TRUE(text.contains(QString::fromUtf8(line))) << line << "\n" << text.toStdString();
-  EXPECT_EQ(PdfImageCount(pdf), 1);
+  // The picture comes from its file (1200 x 900), not from the smaller one on screen.
+  ASSERT_EQ(PdfImageWidths(pdf).size(), 1);
+  EXPECT_GT(PdfImageWidths(pdf)[0], 800);
+  // The fixed-width lines in the fixed-width face, the steps and memo in the proportional one.
+  const QString fonts = PopplerOutput(QStringLiteral("pdffonts"), {pdf});
+  EXPECT_TRUE(fonts.contains(QStringLiteral("NotoSansMonoCJKjp"))) << fonts.toStdString();
+  EXPECT_TRUE(fonts.contains(QStringLiteral("NotoSansCJKjp"))) << fonts.toStdString();
   ASSERT_EQ(dialogs.messages().size(), 1u);
   EXPECT_TRUE(dialogs.messages()[0].text.endsWith(QDir::toNativeSeparators(pdf)));
 
@@ -167,7 +178,7 @@ TEST_F(PrintWindowTest, AStepTypedAsOneParagraphWrapsInsideThePrintableArea) {
   clickPrint("cmdPrintForm");
   const QString pdf = book.path(kRecipePdf);
   ASSERT_EQ(PdfPageCount(pdf), 1);
-  const double a4Width = 595.3, sideMargin = 28.35;
+  const double a4Width = 595.3, sideMargin = (kA4Twips.width - DefaultPrintableArea().width) / 40.0;
   const double right = PdfRightmostWordEdge(pdf);
   EXPECT_GT(right, a4Width / 2);
   EXPECT_LE(right, a4Width - sideMargin + 1);
@@ -200,6 +211,8 @@ TEST_F(PrintWindowTest, TheWholeCatalogueOfSixteenRecipesTakesTwoPages) {
   ASSERT_EQ(PdfPageCount(pdf), 2);
   EXPECT_TRUE(PdfTextOf(pdf, 1).contains(QStringLiteral("15 : 料理15")));
   EXPECT_EQ(PdfTextOf(pdf, 2).trimmed(), QStringLiteral("16 : 料理16"));
+  EXPECT_EQ(PdfImageCount(pdf), 16);
+  EXPECT_EQ(PdfImageObjectCount(pdf), 2);  // the stand-in picture of fifteen cells is held once
   EXPECT_EQ(control<QLabel>("imgGazou")->pixmap().toImage(), shownBefore);
   EXPECT_EQ(beeps(), 0);
 }
@@ -230,25 +243,31 @@ TEST_F(PrintWindowTest, ABadRangeEmptiesItsBoxesBeepsAndPrintsNothing) {
   EXPECT_EQ(boxText("txtSt"), QString());
   EXPECT_EQ(boxText("txtEd"), QStringLiteral("9"));
   EXPECT_EQ(beeps(), 2);
-  ASSERT_EQ(dialogs.messages().size(), 1u);
-  EXPECT_EQ(dialogs.messages()[0].text, QStringLiteral("印刷範囲はレシピ番号 1 ～ 9 の中で指定してください。"));
-  EXPECT_EQ(dialogs.messages()[0].title, QStringLiteral("メニュー印刷"));
+  EXPECT_EQ(printWindow->focusWidget(), printControl<QWidget>("txtSt"));
 
   typeRange(QStringLiteral("2"), QStringLiteral("10"));
   clickPrint("cmdPrintZestra");
   EXPECT_EQ(boxText("txtSt"), QString());  // an emptied last counts as 0, below the first
   EXPECT_EQ(boxText("txtEd"), QString());
   EXPECT_TRUE(printControl<QLineEdit>("txtSt")->isEnabled());
+  EXPECT_EQ(beeps(), 3);
+  EXPECT_TRUE(dialogs.messages().empty());  // a beep and the focus say it; no message box
   EXPECT_TRUE(QDir(book.folder()).entryList({QStringLiteral("*.pdf")}).isEmpty());
 }
 
-TEST_F(PrintWindowTest, AnEmptyBookIsToldAndTheBoxesKeepTheirNumbers) {
+TEST_F(PrintWindowTest, AnEmptyBookRefusesEveryRangeAsABadOne) {
   openPrint();
+  clickPrint("cmdPrintZestra");  // the whole book: 1 to 0
+  EXPECT_EQ(boxText("txtSt"), QString());
+  EXPECT_EQ(boxText("txtEd"), QString());
+  EXPECT_EQ(beeps(), 1);
+  typeRange(QStringLiteral("1"), QStringLiteral("1"));
   clickPrint("cmdPrintZestra");
-  ASSERT_EQ(dialogs.messages().size(), 1u);
-  EXPECT_EQ(dialogs.messages()[0].text, QStringLiteral("印刷できるレシピがありません。"));
-  EXPECT_EQ(boxText("txtSt"), QStringLiteral("1"));
-  EXPECT_EQ(boxText("txtEd"), QStringLiteral("0"));
+  EXPECT_EQ(boxText("txtSt"), QString());
+  EXPECT_EQ(boxText("txtEd"), QString());
+  EXPECT_EQ(beeps(), 2);
+  EXPECT_EQ(printWindow->focusWidget(), printControl<QWidget>("txtSt"));
+  EXPECT_TRUE(dialogs.messages().empty());
   EXPECT_FALSE(book.exists(kCataloguePdf));
 }
 
@@ -272,6 +291,55 @@ TEST_F(PrintWindowTest, TheWholeBookFollowsRecipesAddedWhileTheWindowIsOpen) {
   addRecipe(QStringLiteral("もう一品"));
   click("cmdPrint");  // shown again
   EXPECT_EQ(boxText("txtEd"), QStringLiteral("17"));
+}
+
+// At the widest binding margin every mark lands inside the printable area: the recipe with its
+// picture and a line as wide as the paper, the main window's image, a full catalogue page with
+// a dish name too long for its cell.
+TEST_F(PrintWindowTest, EveryPrintStaysInsideThePrintableArea) {
+  std::vector<QStringList> records = {
+      recordLines({QStringLiteral("料理1")}, {}, QString(120, u'煮'))};
+  recipesNamed(QStringLiteral("品"), 13, records);
+  records.push_back(simpleRecipe(QString(40, u'鍋')));
+  writeRecipes(records);
+  writePicture(book, QStringLiteral("NOPIC.JPG"), Qt::gray);
+  writePicture(book, QStringLiteral("料理1.jpg"), Qt::red, QSize(1200, 900));
+  openPrint();
+  QTest::keyClick(printControl<QScrollBar>("hsbMjn"), Qt::Key_End);  // 15 mm
+
+  const TwipsSize area = DefaultPrintableArea();  // in points below: 20 twips to the point
+  const QRectF printable((kA4Twips.width - area.width) / 40.0, (kA4Twips.height - area.height) / 40.0,
+                         area.width / 20.0, area.height / 20.0);
+  struct Print {
+    const char* option;
+    const char* button;
+    QString pdf;
+  };
+  for (const Print& print : {Print{"optText", "cmdPrintForm", kRecipePdf},
+                             Print{"optForm", "cmdPrintForm", QStringLiteral("レシピ画面印刷001.pdf")},
+                             Print{"optAll", "cmdPrintZestra", kCataloguePdf}}) {
+    clickPrint(print.option);
+    clickPrint(print.button);
+    const QRect ink = PdfInkBounds(book.path(print.pdf));
+    ASSERT_FALSE(ink.isEmpty()) << print.option;
+    constexpr double kDot = 2;  // the 72-dpi drawing blurs an edge by up to two dots
+    EXPECT_GE(ink.left(), printable.left() - kDot) << print.option;
+    EXPECT_GE(ink.top(), printable.top() - kDot) << print.option;
+    EXPECT_LE(ink.right() + 1, printable.right() + kDot) << print.option;
+    EXPECT_LE(ink.bottom() + 1, printable.bottom() + kDot) << print.option;
+  }
+  EXPECT_TRUE(PdfTextOf(book.path(kCataloguePdf)).contains(QStringLiteral("15 : 鍋鍋"))) ;
+}
+
+TEST(JapaneseFaces, TheFixedWidthGothicGetsAFixedWidthFaceAndTheProportionalOneAProportionalFace) {
+  InstallJapaneseFaces();
+  const QFont gothic(QStringLiteral("ＭＳ ゴシック"), 12), pGothic(QStringLiteral("ＭＳ Ｐゴシック"), 12);
+  EXPECT_EQ(QFontInfo(gothic).family(), QStringLiteral("Noto Sans Mono CJK JP"));
+  EXPECT_EQ(QFontInfo(pGothic).family(), QStringLiteral("Noto Sans CJK JP"));
+  const QFontMetricsF fixed(gothic), proportional(pGothic);
+  EXPECT_EQ(fixed.horizontalAdvance(u'i'), fixed.horizontalAdvance(u'W'));
+  EXPECT_DOUBLE_EQ(fixed.horizontalAdvance(u'あ'), 2 * fixed.horizontalAdvance(u'i'));
+  EXPECT_LT(proportional.horizontalAdvance(u'i'), proportional.horizontalAdvance(u'W'));
 }
 
 TEST_F(PrintWindowTest, ALongJobShowsItsProgressAndCanBeStopped) {

@@ -2,6 +2,7 @@
 
 #include <QFrame>
 #include <QRadioButton>
+#include <tuple>
 
 #include "main_extras/rules/picture_files.h"
 #include "platform/rules/help_texts.h"
@@ -64,7 +65,7 @@ void PictureBox::applySize() {
   imgGazou->setGeometry((frame.width() - picture.width()) / 2, (frame.height() - picture.height()) / 2,
                         picture.width(), picture.height());
   fraGazou->raise();
-  showPixmap(shown_);
+  showPixmap(shown_, shownFile_);
 }
 
 void PictureBox::setEnlarged(bool enlarged) {
@@ -72,8 +73,9 @@ void PictureBox::setEnlarged(bool enlarged) {
   applySize();
 }
 
-void PictureBox::showPixmap(const QPixmap& pixmap) {
+void PictureBox::showPixmap(const QPixmap& pixmap, const QString& file) {
   shown_ = pixmap;
+  shownFile_ = pixmap.isNull() ? QString() : file;
   if (pixmap.isNull()) {
     imgGazou->clear();
     return;
@@ -84,24 +86,25 @@ void PictureBox::showPixmap(const QPixmap& pixmap) {
 
 void PictureBox::showPreview(const QString& path) {
   const QPixmap preview = LoadPictureFile(path);
-  if (!preview.isNull()) showPixmap(preview);  // a file that is no picture leaves the preview as it was
+  if (!preview.isNull()) showPixmap(preview, path);  // a file that is no picture leaves the preview as it was
 }
 
 void PictureBox::LoadRecipePicture(const QString& dishName) {
   QPixmap picture;
+  QString file;
   for (const QString& path : PictureCandidates(module_.Folder, dishName)) {
     const QPixmap loaded = LoadPictureFile(path);
-    if (!loaded.isNull()) picture = loaded;
+    if (!loaded.isNull()) std::tie(picture, file) = std::pair(loaded, path);
   }
   if (picture.isNull()) {
     const QString stand_in = module_.Folder.existing(kNoPictureFileName);
-    if (!stand_in.isEmpty()) picture = LoadPictureFile(stand_in);
+    if (!stand_in.isEmpty()) std::tie(picture, file) = std::pair(LoadPictureFile(stand_in), stand_in);
   }
-  showPixmap(picture);
+  showPixmap(picture, file);
   imgGazou->setAccessibleDescription(dishName);
 }
 
-void PictureBox::clearPicture() { showPixmap(QPixmap()); }
+void PictureBox::clearPicture() { showPixmap(QPixmap(), QString()); }
 
 bool PictureBox::photosShown() const { return !optMain->isChecked(); }
 

@@ -25,6 +25,8 @@ class PictureBox : public QObject {
   void LoadRecipePicture(const QString& dishName);
   void clearPicture();
   bool photosShown() const;          // optGazou selected
+  // The file of the picture shown, at its full size; empty when none is shown.
+  const QString& shownPictureFile() const { return shownFile_; }
   void selectPhotoMode(bool shown);  // at start-up, without saving
   void setEnlarged(bool enlarged);
   bool PictureEnlarged() const { return enlarged_; }
@@ -39,7 +41,7 @@ class PictureBox : public QObject {
   void showPreview(const QString& path);
 
  private:
-  void showPixmap(const QPixmap& pixmap);
+  void showPixmap(const QPixmap& pixmap, const QString& file);
   void applySize();
   void saveProfile();
 
@@ -47,6 +49,7 @@ class PictureBox : public QObject {
   Dialogs& dialogs_;
   QString typedDishName_;
   QPixmap shown_;
+  QString shownFile_;
   bool enlarged_ = false;
   int right_ = 0, top_ = 0;
 

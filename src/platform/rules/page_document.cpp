@@ -1,6 +1,7 @@
 #include "platform/rules/page_document.h"
 
 #include "platform/rules/data_folder.h"
+#include "platform/rules/text_measure.h"
 
 #include <algorithm>
 #include <cmath>
@@ -25,19 +26,34 @@ void PageDocument::addRule(int x1, int y1, int x2, int y2, int width, PrintColou
 
 void PageDocument::newPage() { pages_.emplace_back(); }
 
-TwipsRect WindowImageRect(int pixelWidth, int pixelHeight) {
-  constexpr int kTwipsPerPixel = 15;
-  const double width = std::max(pixelWidth, 0) * double(kTwipsPerPixel);
-  const double height = std::max(pixelHeight, 0) * double(kTwipsPerPixel);
-  if (width <= 0 || height <= 0) return {};
-  const double scale = std::min({1.0, kPrintableWidthTwips / width, kPrintableHeightTwips / height});
-  return {0, 0, int(std::lround(width * scale)), int(std::lround(height * scale))};
+TwipsRect ItemBounds(const PlacedItem& item, const TextMeasure& measure) {
+  if (const auto* text = std::get_if<PlacedText>(&item))
+    return {text->x, text->y, measure.width(text->text, text->font), measure.lineHeight(text->font)};
+  if (const auto* picture = std::get_if<PlacedPicture>(&item)) return picture->rect;
+  const auto& rule = std::get<PlacedRule>(item);
+  const int half = rule.width / 2;
+  return {std::min(rule.x1, rule.x2) - half, std::min(rule.y1, rule.y2) - half,
+          std::abs(rule.x2 - rule.x1) + rule.width, std::abs(rule.y2 - rule.y1) + rule.width};
+}
+
+double FitScale(const PageDocument& document, TwipsSize area, const TextMeasure& measure) {
+  double scale = 1;
+  for (const PrintPage& page : document.pages())
+    for (const PlacedItem& item : page.items) {
+      const TwipsRect bounds = ItemBounds(item, measure);
+      const int right = bounds.x + bounds.width, bottom = bounds.y + bounds.height;
+      if (right > area.width) scale = std::min(scale, double(area.width) / right);
+      if (bottom > area.height) scale = std::min(scale, double(area.height) / bottom);
+    }
+  return std::max(scale, 0.0);
 }
 
 PageDocument WindowImageDocument(const QByteArray& encodedImage, int pixelWidth, int pixelHeight,
                                  const QString& title) {
+  constexpr int kTwipsPerPixel = 15;
   PageDocument document(title);
-  document.addPictureData(WindowImageRect(pixelWidth, pixelHeight), encodedImage);
+  document.addPictureData({0, 0, std::max(pixelWidth, 0) * kTwipsPerPixel, std::max(pixelHeight, 0) * kTwipsPerPixel},
+                          encodedImage);
   return document;
 }
 

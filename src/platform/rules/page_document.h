@@ -11,16 +11,23 @@
 //
 // Nothing here wraps or breaks text: one addText is one line drawn as given, its top at y.
 // A layout that flows lines moves y on by the line height it chooses and calls newPage() when
-// the next line would pass kPrintableHeightTwips.
+// the next line would pass the bottom of the printable area it lays out for.
+//
+// The paper is A4 portrait; how much of it can be printed on depends on the printer. A document
+// whose items reach past the printable area is printed smaller, the whole document by one factor
+// (FitScale), so that nothing is cut off and every page keeps the same proportions.
 #include <QByteArray>
 #include <QString>
 #include <variant>
 #include <vector>
 
-// The paper every document is laid out for: A4 portrait with 10 mm margins on every side.
-constexpr int kPageMarginTwips = 567;  // 10 mm at 56.7 twips to the millimetre
-constexpr int kPrintableWidthTwips = 11906 - 2 * kPageMarginTwips;   // 190 mm
-constexpr int kPrintableHeightTwips = 16838 - 2 * kPageMarginTwips;  // 277 mm
+struct TwipsSize {
+  int width = 0, height = 0;
+  bool operator==(const TwipsSize&) const = default;
+};
+
+// A4 portrait, the paper every document is printed on.
+constexpr TwipsSize kA4Twips{11906, 16838};
 
 struct PrintColour {
   int r = 0, g = 0, b = 0;
@@ -102,14 +109,20 @@ class PageDocument {
   std::vector<PrintPage> pages_;
 };
 
+class TextMeasure;
+
+// The rectangle an item covers on its page; text as wide as measured and one line high.
+TwipsRect ItemBounds(const PlacedItem& item, const TextMeasure& measure);
+
+// The factor every page of the document is drawn at so that all its items lie within an area
+// of this size whose top-left corner is the origin: 1 when they already do, never more.
+double FitScale(const PageDocument& document, TwipsSize area, const TextMeasure& measure);
+
 // The one-page document of a window's image: the picture (encoded bytes of pixelWidth x
-// pixelHeight pixels, 15 twips each) at the top-left corner, shrunk with its proportions kept
-// when it is wider or taller than the printable area, never enlarged.
+// pixelHeight pixels, 15 twips each) at the top-left corner. A window larger than the printable
+// area is printed smaller, with its proportions kept (FitScale).
 PageDocument WindowImageDocument(const QByteArray& encodedImage, int pixelWidth, int pixelHeight,
                                  const QString& title);
-
-// The rectangle such a picture takes on the page.
-TwipsRect WindowImageRect(int pixelWidth, int pixelHeight);
 
 // The first name "<title>001.pdf", "<title>002.pdf", ... not yet in the folder. Characters a file
 // name cannot hold (/ \ : * ? " < > |) become "_"; an empty title is "印刷".

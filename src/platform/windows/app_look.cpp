@@ -7,13 +7,30 @@
 
 #include "platform/windows/artwork.h"
 
+namespace {
+
+const QString kGothic = QStringLiteral("ＭＳ ゴシック");
+const QString kPGothic = QStringLiteral("ＭＳ Ｐゴシック");
+
+}  // namespace
+
+QStringList JapaneseFacesFor(const QString& named) {
+  if (named == kGothic)
+    return {QStringLiteral("Noto Sans Mono CJK JP"), QStringLiteral("IPAGothic"), QStringLiteral("TakaoGothic"),
+            QStringLiteral("VL Gothic")};
+  return {QStringLiteral("Noto Sans CJK JP"), QStringLiteral("IPAPGothic"), QStringLiteral("TakaoPGothic"),
+          QStringLiteral("VL PGothic")};
+}
+
+void InstallJapaneseFaces() {
+  for (const QString& named : {kGothic, kPGothic})
+    if (QFont::substitutes(named).isEmpty()) QFont::insertSubstitutions(named, JapaneseFacesFor(named));
+}
+
 void ApplyAppLook(QApplication& app) {
-  const QStringList japanese = {QStringLiteral("Noto Sans CJK JP"), QStringLiteral("IPAGothic"),
-                                QStringLiteral("TakaoGothic"), QStringLiteral("VL Gothic")};
-  QFont::insertSubstitutions(QStringLiteral("ＭＳ ゴシック"), japanese);
-  QFont::insertSubstitutions(QStringLiteral("ＭＳ Ｐゴシック"), japanese);
-  QFont font(QStringLiteral("ＭＳ Ｐゴシック"), 9);
-  font.setFamilies({QStringLiteral("Noto Sans CJK JP"), QStringLiteral("ＭＳ Ｐゴシック")});
+  InstallJapaneseFaces();
+  QFont font(kPGothic, 9);
+  font.setFamilies(JapaneseFacesFor(kPGothic) + QStringList{kPGothic});
   app.setFont(font);
 
   auto* translator = new QTranslator(&app);

@@ -2,6 +2,9 @@
 
 #include <QBuffer>
 #include <QDir>
+#include <QFile>
+#include <QHash>
+#include <QSet>
 #include <QFontMetricsF>
 #include <QImage>
 #include <QPageLayout>
@@ -11,34 +14,75 @@
 #include <QPrinterInfo>
 #include <QSaveFile>
 #include <QWidget>
+#include <algorithm>
+#include <cmath>
+
+#include "platform/windows/picture_reading.h"
+#include "platform/windows/print_fonts.h"
 
 #include "platform/windows/picture_reading.h"
 
 namespace {
 
 const QString kPrintTitle = QStringLiteral("印刷");
+// A PDF stands for paper still to be printed: it keeps clear of the edge that printers cannot
+// print on (about 4 to 5 mm on most).
+constexpr double kPdfMarginMm = 5;
+// Pictures are sent with no more detail than this, however large their files are.
+constexpr int kPictureDotsPerInch = 300;
 
-QPageLayout A4WithMargins() {
-  const double marginMm = kPageMarginTwips / 56.7;
+QPageLayout PdfPageLayout() {
   return QPageLayout(QPageSize(QPageSize::A4), QPageLayout::Portrait,
-                     QMarginsF(marginMm, marginMm, marginMm, marginMm), QPageLayout::Millimeter);
+                     QMarginsF(kPdfMarginMm, kPdfMarginMm, kPdfMarginMm, kPdfMarginMm), QPageLayout::Millimeter);
 }
+
+// A4 portrait at the smallest margins the printer allows.
+void SetUpPage(QPrinter& printer) {
+  printer.setPageSize(QPageSize(QPageSize::A4));
+  printer.setPageOrientation(QPageLayout::Portrait);
+  const QPageLayout layout = printer.pageLayout();
+  printer.setPageMargins(layout.minimumMargins(), layout.units());
+}
+
+TwipsSize PrintableArea(const QPageLayout& layout) {
+  const QRectF area = layout.paintRect(QPageLayout::Point);
+  return {int(std::floor(area.width() * 20)), int(std::floor(area.height() * 20))};  // 20 twips to the point
+}
+
+// The pictures of one job. A file drawn in several places (the stand-in picture of a catalogue)
+// is read once and drawn as the same image, so that a PDF holds it once.
+class JobPictures {
+ public:
+  JobPictures(const PageDocument& document, double pixelsPerTwip) : pixelsPerTwip_(pixelsPerTwip) {
+    for (const PrintPage& page : document.pages())
+      for (const PlacedItem& item : page.items)
+        if (const auto* picture = std::get_if<PlacedPicture>(&item); picture && !picture->filePath.isEmpty())
+          ++uses_[picture->filePath];
+  }
+
+  QImage picture(const PlacedPicture& item) {
+    if (item.filePath.isEmpty()) return QImage::fromData(item.imageData);
+    if (const auto kept = kept_.constFind(item.filePath); kept != kept_.constEnd()) return *kept;
+    const QSize detail(int(std::ceil(item.rect.width * pixelsPerTwip_)), int(std::ceil(item.rect.height * pixelsPerTwip_)));
+    QImage image = ReadPictureFile(item.filePath, detail);
+    if (uses_.value(item.filePath) > 1) kept_.insert(item.filePath, image);
+    return image;
+  }
+
+ private:
+  double pixelsPerTwip_;
+  QHash<QString, int> uses_;
+  QHash<QString, QImage> kept_;
+};
 
 // Draws items given in twips on a device whose painter origin is the printable area's corner.
 class TwipsPainter {
  public:
-  TwipsPainter(QPainter& painter, QPaintDevice& device)
-      : painter_(painter), device_(device), unitsPerTwip_(device.logicalDpiX() / 1440.0) {}
+  TwipsPainter(QPainter& painter, QPaintDevice& device, JobPictures& pictures)
+      : painter_(painter), device_(device), pictures_(pictures), unitsPerTwip_(device.logicalDpiX() / 1440.0) {}
 
   void operator()(const PlacedText& item) {
-    QFont font;
-    // The named face first; a Japanese face behind it so that kana and kanji always show.
-    font.setFamilies({item.font.family.isEmpty() ? font.family() : item.font.family,
-                      QStringLiteral("Noto Sans CJK JP")});
-    font.setPointSizeF(item.font.pointSize > 0 ? item.font.pointSize : 12);
-    font.setBold(item.font.bold);
-    font.setItalic(item.font.italic);
-    font.setUnderline(item.font.underline);
+    const QFont font = PrinterFont(item.font);
     painter_.setFont(font);
     painter_.setPen(colour(item.colour));
     const QFontMetricsF metrics(font, &device_);
@@ -46,10 +90,9 @@ class TwipsPainter {
   }
 
   void operator()(const PlacedPicture& item) {
-    QImage image;
-    const bool loaded = item.filePath.isEmpty() ? image.loadFromData(item.imageData)
-                                                : !(image = ReadPictureFile(item.filePath)).isNull();
-    if (!loaded || item.rect.width <= 0 || item.rect.height <= 0) return;
+    if (item.rect.width <= 0 || item.rect.height <= 0) return;
+    const QImage image = pictures_.picture(item);
+    if (image.isNull()) return;
     const QRectF target(at(item.rect.x), at(item.rect.y), at(item.rect.width), at(item.rect.height));
     painter_.setRenderHint(QPainter::SmoothPixmapTransform);
     painter_.drawImage(target, image);
@@ -68,16 +111,20 @@ class TwipsPainter {
 
   QPainter& painter_;
   QPaintDevice& device_;
+  JobPictures& pictures_;
   double unitsPerTwip_;
 };
 
-// Paints every page; false when the device cannot be painted on or refuses a new page, or when
+// Paints every page, the whole document shrunk by one factor when it does not fit the device's
+// printable area; false when the device cannot be painted on or refuses a new page, or when
 // progress stops the job (then *stopped is set).
 bool Render(const PageDocument& document, QPagedPaintDevice& device, const PrintProgress& progress = {},
             bool* stopped = nullptr) {
+  const double scale = FitScale(document, PrintableArea(device.pageLayout()), FontTextMeasure());
   QPainter painter;
   if (!painter.begin(&device)) return false;
-  TwipsPainter drawer(painter, device);
+  JobPictures pictures(document, std::min(device.logicalDpiX(), kPictureDotsPerInch) / 1440.0 * scale);
+  TwipsPainter drawer(painter, device, pictures);
   bool ok = true;
   for (int i = 0; i < document.pageCount() && ok; ++i) {
     if (progress && !progress(i, document.pageCount())) {
@@ -87,16 +134,48 @@ bool Render(const PageDocument& document, QPagedPaintDevice& device, const Print
       break;
     }
     if (i > 0) ok = device.newPage();
+    painter.setTransform(QTransform::fromScale(scale, scale));
     for (const PlacedItem& item : document.pages()[size_t(i)].items) std::visit(drawer, item);
   }
   return painter.end() && ok;
 }
 
+// Gives the text layer of a written PDF back the characters printed (see pdf_text_layer.h). The
+// file is mended in place, each character keeping its length; a file that cannot be opened
+// again keeps the look-alikes.
+void MendPdfTextLayer(const QString& path, const PageDocument& document) {
+  LookAlikes meant;
+  QSet<QString> faces;
+  for (const PrintPage& page : document.pages())
+    for (const PlacedItem& item : page.items)
+      if (const auto* text = std::get_if<PlacedText>(&item)) {
+        const QFont font = PrinterFont(text->font);
+        if (!faces.contains(font.key())) {
+          faces.insert(font.key());
+          meant.insert(LookAlikesOf(font));
+        }
+      }
+  QFile file(path);
+  if (meant.isEmpty() || !file.open(QIODevice::ReadWrite) || file.size() == 0) return;
+  if (uchar* bytes = file.map(0, file.size())) {
+    MendTextLayer({reinterpret_cast<char*>(bytes), size_t(file.size())}, meant);
+    file.unmap(bytes);
+  }
+}
+
 }  // namespace
+
+TwipsSize DefaultPrintableArea() {
+  const QPrinterInfo defaultPrinter = QPrinterInfo::defaultPrinter();
+  if (defaultPrinter.isNull()) return PrintableArea(PdfPageLayout());
+  QPrinter printer(defaultPrinter, QPrinter::HighResolution);
+  SetUpPage(printer);
+  return PrintableArea(printer.pageLayout());
+}
 
 bool PrintOnPrinter(const PageDocument& document, QPrinter& printer, Dialogs& dialogs, const PrintProgress& progress) {
   printer.setDocName(document.title());
-  printer.setPageLayout(A4WithMargins());
+  SetUpPage(printer);
   bool stopped = false;
   if (Render(document, printer, progress, &stopped) && printer.printerState() != QPrinter::Error) return true;
   if (stopped) return false;
@@ -113,13 +192,15 @@ bool WritePdf(const PageDocument& document, const QString& path, const PrintProg
     QPdfWriter writer(&file);
     writer.setTitle(document.title());
     writer.setCreator(QStringLiteral("ZESTRA"));
-    writer.setPageLayout(A4WithMargins());
+    writer.setPageLayout(PdfPageLayout());
     if (!Render(document, writer, progress)) {
       file.cancelWriting();
       return false;
     }
   }
-  return file.commit();
+  if (!file.commit()) return false;
+  MendPdfTextLayer(path, document);
+  return true;
 }
 
 bool PrintDocument(const PageDocument& document, const DataFolder& folder, Dialogs& dialogs) {

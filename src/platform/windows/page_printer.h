@@ -28,12 +28,18 @@ bool PrintDocument(const PageDocument& document, const DataFolder& folder, Dialo
 bool PrintDocument(const PageDocument& document, const DataFolder& folder, Dialogs& dialogs,
                    const PrintProgress& progress);
 
+// The size of the area the default printer prints on (A4 portrait at the smallest margins it
+// allows), or, with no printer, that of the PDF's pages (A4 with 5 mm margins). Layouts that wrap
+// lines or break pages lay out for it; whatever still reaches past it is printed smaller.
+TwipsSize DefaultPrintableArea();
+
 // The one-page document of the window's image as it is on screen now, at 15 twips to a pixel,
-// shrunk to the printable area when larger.
+// printed smaller when larger than the printable area.
 PageDocument GrabWindowDocument(QWidget& window, const QString& title);
 
 // The two halves of PrintDocument, for a caller that already knows where the pages go.
-// Draws the document on the printer (set to A4 portrait, 10 mm margins); a failure is reported.
+// Draws the document on the printer (set to A4 portrait at its smallest margins); a failure is
+// reported.
 bool PrintOnPrinter(const PageDocument& document, QPrinter& printer, Dialogs& dialogs,
                     const PrintProgress& progress = {});
 // Writes the document as a PDF at path, all or nothing (an existing file is replaced only by a

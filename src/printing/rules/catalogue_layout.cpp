@@ -17,7 +17,7 @@ namespace {
 class FolderListing {
  public:
   explicit FolderListing(const DataFolder& folder) : folder_(folder.folder()) {
-    for (const QString& name : folder_.entryList(QDir::Files | QDir::Hidden | QDir::System))
+    for (const QString& name : folder_.entryList(QDir::Files | QDir::Hidden))  // no FIFOs or devices
       files_.insert(name.toCaseFolded(), name);
   }
 
@@ -41,10 +41,26 @@ class FolderListing {
   QHash<QString, QString> files_;  // case-folded name -> name
 };
 
+// The caption as it fits above its picture: whole, else as much of it as fits, then "…".
+QString FittedCaption(const QString& caption, const PrintFont& font, const TextMeasure& measure) {
+  if (measure.width(caption, font) <= kCataloguePictureWidth) return caption;
+  const QString ellipsis = QStringLiteral("…");
+  qsizetype low = 0, high = caption.size() - 1;  // the longest start that fits with the ellipsis
+  while (low < high) {
+    const qsizetype middle = (low + high + 1) / 2;
+    if (measure.width(caption.left(middle) + ellipsis, font) <= kCataloguePictureWidth)
+      low = middle;
+    else
+      high = middle - 1;
+  }
+  if (low > 0 && caption[low - 1].isHighSurrogate()) --low;
+  return caption.left(low) + ellipsis;
+}
+
 }  // namespace
 
 PageDocument CatalogueDocument(const RecipeTable& recipes, CatalogueRange range, int bindingMarginMm,
-                               const DataFolder& folder) {
+                               const DataFolder& folder, const TextMeasure& measure) {
   PageDocument document(QStringLiteral("メニュー印刷"));
   const FolderListing listing(folder);
   const QPoint origin = PrintOrigin(bindingMarginMm);
@@ -62,7 +78,7 @@ PageDocument CatalogueDocument(const RecipeTable& recipes, CatalogueRange range,
     const QString& dish = recipes[number].DishName;
     const int x = origin.x() + (column - 1) * kCatalogueCellWidth;
     const int top = origin.y() + row * kCatalogueCellHeight;
-    document.addText(x, top + kCatalogueCaptionTop, CatalogueCaption(number, dish), font);
+    document.addText(x, top + kCatalogueCaptionTop, FittedCaption(CatalogueCaption(number, dish), font, measure), font);
     const QString picture = listing.picturePath(dish);
     if (!picture.isEmpty())
       document.addPicture({x, top + kCataloguePictureTop, kCataloguePictureWidth, kCataloguePictureHeight}, picture);

@@ -3,6 +3,7 @@
 // in cells three across and five down, fifteen to a page.
 #include "platform/rules/data_folder.h"
 #include "platform/rules/page_document.h"
+#include "platform/rules/text_measure.h"
 #include "store/rules/recipe.h"
 
 struct CatalogueRange {
@@ -26,6 +27,7 @@ QString CatalogueCaption(int number, const QString& dishName);
 
 // The pages for recipes range.first..range.last (within 1..recipes.count()). A cell shows the
 // last of its dish's picture files (.jpg, .gif, .bmp), else "NOPIC.JPG", else only its caption;
-// the files are looked up, not read.
+// the files are looked up, not read. A caption wider than its picture is cut and ends in "…",
+// so that a long dish name neither runs into the next cell nor off the paper.
 PageDocument CatalogueDocument(const RecipeTable& recipes, CatalogueRange range, int bindingMarginMm,
-                               const DataFolder& folder);
+                               const DataFolder& folder, const TextMeasure& measure);

@@ -16,7 +16,6 @@ RangeCheck CheckCatalogueRange(const QString& firstText, const QString& lastText
   double last = numbers::ReadNumber(lastText);
   check.emptyFirst = outside(first, recipeCount);
   check.emptyLast = outside(last, recipeCount);
-  check.outsideBook = check.emptyFirst || check.emptyLast;
   if (check.emptyFirst) first = 0;
   if (check.emptyLast) last = 0;
   if (last < first) check.emptyFirst = check.emptyLast = true;
@@ -28,9 +27,4 @@ RangeCheck CheckCatalogueRange(const QString& firstText, const QString& lastText
   else
     check.range = CatalogueRange{int(std::nearbyint(first)), int(std::nearbyint(last))};
   return check;
-}
-
-QString OutsideBookMessage(int recipeCount) {
-  if (recipeCount <= 0) return QStringLiteral("印刷できるレシピがありません。");
-  return QStringLiteral("印刷範囲はレシピ番号 1 ～ %1 の中で指定してください。").arg(recipeCount);
 }

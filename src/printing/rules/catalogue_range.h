@@ -14,15 +14,10 @@ struct RangeCheck {
   bool emptyFirst = false;
   bool emptyLast = false;
   Focus focus = Focus::None;
-  // A number lies outside the book (below 1 or above the count), or the book is empty; the
-  // user is told which numbers the book has.
-  bool outsideBook = false;
 };
 
 // Each box counts as the number its text begins with (0 when it does not begin with one): a first
 // or last outside 1..recipeCount empties its box; then a last below the first (an emptied box
 // counting as 0) empties both. The numbers are rounded to whole ones, halves to the even one.
+// With no recipes every range is refused.
 RangeCheck CheckCatalogueRange(const QString& firstText, const QString& lastText, int recipeCount);
-
-// The message for a refused range that lies outside the book.
-QString OutsideBookMessage(int recipeCount);

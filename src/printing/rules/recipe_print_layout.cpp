@@ -10,9 +10,9 @@ namespace {
 // printable width and carried onto a new page at the bottom.
 class LineFlow {
  public:
-  LineFlow(PageDocument& document, int bindingMarginMm, const TextMeasure& measure)
+  LineFlow(PageDocument& document, int bindingMarginMm, TwipsSize area, const TextMeasure& measure)
       : document_(document), measure_(measure), origin_(PrintOrigin(bindingMarginMm)), y_(origin_.y()),
-        width_(kPrintableWidthTwips - origin_.x()) {}
+        width_(area.width - origin_.x()), bottom_(area.height) {}
 
   void setFont(const PrintFont& font) { font_ = font; }
   void setColour(PrintColour colour) { colour_ = colour; }
@@ -36,7 +36,7 @@ class LineFlow {
 
   void placeLine(const QString& text) {
     const int height = measure_.lineHeight(font_);
-    if (y_ + height > kPrintableHeightTwips && y_ > origin_.y()) {
+    if (y_ + height > bottom_ && y_ > origin_.y()) {
       document_.newPage();
       y_ = origin_.y();
     }
@@ -66,6 +66,7 @@ class LineFlow {
   const QPoint origin_;
   int y_;
   const int width_;
+  const int bottom_;
   PrintFont font_{QString(), 12};
   PrintColour colour_ = kPrintBlack;
 };
@@ -89,16 +90,16 @@ const LabelledValue kLabelledValues[] = {
 
 }  // namespace
 
-PageDocument RecipeTextDocument(const recipe_file::RecipeForm& shown, const QByteArray& picture,
-                                int bindingMarginMm, const TextMeasure& measure) {
+PageDocument RecipeTextDocument(const recipe_file::RecipeForm& shown, const QString& pictureFile,
+                                int bindingMarginMm, TwipsSize area, const TextMeasure& measure) {
   PageDocument document(QStringLiteral("レシピ印刷"));
-  LineFlow flow(document, bindingMarginMm, measure);
+  LineFlow flow(document, bindingMarginMm, area, measure);
   flow.print(QStringLiteral(" "));  // in the printer's own face, before any is chosen
-  if (!picture.isEmpty()) {
+  if (!pictureFile.isEmpty()) {
     TwipsRect rect = kRecipePictureRect;
     rect.x += flow.x();
     rect.y += flow.y();
-    document.addPictureData(rect, picture);
+    document.addPicture(rect, pictureFile);
   }
 
   flow.setColour(kPrintBlack);

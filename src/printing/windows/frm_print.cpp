@@ -1,6 +1,5 @@
 #include "printing/windows/frm_print.h"
 
-#include <QBuffer>
 #include <QGroupBox>
 #include <QLabel>
 #include <QLineEdit>
@@ -11,9 +10,9 @@
 
 #include "printing/rules/catalogue_range.h"
 #include "printing/rules/recipe_print_layout.h"
-#include "printing/windows/font_text_measure.h"
 #include "platform/windows/busy_cursor.h"
 #include "platform/windows/page_printer.h"
+#include "platform/windows/print_fonts.h"
 #include "printing/windows/print_pictures.h"
 #include "store/rules/profile_file.h"
 
@@ -34,15 +33,6 @@ QLabel* picture(QWidget* parent, const QString& name, const QString& what, QRect
   label->setPixmap(draw(where.size()));
   label->setAccessibleName(what);
   return label;
-}
-
-QByteArray pngBytes(const QImage& image) {
-  QByteArray bytes;
-  if (image.isNull()) return bytes;
-  QBuffer buffer(&bytes);
-  buffer.open(QIODevice::WriteOnly);
-  image.save(&buffer, "PNG");
-  return bytes;
 }
 
 }  // namespace
@@ -139,8 +129,9 @@ void frmPrint::cmdModori_Click() { close(); }
 
 void frmPrint::cmdPrintForm_Click() {
   if (optText->isChecked()) {
-    const QImage picture = main_.shownPicture ? main_.shownPicture() : QImage();
-    print(RecipeTextDocument(main_.shownRecipe(), pngBytes(picture), module_.Prof.BindingMargin, FontTextMeasure()));
+    const QString picture = main_.shownPictureFile ? main_.shownPictureFile() : QString();
+    print(RecipeTextDocument(main_.shownRecipe(), picture, module_.Prof.BindingMargin, DefaultPrintableArea(),
+                             FontTextMeasure()));
   } else {
     print(GrabWindowDocument(*main_.window, QStringLiteral("レシピ画面印刷")));
   }
@@ -160,30 +151,25 @@ void frmPrint::optHani_Click() {
 }
 
 void frmPrint::cmdPrintZestra_Click() {
-  const int count = module_.RecipeCount();
-  if (count == 0) {
-    dialogs_.warn(OutsideBookMessage(count), QStringLiteral("メニュー印刷"));
-    return;
-  }
   if (optAll->isChecked()) optAll_Click();  // the book may have changed since the window opened
-  const RangeCheck check = CheckCatalogueRange(txtSt->text(), txtEd->text(), count);
+  const RangeCheck check = CheckCatalogueRange(txtSt->text(), txtEd->text(), module_.RecipeCount());
   if (!check.range) {
     rejectRange(check);
     return;
   }
   const PageDocument catalogue = [&] {
     BusyCursor busy;
-    return CatalogueDocument(module_.Recipes, *check.range, module_.Prof.BindingMargin, module_.Folder);
+    return CatalogueDocument(module_.Recipes, *check.range, module_.Prof.BindingMargin, module_.Folder,
+                             FontTextMeasure());
   }();
   print(catalogue);
 }
 
-// The offending boxes are emptied and the beep sounds; a number outside the book is also told.
+// The offending boxes are emptied, the beep sounds and the focus goes to the first empty box.
 void frmPrint::rejectRange(const RangeCheck& check) {
   if (check.emptyFirst) txtSt->clear();
   if (check.emptyLast) txtEd->clear();
   dialogs_.beep();
-  if (check.outsideBook) dialogs_.warn(OutsideBookMessage(module_.RecipeCount()), QStringLiteral("メニュー印刷"));
   (check.focus == RangeCheck::Focus::First ? txtSt : txtEd)->setFocus();
 }
 

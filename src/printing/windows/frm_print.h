@@ -1,7 +1,6 @@
 #pragma once
 // The print window: the recipe on screen as text or as the main window's image, the picture
 // catalogue of a range of recipes, and the binding margin kept in the profile.
-#include <QImage>
 #include <QWidget>
 #include <functional>
 
@@ -21,7 +20,7 @@ struct RangeCheck;
 struct MainWindowForPrint {
   QWidget* window = nullptr;                              // printed as its image; where this window opens
   std::function<recipe_file::RecipeForm()> shownRecipe;  // the fields as they are on screen
-  std::function<QImage()> shownPicture;                   // the picture on screen; null when pictures are off
+  std::function<QString()> shownPictureFile;             // the file of the picture on screen; empty for none
 };
 
 class frmPrint : public QWidget {

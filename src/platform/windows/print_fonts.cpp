@@ -1,0 +1,62 @@
+#include "platform/windows/print_fonts.h"
+
+#include <QFontDatabase>
+#include <QFontMetricsF>
+#include <QRawFont>
+#include <cmath>
+
+#include "platform/windows/app_look.h"
+
+namespace {
+
+constexpr int kDotsPerMetre = 56693;  // 1440 to the inch
+
+}  // namespace
+
+QFont PrinterFont(const PrintFont& font) {
+  QFont qfont;
+  qfont.setFamilies(font.family.isEmpty() ? JapaneseFacesFor(font.family)
+                                          : QStringList{font.family} + JapaneseFacesFor(font.family));
+  qfont.setPointSizeF(font.pointSize > 0 ? font.pointSize : 12);
+  qfont.setBold(font.bold);
+  qfont.setItalic(font.italic);
+  qfont.setUnderline(font.underline);
+  return qfont;
+}
+
+LookAlikes LookAlikesOf(const QFont& font) {
+  // The two blocks of radicals (supplement and Kangxi), and the main block of kanji.
+  constexpr char16_t kFirstRadical = 0x2E80, kLastRadical = 0x2FDF, kFirstKanji = 0x4E00, kLastKanji = 0x9FFF;
+  const QRawFont face = QRawFont::fromFont(font, QFontDatabase::Japanese);
+  auto range = [](char16_t first, char16_t last) {
+    QString text;
+    for (char32_t c = first; c <= last; ++c) text.append(QChar(char16_t(c)));
+    return text;
+  };
+  const QString kanji = range(kFirstKanji, kLastKanji);
+  const QList<quint32> kanjiGlyphs = face.glyphIndexesForString(kanji);
+  QHash<quint32, char16_t> kanjiOfGlyph;
+  for (qsizetype i = 0; i < kanjiGlyphs.size() && i < kanji.size(); ++i)
+    if (kanjiGlyphs[i] != 0 && !kanjiOfGlyph.contains(kanjiGlyphs[i])) kanjiOfGlyph.insert(kanjiGlyphs[i], kanji[i].unicode());
+
+  const QString others = range(kFirstRadical, kLastRadical);
+  const QList<quint32> otherGlyphs = face.glyphIndexesForString(others);
+  LookAlikes meant;
+  for (qsizetype i = 0; i < otherGlyphs.size() && i < others.size(); ++i)
+    if (const auto found = kanjiOfGlyph.constFind(otherGlyphs[i]); otherGlyphs[i] != 0 && found != kanjiOfGlyph.constEnd())
+      meant.insert(others[i].unicode(), *found);
+  return meant;
+}
+
+FontTextMeasure::FontTextMeasure() : device_(1, 1, QImage::Format_ARGB32) {
+  device_.setDotsPerMeterX(kDotsPerMetre);
+  device_.setDotsPerMeterY(kDotsPerMetre);
+}
+
+int FontTextMeasure::width(const QString& text, const PrintFont& font) const {
+  return int(std::ceil(QFontMetricsF(PrinterFont(font), &device_).horizontalAdvance(text)));
+}
+
+int FontTextMeasure::lineHeight(const PrintFont& font) const {
+  return int(std::ceil(QFontMetricsF(PrinterFont(font), &device_).height()));
+}
