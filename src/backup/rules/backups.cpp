@@ -91,7 +91,9 @@ std::vector<Backup> List(const QString& bookFolder, const QString& fileName) {
 
 std::optional<FileError> BeforeWrite(const QString& path, Change change, const QDateTime& now) {
   const QFileInfo file(path);
-  if (!file.exists()) return std::nullopt;
+  // Only a regular file is copied: nothing is there to lose in a missing file, and a folder or a
+  // link in its place is left to the write to report.
+  if (!file.isFile() || file.isSymLink()) return std::nullopt;
   const QString bookFolder = file.absolutePath();
   if (change == Change::Keeps && takenToday(List(bookFolder, file.fileName()), now.date())) return std::nullopt;
 

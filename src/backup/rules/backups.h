@@ -40,7 +40,8 @@ std::vector<Backup> List(const QString& bookFolder, const QString& fileName);
 
 // Before a write of the book's file at path: copies it, unchanged, into the backup folder when
 // change is Removes or the file has no copy of today yet, then deletes its oldest copies beyond
-// kKeptPerFile. A file that does not exist yet needs no copy. Returns why no copy was made.
+// kKeptPerFile. Only a regular file is copied (a missing one needs no copy). Returns why no copy
+// was made.
 std::optional<FileError> BeforeWrite(const QString& path, Change change, const QDateTime& now);
 
 // The number of records in a recipe file's bytes: the lines that are the record separator.
