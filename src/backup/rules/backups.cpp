@@ -110,15 +110,14 @@ std::optional<FileError> BeforeWrite(const QString& path, Change change, const Q
 
 int CountRecords(const QByteArray& bytes) {
   static const QByteArray separator(31, '*');
+  const qsizetype size = bytes.size();
   int count = 0;
-  qsizetype start = 0;
-  while (start < bytes.size()) {
-    qsizetype end = bytes.indexOf('\n', start);
-    if (end < 0) end = bytes.size();
-    QByteArrayView line(bytes.constData() + start, end - start);
-    if (line.endsWith('\r')) line.chop(1);
-    if (line == separator) ++count;
-    start = end + 1;
+  // A fast search for the asterisks, then a look at what stands on either side of them.
+  for (qsizetype at = bytes.indexOf(separator); at >= 0; at = bytes.indexOf(separator, at + separator.size())) {
+    const qsizetype end = at + separator.size();
+    const bool startsLine = at == 0 || bytes[at - 1] == '\n';
+    const bool endsLine = end == size || bytes[end] == '\n' || (bytes[end] == '\r' && (end + 1 == size || bytes[end + 1] == '\n'));
+    if (startsLine && endsLine) ++count;
   }
   return count;
 }
