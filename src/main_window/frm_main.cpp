@@ -51,7 +51,8 @@ void placeControls(QWidget* window) {
       {"lblSlideshow", {616, 476, 100, 26}}, {"SlideshowPanel", {716, 474, 84, 30}},
 
       {"cmdNew", {16, 572, 84, 32}},       {"cmdTouroku", {104, 572, 84, 32}},
-      {"cmdDelete", {192, 572, 84, 32}},   {"cmdEnd", {884, 572, 84, 32}},
+      {"cmdDelete", {192, 572, 84, 32}},   {"cmdTorikesi", {280, 572, 120, 32}},
+      {"cmdFukugen", {756, 572, 124, 32}}, {"cmdEnd", {884, 572, 84, 32}},
       {"WindowButtons", {16, 616, 952, 32}},
   });
 }
@@ -194,10 +195,17 @@ void frmMain::buildButtons() {
   cmdNew = named(new QPushButton(QStringLiteral("新規"), this), QStringLiteral("cmdNew"));
   cmdTouroku = named(new QPushButton(QStringLiteral("登録"), this), QStringLiteral("cmdTouroku"));
   cmdDelete = named(new QPushButton(QStringLiteral("削除"), this), QStringLiteral("cmdDelete"));
+  cmdTorikesi = named(new QPushButton(QStringLiteral("削除を元に戻す"), this), QStringLiteral("cmdTorikesi"));
+  cmdTorikesi->setToolTip(QStringLiteral("削除したレシピを元の位置に戻します"));
+  cmdTorikesi->hide();  // until a recipe is deleted
+  cmdFukugen = named(new QPushButton(QStringLiteral("バックアップ"), this), QStringLiteral("cmdFukugen"));
+  cmdFukugen->setToolTip(QStringLiteral("バックアップからレシピを復元します"));
   cmdEnd = named(new QPushButton(QStringLiteral("終了"), this), QStringLiteral("cmdEnd"));
   connect(cmdNew, &QPushButton::clicked, this, &frmMain::cmdNew_Click);
   connect(cmdTouroku, &QPushButton::clicked, this, &frmMain::cmdTouroku_Click);
   connect(cmdDelete, &QPushButton::clicked, this, &frmMain::cmdDelete_Click);
+  connect(cmdTorikesi, &QPushButton::clicked, this, &frmMain::cmdTorikesi_Click);
+  connect(cmdFukugen, &QPushButton::clicked, this, &frmMain::cmdFukugen_Click);
   connect(cmdEnd, &QPushButton::clicked, this, &frmMain::cmdEnd_Click);
 
   windowButtons = new WindowButtons(module_, dialogs_, this);

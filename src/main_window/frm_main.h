@@ -12,6 +12,7 @@
 // recipe file, the table becomes the one the written file reads as, and the statistics are
 // recomputed, so the table always mirrors the file. Other windows show a recipe through the slot
 // showRecord.
+#include <QPointer>
 #include <QWidget>
 #include <functional>
 #include <optional>
@@ -36,6 +37,7 @@ class PicturePicker;
 class ReferenceBox;
 class SlideshowPanel;
 class WindowButtons;
+class frmFukugen;
 class frmSplash;
 
 class frmMain : public QWidget {
@@ -81,6 +83,9 @@ class frmMain : public QWidget {
   void cmdNew_Click();
   void cmdTouroku_Click();
   void cmdDelete_Click();
+  // Puts the recipe the last 削除 took back in its place; offered until the recipe file is next written.
+  void cmdTorikesi_Click();
+  void cmdFukugen_Click();  // opens the window that restores recipes from a backup
   void cmdEnd_Click();
 
  protected:
@@ -100,6 +105,8 @@ class frmMain : public QWidget {
   // Takes the table a write left (the file as it now reads), or reports why nothing was written.
   bool reloadAfterWrite(recipe_file::Written written);
   void takeTable(RecipeTable table);
+  void offerUndoDelete(std::optional<std::pair<int, Recipe>> deleted);
+  void reloadAfterRestore();
   void reportFileError(const FileError& error);
 
   Module1& module_;
@@ -108,6 +115,8 @@ class frmMain : public QWidget {
   std::function<void()> endProgram_;
   bool busy_ = false;
   bool showingNewRecipe_ = false;
+  std::optional<std::pair<int, Recipe>> lastDeleted_;  // its old number and the record
+  QPointer<frmFukugen> restoreWindow_;
 
   // Controls, named as in the rest of the program (objectName is the same). Other windows and
   // tests find them by object name.
@@ -130,6 +139,8 @@ class frmMain : public QWidget {
   QPushButton* cmdNew;
   QPushButton* cmdTouroku;
   QPushButton* cmdDelete;
+  QPushButton* cmdTorikesi;
+  QPushButton* cmdFukugen;
   QPushButton* cmdEnd;
 
   CookingLogPanel* cookingLog;

@@ -98,6 +98,7 @@ void frmMain::takeTable(RecipeTable table) {
   windowButtons->closeWindows(kTableWindows);
   module_.Recipes = std::move(table);
   refillNameList();
+  offerUndoDelete(std::nullopt);  // a delete can be undone only until the file is written again
 }
 
 void frmMain::ComputeStatistics() {

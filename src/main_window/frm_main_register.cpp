@@ -5,13 +5,14 @@
 #include <QScrollBar>
 
 #include "platform/rules/help_texts.h"
+#include "platform/windows/backup_before_write.h"
 #include "platform/windows/busy_cursor.h"
 #include "platform/windows/help_tour.h"
 #include "main_window/frm_main.h"
 
 void frmMain::setBusy(bool busy) {
   busy_ = busy;
-  for (QPushButton* control : {cmdNew, cmdTouroku, cmdDelete}) control->setEnabled(!busy);
+  for (QPushButton* control : {cmdNew, cmdTouroku, cmdDelete, cmdTorikesi}) control->setEnabled(!busy);
 }
 
 void frmMain::showRecord(int number) {
@@ -47,6 +48,7 @@ bool frmMain::storeNewRecipe(const recipe_file::RecipeForm& form) {
                         MessageBox::Icon::Information))
     return false;
   BusyCursor busy;
+  BackUpBeforeWrite(module_, dialogs_, module_.path(recipe_file::kFileName), backups::Change::Keeps);
   if (!reloadAfterWrite(recipe_file::AppendRecipe(module_.path(recipe_file::kFileName), form))) return false;
   showRecord(module_.RecipeCount());
   return true;
@@ -60,6 +62,7 @@ bool frmMain::storeChangedRecipe(int number, const recipe_file::RecipeForm& form
   // The change is written from a copy, so a failed write leaves the table as it was.
   RecipeTable changed = module_.Recipes;
   recipe_file::ApplyForm(changed[number], form);
+  BackUpBeforeWrite(module_, dialogs_, module_.path(recipe_file::kFileName), backups::Change::Keeps);
   if (!reloadAfterWrite(recipe_file::RewriteRecipeFile(module_.path(recipe_file::kFileName), changed))) return false;
   showRecord(number);
   return true;
@@ -97,7 +100,8 @@ void frmMain::cmdDelete_Click() {
   }
   const int d = hsbData->value();
   // The box names the stored recipe that is deleted, even when its name was edited on screen.
-  const QString name = module_.Recipes[d].DishName;
+  const Recipe deletedRecord = module_.Recipes[d];
+  const QString& name = deletedRecord.DishName;
   if (!dialogs_.confirm(QStringLiteral("『 ") + name + QStringLiteral(" 』の情報を削除します"), QStringLiteral("削除確認"),
                         MessageBox::Icon::Exclamation, MessageBox::Answer::Cancel))
     return;
@@ -105,11 +109,39 @@ void frmMain::cmdDelete_Click() {
   bool deleted = false;
   {
     BusyCursor busy;
+    BackUpBeforeWrite(module_, dialogs_, module_.path(recipe_file::kFileName), backups::Change::Removes);
     deleted = reloadAfterWrite(
         recipe_file::WriteRecipeFileWithout(module_.path(recipe_file::kFileName), module_.Recipes, d));
     if (deleted) showRecord(d > module_.RecipeCount() ? d - 1 : d);
   }
   setBusy(false);
   if (!deleted) return;
+  offerUndoDelete(std::pair{d, deletedRecord});
   dialogs_.inform(QStringLiteral("削除しました"), QStringLiteral("削除終了"));
+}
+
+void frmMain::offerUndoDelete(std::optional<std::pair<int, Recipe>> deleted) {
+  lastDeleted_ = std::move(deleted);
+  cmdTorikesi->setVisible(lastDeleted_.has_value());
+}
+
+void frmMain::cmdTorikesi_Click() {
+  if (busy_ || !lastDeleted_) return;
+  const auto [number, record] = *lastDeleted_;
+  // The file still holds every other record as the delete left it, so the record goes back where
+  // it stood, its cooking log and ratings with it (its picture file was never touched).
+  RecipeTable restored = module_.Recipes;
+  restored.insert(std::min(number, restored.count() + 1), record);
+  setBusy(true);
+  bool undone = false;
+  {
+    BusyCursor busy;
+    BackUpBeforeWrite(module_, dialogs_, module_.path(recipe_file::kFileName), backups::Change::Keeps);
+    undone = reloadAfterWrite(recipe_file::RewriteRecipeFile(module_.path(recipe_file::kFileName), restored));
+    if (undone) showRecord(number);
+  }
+  setBusy(false);
+  if (!undone) return;
+  dialogs_.inform(QStringLiteral("『 ") + record.DishName + QStringLiteral(" 』を元に戻しました"),
+                  QStringLiteral("削除の取り消し"));
 }

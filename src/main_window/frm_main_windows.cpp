@@ -4,6 +4,7 @@
 #include <QComboBox>
 #include <QLabel>
 
+#include "backup/windows/frm_fukugen.h"
 #include "category_editor/windows/frm_hensyu.h"
 #include "exchange/windows/frm_private.h"
 #include "fridge/windows/frm_reizou.h"
@@ -65,4 +66,24 @@ void frmMain::registerWindows() {
     MainWindowForPrint shown{this, [this] { return typedRecipe(); }, shownPictureFile};
     return new frmPrint(module_, dialogs_, shown, this);
   });
+}
+
+// The restore window is the main window's own (not one of the hub's row of buttons): made on the
+// first press, shown again on the next.
+void frmMain::cmdFukugen_Click() {
+  if (!restoreWindow_) {
+    restoreWindow_ = new frmFukugen(module_, dialogs_, this);
+    connect(this, &frmMain::recipeTableReloaded, restoreWindow_, &frmFukugen::followRecipeTable);
+    connect(restoreWindow_, &frmFukugen::recipeFileRestored, this, &frmMain::reloadAfterRestore);
+  }
+  restoreWindow_->show();
+  restoreWindow_->raise();
+  restoreWindow_->activateWindow();
+}
+
+void frmMain::reloadAfterRestore() {
+  if (!LoadRecipeFile()) return;
+  ComputeStatistics();
+  if (showingNewRecipe_) lblKensu->setText(QStringLiteral("%1 / %1").arg(module_.RecipeCount() + 1));
+  else showRecord(shownRecord());
 }

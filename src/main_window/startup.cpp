@@ -71,6 +71,7 @@ std::optional<QStringList> setUpBook(const DataFolder& folder, Dialogs& dialogs)
 std::unique_ptr<RunningProgram> StartProgram(const QString& folder, Dialogs& dialogs, Clock& clock) {
   auto program = std::make_unique<RunningProgram>();
   program->module = std::make_unique<Module1>(QDir(folder).absolutePath());
+  program->module->Backups.setClock(clock);
   const std::optional<QStringList> created = setUpBook(program->module->Folder, dialogs);
   if (!created) return nullptr;
   // What a run killed in the middle of a write left behind.

@@ -31,6 +31,7 @@ class MainWindowTest : public ::testing::Test {
   // Loads the book into a new main window; fails the test when start-up reports an error.
   frmMain& open() {
     module = std::make_unique<Module1>(book.folder());
+    module->Backups.setClock(clock);
     window = std::make_unique<frmMain>(*module, dialogs, clock);
     window->setEndProgram([this] { ++programEnded; });
     auto error = window->Form_Load();

@@ -11,6 +11,7 @@
 #include "category_editor/rules/category_edit.h"
 #include "platform/rules/help_texts.h"
 #include "platform/rules/typed_text.h"
+#include "platform/windows/backup_before_write.h"
 #include "platform/windows/help_tour.h"
 #include "store/rules/category_lists.h"
 
@@ -90,6 +91,8 @@ void frmHensyu::cmdHozon1_Click() {
       return;
     }
   }
+  for (const CategoryList* list : {&kGenreFile, &kKindFile, &kMethodFile})
+    BackUpBeforeWrite(module_, dialogs_, module_.path(list->fileName), backups::Change::Removes);
   if (auto error = SaveCategoryLists(module_.Folder, genres, kinds, methods)) {
     dialogs_.error(error->message(), QStringLiteral("保存エラー"));
     return;

@@ -13,6 +13,7 @@
 #include "exchange/rules/exchange_pictures.h"
 #include "exchange/windows/frm_private.h"
 #include "main_extras/rules/picture_files.h"
+#include "platform/windows/backup_before_write.h"
 #include "platform/rules/text_file.h"
 #include "platform/windows/busy_cursor.h"
 #include "platform/windows/picture_reading.h"
@@ -177,6 +178,7 @@ void frmPrivate::cmdCopy_Click() {
   std::optional<FileError> error;
   {
     BusyCursor busy;
+    BackUpBeforeWrite(module_, dialogs_, module_.path(recipe_file::kFileName), backups::Change::Keeps);
     error = exchange::AppendExchangeRecords(module_.path(recipe_file::kFileName), *exchangeFile_, chosen);
   }
   if (error) {

@@ -5,6 +5,7 @@
 #include "exchange/rules/profile_entry.h"
 #include "exchange/windows/frm_private.h"
 #include "platform/rules/typed_text.h"
+#include "platform/windows/backup_before_write.h"
 #include "store/rules/profile_file.h"
 
 void frmPrivate::showPoints() {
@@ -24,6 +25,7 @@ void frmPrivate::cmdHozon_Click() {
   // The file drops blanks around the name when it is read back, so they are not kept.
   changed.Nickname = typed_text::ToStored(txtNamae->text()).trimmed();
   changed.TargetPoints = target->value;
+  BackUpBeforeWrite(module_, dialogs_, module_.path(kProfileFileName), backups::Change::Keeps);
   if (auto error = SaveProfileWithTargetText(module_.path(kProfileFileName), changed, target->text)) {
     dialogs_.error(error->message() + QStringLiteral("\n名前と目標ポイントは元のままです。"), QStringLiteral("保存エラー"));
     return;

@@ -23,6 +23,7 @@
 #include "platform/rules/cp932.h"
 #include "platform/rules/typed_text.h"
 #include "platform/windows/after_pick_options.h"
+#include "platform/windows/backup_before_write.h"
 #include "platform/windows/busy_cursor.h"
 #include "platform/windows/typed_combo.h"
 
@@ -286,6 +287,7 @@ void frmReizou::cboZai_KeyPress(int key) {
   if (!dialogs_.confirm(name + QStringLiteral("を新たに追加しますか？"), QStringLiteral("保存確認"),
                         MessageBox::Icon::Question))
     return;
+  BackUpBeforeWrite(module_, dialogs_, ingredientPath(), backups::Change::Keeps);
   if (auto error = fridge_files::AppendIngredientName(ingredientPath(), name)) {
     dialogs_.error(error->message(), kSaveErrorTitle);
     return;
@@ -313,6 +315,7 @@ void frmReizou::cmdHozon_Click() {
                   QStringLiteral("冷蔵庫が満杯です"));
     return;
   }
+  BackUpBeforeWrite(module_, dialogs_, stockPath(), backups::Change::Keeps);
   if (auto error = model_->add(stockPath(), MakeEntry(name, purchase, bestBefore, clock_.today()))) {
     dialogs_.error(error->message(), kSaveErrorTitle);
     return;
@@ -365,6 +368,7 @@ void frmReizou::cmdDel_Click() {
   if (!dialogs_.confirm(QStringLiteral("冷蔵庫から選択した材料を削除します"), kDeleteTitle, MessageBox::Icon::Exclamation,
                         MessageBox::Answer::Cancel))
     return;
+  BackUpBeforeWrite(module_, dialogs_, stockPath(), backups::Change::Removes);
   const auto error = [&] {
     const BusyCursor busy;
     return model_->remove(stockPath(), *range);
@@ -383,6 +387,7 @@ void frmReizou::cmdAllClr_Click() {
   if (!dialogs_.confirm(QStringLiteral("冷蔵庫から全てを削除します"), kDeleteTitle, MessageBox::Icon::Exclamation,
                         MessageBox::Answer::Cancel))
     return;
+  BackUpBeforeWrite(module_, dialogs_, stockPath(), backups::Change::Removes);
   if (auto error = model_->clear(stockPath())) {
     dialogs_.error(error->message(), kSaveErrorTitle);
     return;

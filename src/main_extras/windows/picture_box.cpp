@@ -7,6 +7,7 @@
 #include "main_extras/rules/picture_files.h"
 #include "platform/rules/help_texts.h"
 #include "platform/rules/typed_text.h"
+#include "platform/windows/backup_before_write.h"
 #include "platform/windows/clickable_label.h"
 #include "platform/windows/help_tour.h"
 #include "platform/windows/picture_reading.h"
@@ -114,6 +115,7 @@ void PictureBox::selectPhotoMode(bool shown) {
 }
 
 void PictureBox::saveProfile() {
+  BackUpBeforeWrite(module_, dialogs_, module_.path(kProfileFileName), backups::Change::Keeps);
   if (auto error = SaveProfile(module_.path(kProfileFileName), module_.Prof))
     dialogs_.error(error->message(), QStringLiteral("保存エラー"));
 }

@@ -5,6 +5,7 @@
 #include <QLineEdit>
 
 #include "platform/rules/typed_text.h"
+#include "platform/windows/backup_before_write.h"
 #include "store/rules/reference_list.h"
 
 ReferenceBox::ReferenceBox(Module1& module, Dialogs& dialogs, QComboBox* cboSankou)
@@ -25,6 +26,7 @@ bool ReferenceBox::cboSankou_KeyPress(int keyAscii) {
   if (!dialogs_.confirm(text + QStringLiteral("を新たに追加しますか？"), QStringLiteral("保存確認"),
                         MessageBox::Icon::Question))
     return true;
+  BackUpBeforeWrite(module_, dialogs_, module_.path(kReferenceFileName), backups::Change::Keeps);
   if (auto error = AppendReference(module_.path(kReferenceFileName), text)) {
     dialogs_.error(error->message(), QStringLiteral("保存エラー"));
     return true;

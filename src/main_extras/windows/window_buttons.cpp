@@ -8,6 +8,7 @@
 #include <QUrl>
 
 #include "platform/rules/help_texts.h"
+#include "platform/windows/backup_before_write.h"
 #include "platform/windows/help_tour.h"
 #include "store/rules/settings_file.h"
 
@@ -121,6 +122,7 @@ void WindowButtons::chkHelp_Click() {
   else
     dialogs_.inform(QStringLiteral("ヘルプツアー機能をオフにします。"), QStringLiteral("ヘルプツアーＯＦＦ"));
   module_.HelpTourOn = on;
+  BackUpBeforeWrite(module_, dialogs_, module_.path(kSettingsFileName), backups::Change::Keeps);
   if (auto error = SaveSettings(module_.path(kSettingsFileName), on))
     dialogs_.error(error->message() + QStringLiteral("\n次回の起動時には元の設定に戻ります。"),
                    QStringLiteral("保存エラー"));

@@ -10,6 +10,7 @@
 
 #include "main_extras/rules/picture_files.h"
 #include "platform/rules/typed_text.h"
+#include "platform/windows/backup_before_write.h"
 #include "platform/windows/picture_reading.h"
 #include "platform/windows/typed_combo.h"
 
@@ -174,6 +175,7 @@ void frmMenu::cmdSet_Click(int slot) {
 }
 
 void frmMenu::cmdHozon_Click() {
+  BackUpBeforeWrite(module_, dialogs_, module_.path(kMenuFileName), backups::Change::Keeps);
   if (auto error = WriteMenuPlan(module_.path(kMenuFileName), shownPlan())) {
     dialogs_.error(error->message(), QStringLiteral("献立保存"));
     return;

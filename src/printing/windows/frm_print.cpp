@@ -1,3 +1,4 @@
+#include "platform/windows/backup_before_write.h"
 #include "printing/windows/frm_print.h"
 
 #include <QGroupBox>
@@ -121,6 +122,7 @@ void frmPrint::hsbMjn_Change() {
 }
 
 void frmPrint::cmdHozon_Click() {
+  BackUpBeforeWrite(module_, dialogs_, module_.path(kProfileFileName), backups::Change::Keeps);
   if (auto error = SaveProfile(module_.path(kProfileFileName), module_.Prof))
     dialogs_.error(error->message(), QStringLiteral("保存エラー"));
 }

@@ -4,6 +4,7 @@
 // gets a reference. Tests make a fresh one over a temporary folder.
 #include <QStringList>
 
+#include "backup/rules/backups.h"
 #include "platform/rules/data_folder.h"
 #include "store/rules/category_lists.h"
 #include "store/rules/profile_file.h"
@@ -14,6 +15,7 @@ struct Module1 {
   explicit Module1(const QString& folder) : Folder(folder) {}
 
   DataFolder Folder;
+  BookBackups Backups;  // every write of a data file asks it first
 
   RecipeTable Recipes;
   int RecipeCount() const { return Recipes.count(); }

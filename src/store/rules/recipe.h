@@ -41,6 +41,8 @@ class RecipeTable {
   const Recipe& operator[](int number) const { return records_[size_t(number)]; }
   Recipe& operator[](int number) { return records_[size_t(number)]; }
   void append(Recipe recipe) { records_.push_back(std::move(recipe)); }
+  // Puts the recipe at that number (1..count()+1); the records from there move up by one.
+  void insert(int number, Recipe recipe) { records_.insert(records_.begin() + number, std::move(recipe)); }
   void reserve(int n) { records_.reserve(size_t(n) + 1); }
 
   // The number of the first record whose DishName equals name exactly, 0 when none.

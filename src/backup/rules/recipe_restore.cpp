@@ -1,0 +1,44 @@
+#include "backup/rules/recipe_restore.h"
+
+#include <QSet>
+
+#include "platform/rules/text_file.h"
+#include "store/rules/recipe_file.h"
+
+namespace backups {
+
+std::vector<RecipeBackup> RecipeBackups(const QString& bookFolder) {
+  std::vector<Backup> copies = List(bookFolder, recipe_file::kFileName);
+  std::vector<RecipeBackup> found;
+  found.reserve(copies.size());
+  for (auto copy = copies.rbegin(); copy != copies.rend(); ++copy) {
+    auto bytes = text_file::readBytes(copy->path);
+    const int count = std::holds_alternative<QByteArray>(bytes) ? CountRecords(std::get<QByteArray>(bytes)) : -1;
+    found.push_back({*copy, count});
+  }
+  return found;
+}
+
+std::variant<BackupRecipes, FileError> MissingRecipes(const QString& backupPath, const RecipeTable& book) {
+  if (auto table = recipe_file::LoadRecipeFile(backupPath); auto* error = std::get_if<FileError>(&table))
+    return *error;
+  auto read = exchange::ReadExchangeFile(backupPath);
+  if (auto* error = std::get_if<FileError>(&read)) return *error;
+  BackupRecipes recipes{std::get<exchange::ExchangeFile>(std::move(read)), {}};
+  const QStringList names = book.DishNames();
+  const QSet<QString> inBook(names.begin(), names.end());
+  for (size_t i = 0; i < recipes.file.records.size(); ++i)
+    if (!inBook.contains(recipes.file.records[i].dishName)) recipes.missing.push_back(int(i));
+  return recipes;
+}
+
+std::optional<FileError> AppendFromBackup(const QString& recipePath, const BackupRecipes& from,
+                                          const std::vector<int>& chosen) {
+  return exchange::AppendExchangeRecords(recipePath, from.file, chosen);
+}
+
+std::optional<FileError> RestoreWholeFile(const QString& recipePath, const BackupRecipes& from) {
+  return text_file::writeBytes(recipePath, from.file.lines.bytes());
+}
+
+}  // namespace backups
