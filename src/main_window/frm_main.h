@@ -11,7 +11,7 @@
 // preview. Nothing typed reaches the table until cmdTouroku: registering appends or rewrites the
 // recipe file, the table becomes the one the written file reads as, and the statistics are
 // recomputed, so the table always mirrors the file. Other windows show a recipe through the slot
-// showRecord.
+// openChosenRecipe, which moves hsbData as the user would.
 #include <QPointer>
 #include <QWidget>
 #include <functional>
@@ -69,11 +69,17 @@ class frmMain : public QWidget {
   // The recipe table was reloaded from the file and its figures recomputed; windows that list
   // its records follow it.
   void recipeTableReloaded();
+  // The level bar was coloured from the level; the evaluation chart window colours its bar too.
+  void levelBarShown();
 
  public slots:
-  // Shows the recipe at that record number, once (clamped to the table). Every window that opens
-  // a recipe in the main window (search, the sorted lists, the refrigerator, exchange) calls this.
+  // Shows the recipe at that record number, once (clamped to the table), even when hsbData
+  // already stands there: after a write the table has changed under it.
   void showRecord(int number);
+  // A recipe picked in another window (search, the sorted lists, the refrigerator): hsbData is
+  // moved to it, and only a move shows it, so picking the recipe already on screen keeps what is
+  // typed there.
+  void openChosenRecipe(int number);
 
  public:
   // Handlers, as the controls call them.

@@ -112,7 +112,10 @@ void frmMain::ComputePoints() {
   ShowLevelBar();
 }
 
-void frmMain::ShowLevelBar() { levelBar->ShowLevelBar(module_.Stats.LevelPercent); }
+void frmMain::ShowLevelBar() {
+  levelBar->ShowLevelBar(module_.Stats.LevelPercent);
+  emit levelBarShown();
+}
 
 void frmMain::ShowHelpTour() { ::ShowHelpTour(module_, dialogs_); }
 

@@ -23,6 +23,8 @@ void frmMain::showRecord(int number) {
   else hsbData->setValue(target);
 }
 
+void frmMain::openChosenRecipe(int number) { hsbData->setValue(std::clamp(number, hsbData->minimum(), hsbData->maximum())); }
+
 void frmMain::cmdNew_Click() {
   ClearRecipeForm();
   Explain(module_, dialogs_, help_texts::NewRecipe());

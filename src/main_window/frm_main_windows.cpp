@@ -22,7 +22,7 @@
 void frmMain::registerWindows() {
   windowButtons->registerWindow(QStringLiteral("cmdKensaku"), [this] {
     auto* w = new frmKensaku(module_, dialogs_, *cboSankou->model(), this);
-    connect(w, &frmKensaku::recipeChosen, this, &frmMain::showRecord);
+    connect(w, &frmKensaku::recipeChosen, this, &frmMain::openChosenRecipe);
     return w;
   });
   windowButtons->registerModal(QStringLiteral("cmdHensyu"), [this] {
@@ -30,11 +30,15 @@ void frmMain::registerWindows() {
   });
   windowButtons->registerWindow(QStringLiteral("cmdSort"), [this] {
     auto* w = new frmSort(module_, this);
-    connect(w, &frmSort::recipeChosen, this, &frmMain::showRecord);
+    connect(w, &frmSort::recipeChosen, this, &frmMain::openChosenRecipe);
     return w;
   });
   windowButtons->registerWindow(QStringLiteral("cmdGraph1"), [this] { return new frmGraph1(module_, dialogs_, this); });
-  windowButtons->registerWindow(QStringLiteral("cmdGraph2"), [this] { return new frmGraph2(module_, dialogs_, this); });
+  windowButtons->registerWindow(QStringLiteral("cmdGraph2"), [this] {
+    auto* w = new frmGraph2(module_, dialogs_, this);
+    connect(this, &frmMain::levelBarShown, w, &frmGraph2::ShowLevelBar);
+    return w;
+  });
   windowButtons->registerWindow(QStringLiteral("cmdPrivate"), [this] {
     auto* w = new frmPrivate(module_, dialogs_, this);
     connect(this, &frmMain::recipeTableReloaded, w, &frmPrivate::followRecipeTable);
@@ -54,7 +58,7 @@ void frmMain::registerWindows() {
   });
   windowButtons->registerWindow(QStringLiteral("cmdReizou"), [this] {
     auto* w = new frmReizou(module_, dialogs_, clock_, this);
-    connect(w, &frmReizou::recipeChosen, this, &frmMain::showRecord);
+    connect(w, &frmReizou::recipeChosen, this, &frmMain::openChosenRecipe);
     return w;
   });
   windowButtons->registerWindow(QStringLiteral("cmdMenu"), [this] {

@@ -153,18 +153,20 @@ TEST_F(FridgeFiles, IngredientNamesEndAtCommasLoseOuterBlanksAndKeepDuplicates) 
 }
 
 TEST(FridgeInput, RefusesWhatTheFilesCannotHold) {
-  EXPECT_FALSE(CheckIngredientName(u"ほうれん草（１束）"_s));
-  EXPECT_FALSE(CheckIngredientName(u"卵，L"_s)) << "a full-width comma is an ordinary character";
-  EXPECT_EQ(CheckIngredientName(u"5\"玉"_s)->kind, TextProblem::Kind::DoubleQuote);
-  EXPECT_EQ(CheckIngredientName(u"卵,L"_s)->kind, TextProblem::Kind::Comma);
-  EXPECT_EQ(CheckIngredientName(u"卵\nL"_s)->kind, TextProblem::Kind::LineBreak);
-  const auto emoji = CheckIngredientName(u"卵🥚"_s);
-  ASSERT_TRUE(emoji);
-  EXPECT_EQ(emoji->kind, TextProblem::Kind::Unencodable);
-  EXPECT_EQ(emoji->character, U'🥚');
-  EXPECT_FALSE(CheckDateText(u"5月10日, 夜"_s)) << "a date is quoted, so a comma is kept";
-  EXPECT_EQ(CheckDateText(u"2024/05/\"1"_s)->kind, TextProblem::Kind::DoubleQuote);
-  EXPECT_EQ(CheckDateText(u"2024\r/05"_s)->kind, TextProblem::Kind::LineBreak);
+  EXPECT_FALSE(CheckIngredientListName(u"ほうれん草（１束）"_s));
+  EXPECT_FALSE(CheckIngredientListName(u"卵，L"_s)) << "a full-width comma is an ordinary character";
+  EXPECT_EQ(CheckIngredientListName(u"卵,L"_s)->kind, TextProblem::Kind::Comma) << "the list reads it as two names";
+  EXPECT_FALSE(CheckStockText(u"卵(M,L)"_s)) << "the stock quotes its names";
+  EXPECT_FALSE(CheckStockText(u"5月10日, 夜"_s));
+  for (const auto check : {CheckStockText, CheckIngredientListName}) {
+    EXPECT_EQ(check(u"5\"玉"_s)->kind, TextProblem::Kind::DoubleQuote);
+    EXPECT_EQ(check(u"卵\nL"_s)->kind, TextProblem::Kind::LineBreak);
+    EXPECT_EQ(check(u"2024\r/05"_s)->kind, TextProblem::Kind::LineBreak);
+    const auto emoji = check(u"卵🥚"_s);
+    ASSERT_TRUE(emoji);
+    EXPECT_EQ(emoji->kind, TextProblem::Kind::Unencodable);
+    EXPECT_EQ(emoji->character, U'🥚');
+  }
 }
 
 // A stock of entries named and dated as given, numbered 1..n.

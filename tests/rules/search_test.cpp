@@ -96,6 +96,8 @@ const KeyCase kKeyCases[] = {
     {"CaloriesLowerAboveUpper", SearchKey::Calories, {u"600"_s, u"300"_s}, {}},
     {"CaloriesHugeUpperBoundIsNoLimit", SearchKey::Calories, {u"0"_s, u"1e40"_s}, {1, 2, 3, 4, 5, 6, 7}},
     {"CaloriesHugeLowerBoundFindsNothing", SearchKey::Calories, {u"1e40"_s, u"1e41"_s}, {}},
+    {"CaloriesBoundBeyondDoubleIsNoLimit", SearchKey::Calories, {u"0"_s, u"1e309"_s}, {1, 2, 3, 4, 5, 6, 7}},
+    {"CookCountBoundBeyondDoubleIsNoLimit", SearchKey::CookCount, {u"-1e309"_s, u"1e309"_s}, {1, 2, 3, 4, 5, 6, 7}},
     {"SaltPoint7IsFoundAsStored", SearchKey::Salt, {u"0.7"_s, u"1"_s}, {1}},
     {"SaltTrailingUnitIgnored", SearchKey::Salt, {u"3g"_s, u"3.5ｇ"_s}, {5}},
     {"CookingTime", SearchKey::CookingTime, {u"30"_s, u"60"_s}, {1, 2}},
@@ -142,6 +144,10 @@ TEST(Search, BoundsBeyondSinglePrecisionAreHeldAtItsLimits) {
   // Times cooked compare in double and need no limit.
   const SearchCriterion count = MakeSearchCriterion(SearchKey::CookCount, {u"0"_s, u"1e40"_s});
   EXPECT_EQ(count.upperDouble, 1e40);
+  // Beyond a double too: the largest value of its sign, not 0.
+  const SearchCriterion huge = MakeSearchCriterion(SearchKey::CookCount, {u"-1e309"_s, u"1e309"_s});
+  EXPECT_EQ(huge.lowerDouble, -DBL_MAX);
+  EXPECT_EQ(huge.upperDouble, DBL_MAX);
 }
 
 TEST(Search, EqualityKeysWithEveryBoxEmptyChangeNothingInEitherMode) {

@@ -75,7 +75,9 @@ inline QStringList ShownTextsMissingFromNames(QWidget* window) {
     if (!control->isVisibleTo(window)) continue;
     if (auto* label = qobject_cast<QLabel*>(control)) {
       const bool picture = !label->pixmap().isNull();
-      if (!label->text().isEmpty() || picture) check(label, withoutMnemonic(label->text()));
+      // Only a label with a buddy takes "&" as a shortcut mark.
+      const QString shown = label->buddy() ? withoutMnemonic(label->text()) : label->text();
+      if (!label->text().isEmpty() || picture) check(label, shown);
       if (label->buddy() && !label->text().isEmpty()) check(label->buddy(), withoutMnemonic(label->text()));
     } else if (auto* button = qobject_cast<QAbstractButton*>(control)) {
       if (isOwnControl(button) || !button->text().isEmpty()) check(button, withoutMnemonic(button->text()));

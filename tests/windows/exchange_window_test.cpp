@@ -432,6 +432,7 @@ TEST_F(ExchangeWindowTest, SavingTheProfileRewritesTheFileAndUpdatesTheMainWindo
   EXPECT_EQ(part<QLabel>("lblPoint")->text(), QStringLiteral("150 P"));
   EXPECT_EQ(part<QLabel>("lblLevel")->text(), QStringLiteral("150.0 %"));
 
+  QWidget* evaluations = openThrough("cmdGraph2", "frmGraph2");
   retype(name, QStringLiteral("太郎"));
   retype(target, QStringLiteral("200"));
   press("cmdHozon");
@@ -441,11 +442,15 @@ TEST_F(ExchangeWindowTest, SavingTheProfileRewritesTheFileAndUpdatesTheMainWindo
                 cp932Line(QStringLiteral(" 10 ")));
   EXPECT_EQ(window->windowTitle(), QStringLiteral("Zestra  ～ 太郎のレシピ"));
   EXPECT_EQ(part<QLabel>("lblLevel")->text(), QStringLiteral("75.0 %"));
-  auto* segment7 = window->findChild<QFrame*>(QStringLiteral("shpLevel(7)"));
-  auto* segment8 = window->findChild<QFrame*>(QStringLiteral("shpLevel(8)"));
-  ASSERT_TRUE(segment7 && segment8);
-  EXPECT_EQ(segment7->palette().color(QPalette::Window), QColor(255, 0, 255));
-  EXPECT_EQ(segment8->palette().color(QPalette::Window), QColor(255, 255, 255));
+  // Both level bars, the main window's and the evaluation chart window's, show the new level.
+  for (QWidget* bar : {window->findChild<QWidget*>(QStringLiteral("LevelBar"), Qt::FindDirectChildrenOnly), evaluations}) {
+    ASSERT_TRUE(bar);
+    auto* segment7 = FindControl<QFrame>(bar, QStringLiteral("shpLevel(7)"));
+    auto* segment8 = FindControl<QFrame>(bar, QStringLiteral("shpLevel(8)"));
+    ASSERT_TRUE(segment7 && segment8);
+    EXPECT_EQ(segment7->palette().color(QPalette::Window), QColor(255, 0, 255)) << bar->objectName().toStdString();
+    EXPECT_EQ(segment8->palette().color(QPalette::Window), QColor(255, 255, 255)) << bar->objectName().toStdString();
+  }
 
   // Full-width digits with a separator are the number; the file keeps it so that it reads back.
   retype(target, QStringLiteral("１，０００"));
@@ -494,6 +499,9 @@ TEST_F(ExchangeWindowTest, BackClosesTheWindowAndTheButtonOpensAFreshOne) {
 TEST_F(ExchangeWindowTest, AScreenReaderReadsWhatEveryControlShows) {
   writeRecipes(numberedRecipes(3));
   openExchange();
+  // The import file's folder and name say what they are before anything is chosen.
+  EXPECT_EQ(accessible_names_detail::readName(part("Dir1")), QStringLiteral("取り込むフォルダ"));
+  EXPECT_EQ(accessible_names_detail::readName(part("File2")), QStringLiteral("取り込むファイル"));
   clickRow("lstMoto", 0);
   press("cmdNukidashi");  // shows the chosen names and the new folder's files
   const QStringList faults = ShownTextsMissingFromNames(exchangeWindow);

@@ -9,6 +9,7 @@
 #include <QListWidget>
 #include <QRadioButton>
 #include <QTableView>
+#include <functional>
 
 #include "support/accessible_names.h"
 #include "support/main_window_fixture.h"
@@ -223,7 +224,6 @@ TEST_F(FridgeWindowTest, SavingRefusesAnEmptyNameAndTextsTheFilesCannotHold) {
   };
   const Refusal refusals[] = {
       {"cboZai", "5\"玉", "材料名に「\"」"},
-      {"cboZai", "卵,L", "材料名に「,」"},
       {"cboZai", "卵🥚", "材料名の文字「🥚」(U+1F95A)はShift-JISで保存できません。"},
       {"cboKou", "5/1\"", "購入日に「\"」"},
   };
@@ -239,6 +239,14 @@ TEST_F(FridgeWindowTest, SavingRefusesAnEmptyNameAndTextsTheFilesCannotHold) {
   }
   EXPECT_FALSE(book.exists(kStock));
   EXPECT_EQ(grid()->model()->rowCount(), 0);
+
+  // The stock quotes its names, so a half-width comma is kept, and read back whole.
+  type("cboZai", QStringLiteral("卵(M,L)"));
+  dialogs.clear();
+  press("cmdHozon");
+  EXPECT_TRUE(dialogs.messages().empty());
+  EXPECT_EQ(book.bytes(kStock), cp932Line("\"卵(M,L)\",\"\",\"\""));
+  EXPECT_EQ(column(1), (QStringList{"卵(M,L)"}));
 }
 
 TEST_F(FridgeWindowTest, EnterInTheNameBoxAddsTheNameToTheListAfterAsking) {
@@ -276,6 +284,9 @@ TEST_F(FridgeWindowTest, EnterInTheNameBoxAddsTheNameToTheListAfterAsking) {
   QTest::keyClick(cboZai, Qt::Key_Return);
   ASSERT_EQ(dialogs.messages().size(), 1u);
   EXPECT_EQ(dialogs.messages()[0].title, QStringLiteral("入力エラー"));
+  EXPECT_TRUE(dialogs.messages()[0].text.startsWith(
+      QStringLiteral("材料リストの名前に「,」（半角のカンマ）は使えません。\n材料リストではカンマが名前の区切りとして読まれるためです。")))
+      << dialogs.messages()[0].text.toStdString();
   EXPECT_EQ(book.bytes(kNames), cp932Line("牛乳") + cp932Line("豆腐") + cp932Line("牛乳"));
   EXPECT_FALSE(book.exists(kStock)) << "Enter does not save a purchase";
 }
@@ -316,6 +327,40 @@ TEST_F(FridgeWindowTest, RowsSelectedFromTheKeyboardCanBeDeletedToo) {
   press("cmdDel");
   EXPECT_EQ(column(1), (QStringList{"C", "A", "D"}));
   EXPECT_EQ(book.lines(kStock).size(), 3);
+}
+
+TEST_F(FridgeWindowTest, TheLabelAndTheDeletionFollowTheHighlightedRowsWhateverMadeThem) {
+  struct Way {
+    const char* name;
+    std::function<void()> highlight;
+    QString label;
+    QStringList left;  // the entries C A E B D that stay after the deletion
+  };
+  const Way ways[] = {
+      {"Shift+click", [&] { clickRow(2); QTest::mouseClick(grid()->viewport(), Qt::LeftButton, Qt::ShiftModifier, rowPoint(5)); },
+       "2行目 ～ 5行目", {"C"}},
+      {"Shift+click upwards", [&] { clickRow(5); QTest::mouseClick(grid()->viewport(), Qt::LeftButton, Qt::ShiftModifier, rowPoint(3)); },
+       "5行目 ～ 3行目", {"C", "A"}},
+      {"Ctrl+A", [&] { clickRow(2); QTest::keyClick(grid(), Qt::Key_A, Qt::ControlModifier); }, "1行目 ～ 5行目", {}},
+      {"Ctrl+click", [&] { clickRow(2); QTest::mouseClick(grid()->viewport(), Qt::LeftButton, Qt::ControlModifier, rowPoint(4)); },
+       "2行目 ～ 4行目", {"C", "D"}},
+      {"Shift+Down", [&] { clickRow(3); QTest::keyClick(grid(), Qt::Key_Down, Qt::ShiftModifier); QTest::keyClick(grid(), Qt::Key_Down, Qt::ShiftModifier); },
+       "3行目 ～ 5行目", {"C", "A"}},
+      {"Shift+Up", [&] { clickRow(3); QTest::keyClick(grid(), Qt::Key_Up, Qt::ShiftModifier); }, "3行目 ～ 2行目", {"C", "B", "D"}},
+  };
+  for (const Way& way : ways) {
+    SCOPED_TRACE(way.name);
+    writeFiveEntries();
+    openFridge();
+    way.highlight();
+    EXPECT_EQ(fridge<QLabel>("lblSentaku")->text(), way.label);
+    EXPECT_EQ(grid()->selectionModel()->selectedRows().size(), 5 - way.left.size()) << "what is highlighted goes";
+    press("cmdDel");
+    EXPECT_EQ(column(1), way.left);
+    EXPECT_EQ(book.lines(kStock).size(), way.left.size());
+    press("cmdModori");
+    QTRY_VERIFY(!window->findChild<QWidget*>(QStringLiteral("frmReizou")));
+  }
 }
 
 TEST_F(FridgeWindowTest, ASortBecomesTheFileOrderOnlyWithTheNextDeletion) {
@@ -416,6 +461,30 @@ TEST_F(FridgeWindowTest, ClickedIngredientListsItsRecipesAndAPickShowsOneInTheMa
   EXPECT_EQ(window->findChild<QWidget*>(QStringLiteral("frmReizou")), fridgeWindow);
   EXPECT_TRUE(fridgeWindow->isVisible());
   EXPECT_EQ(list->count(), 3);
+}
+
+TEST_F(FridgeWindowTest, ALongIngredientNameKeepsTheLayoutAndTheCountInSight) {
+  const QString longName = QString(120, u'長');
+  writeRecipes({recordLines({QStringLiteral("長い料理"), QStringLiteral("和食"), QStringLiteral("主菜"), QStringLiteral("煮る"),
+                             QStringLiteral("1"), QStringLiteral("1"), QStringLiteral("1"), QStringLiteral("未"), QStringLiteral("未"),
+                             QStringLiteral("0"), QString()},
+                            longName)});
+  book.writeLines(kNames, {longName});
+  book.writeLines(kStock, {"\"" + longName + "\",\"\",\"\""});
+  openFridge();
+  auto* frame = fridge<QGroupBox>("fraKensaku");
+  const QSize windowSize = fridgeWindow->size();
+  const QRect frameWhere = frame->geometry();
+  clickRow(1);
+  QApplication::processEvents();
+  EXPECT_EQ(fridgeWindow->size(), windowSize);
+  EXPECT_EQ(frame->geometry(), frameWhere);
+  const QString title = frame->title();
+  EXPECT_TRUE(title.startsWith(QStringLiteral("『長"))) << title.toStdString();
+  EXPECT_TRUE(title.endsWith(QStringLiteral("』 1件検出"))) << title.toStdString();
+  EXPECT_LT(frame->fontMetrics().horizontalAdvance(title), frame->width() - 16);
+  EXPECT_EQ(frame->toolTip(), QStringLiteral("『%1』 1件検出").arg(longName));
+  EXPECT_EQ(frame->accessibleDescription(), frame->toolTip());
 }
 
 TEST_F(FridgeWindowTest, ARecipeDeletedSinceTheListWasMadeIsReportedAndTheListRenewed) {

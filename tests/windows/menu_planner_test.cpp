@@ -4,6 +4,7 @@
 #include <QPrinterInfo>
 
 #include "menu/windows/frm_menu.h"
+#include "support/accessible_names.h"
 #include "support/main_window_fixture.h"
 #include "support/pdf_tools.h"
 #include "support/typing.h"
@@ -194,6 +195,19 @@ TEST_F(MenuPlannerTest, LeavingABoxKeepsWhatWasTypedRatherThanAListedName) {
 
   clickMenu("cmdHozon");
   EXPECT_EQ(book.lines(kMenuFile)[0], QStringLiteral("\"日付１\",\"Curry\",\"curry udon\",\"レシピ選択\""));
+}
+
+TEST_F(MenuPlannerTest, AScreenReaderTellsTheNineDishBoxesApart) {
+  openMenu();
+  const char* meals[] = {"朝", "昼", "夕"};
+  for (int slot = 0; slot < 9; ++slot) {
+    const QString which = QStringLiteral("%1日目の%2").arg(slot / 3 + 1).arg(QString::fromUtf8(meals[slot % 3]));
+    const QString captions = accessible_names_detail::readCaptions(dish(slot));
+    EXPECT_TRUE(captions.contains(which)) << slot << " reads " << captions.toStdString();
+  }
+  EXPECT_EQ(accessible_names_detail::readCaptions(menuControl("cboHizuke")), QStringLiteral("先頭の日付"));
+  const QStringList faults = ShownTextsMissingFromNames(menu.get());
+  EXPECT_TRUE(faults.isEmpty()) << faults.join(u'\n').toStdString();
 }
 
 TEST_F(MenuPlannerTest, MealButtonsMarkTheSlotAndTheCloseBoxNeverAsks) {

@@ -7,6 +7,7 @@
 #include <QCheckBox>
 #include <QListView>
 #include <QRadioButton>
+#include <QTableView>
 
 #include "platform/rules/help_texts.h"
 #include "search/windows/result_list_model.h"
@@ -209,6 +210,25 @@ TEST_F(SearchWindowTest, ChoosingAnEntryShowsItAndHidesTheWindowThatComesBackAsL
   EXPECT_FALSE(search->isVisible());
 }
 
+TEST_F(SearchWindowTest, PickingTheRecipeAlreadyShownFromSearchOrTheSortedListKeepsItsUnsavedEdits) {
+  ASSERT_EQ(shownRecord(), 1);  // 肉じゃが, 300 kcal
+  auto* calories = control<QLineEdit>("txtCal");
+  calories->selectAll();
+  typeText(calories, QStringLiteral("320"));
+  openSearch();
+  pickOption(QStringLiteral("optShow"));
+  choose(0);
+  EXPECT_EQ(shownCalories(), QStringLiteral("320"));
+
+  QWidget* sorted = openThrough("cmdSort", "frmSort");
+  auto* byCalories = FindControl<QTableView>(sorted, QStringLiteral("msgCal"));
+  QTest::mouseClick(byCalories->viewport(), Qt::LeftButton, {},
+                    byCalories->visualRect(byCalories->model()->index(0, 0)).center());  // 肉じゃが, the lowest
+  EXPECT_EQ(shownRecord(), 1);
+  EXPECT_EQ(shownCalories(), QStringLiteral("320"));
+  EXPECT_TRUE(dialogs.calls.empty());
+}
+
 TEST_F(SearchWindowTest, KeepingTheWindowLetsEveryClickAndArrowKeyOpenAnotherRecipe) {
   openSearch();
   pickOption(QStringLiteral("optShow"));
@@ -346,6 +366,15 @@ TEST_F(SearchWindowTest, ScreenReadersHearWhatEachButtonAndBoxIsFor) {
   EXPECT_EQ(accessibleName(in(QStringLiteral("cboHyouka2"))), QStringLiteral("三者評価"));
   EXPECT_EQ(accessibleName(in(QStringLiteral("txtZairyo(4)"))), QStringLiteral("材料5"));
   EXPECT_EQ(accessibleName(in(QStringLiteral("cboSankou"))), QStringLiteral("参考文献"));
+  // A drop-down reads its chosen item as its name; its caption says which box it is.
+  const char* boxes[] = {"cboJyanru", "cboSyurui", "cboCyouri"};
+  const char* captions[] = {"分類 ジャンル", "分類 種類", "分類 調理方法"};
+  for (int i = 0; i < 3; ++i) {
+    auto* combo = in<QComboBox>(QString::fromLatin1(boxes[i]));
+    combo->setCurrentIndex(1);
+    EXPECT_EQ(accessibleName(combo), combo->currentText());
+    EXPECT_EQ(accessible_names_detail::readCaptions(combo), QString::fromUtf8(captions[i]));
+  }
   EXPECT_EQ(in<QPushButton>(QStringLiteral("cmdNamae"))->toolTip(), QStringLiteral("絞り込み検索"));
   EXPECT_EQ(in<QPushButton>(QStringLiteral("cmdNamae1"))->toolTip(), QStringLiteral("全部からの検索"));
 }

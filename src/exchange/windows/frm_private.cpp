@@ -161,6 +161,7 @@ QWidget* frmPrivate::buildImportHalf() {
   picker->addWidget(cmdFile, 0, 2, 2, 1);
   picker->setColumnStretch(1, 1);
   column->addWidget(Frame2);
+  showChosenFile(QString(), QString());
 
   newNames_ = new QStringListModel(this);
   lstNewD = nameList(half, QStringLiteral("lstNewD"), newNames_, QStringLiteral("取り込みたい料理名を指定します"),

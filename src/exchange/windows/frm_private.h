@@ -60,6 +60,8 @@ class frmPrivate : public QWidget {
   std::vector<int> chosenImports() const;
   void importPictures(const std::vector<int>& chosen);
   void showExportFolder(const QString& folder);
+  // The import file's folder and name as chosen; each reads with what it is, even while empty.
+  void showChosenFile(const QString& folder, const QString& fileName);
 
   Module1& module_;
   Dialogs& dialogs_;

@@ -17,6 +17,7 @@
 #include "platform/rules/text_file.h"
 #include "platform/windows/busy_cursor.h"
 #include "platform/windows/picture_reading.h"
+#include "platform/windows/user_text.h"
 #include "store/rules/recipe_file.h"
 
 namespace {
@@ -110,12 +111,18 @@ void frmPrivate::cmdFile_Click() {
     File2_Click(*path);
 }
 
+void frmPrivate::showChosenFile(const QString& folder, const QString& fileName) {
+  ShowUserText(Dir1, folder);
+  ShowUserText(File2, fileName);
+  Dir1->setAccessibleName(QStringLiteral("取り込むフォルダ %1").arg(folder).trimmed());
+  File2->setAccessibleName(QStringLiteral("取り込むファイル %1").arg(fileName).trimmed());
+}
+
 void frmPrivate::File2_Click(const QString& path) {
   exchangeFile_.reset();
   newNames_->setStringList({});
   const QFileInfo chosen(path);
-  Dir1->setText(QDir::toNativeSeparators(chosen.absolutePath()));
-  File2->setText(chosen.fileName());
+  showChosenFile(QDir::toNativeSeparators(chosen.absolutePath()), chosen.fileName());
 
   if (exchange::IsSameFile(path, module_.path(recipe_file::kFileName))) {
     dialogs_.warn(QStringLiteral("「%1」はこのレシピ帳のレシピファイルです。\n追加レシピデータとして取り込むことはできません。")

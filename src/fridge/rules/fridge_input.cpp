@@ -14,6 +14,6 @@ std::optional<TextProblem> check(const QString& text, bool commaAllowed) {
 
 }  // namespace
 
-std::optional<TextProblem> CheckIngredientName(const QString& name) { return check(name, false); }
+std::optional<TextProblem> CheckStockText(const QString& text) { return check(text, true); }
 
-std::optional<TextProblem> CheckDateText(const QString& date) { return check(date, true); }
+std::optional<TextProblem> CheckIngredientListName(const QString& name) { return check(name, false); }

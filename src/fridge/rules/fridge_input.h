@@ -1,7 +1,8 @@
 #pragma once
 // What the refrigerator's files cannot hold in a typed name or date: a double quote ends a quoted
-// field, a line break ends an entry, and a comma ends a name in the ingredient list. Characters
-// outside Shift-JIS cannot be written at all.
+// field and a line break ends an entry. The stock quotes its fields, so a comma stays in a stock
+// name ("卵(M,L)"); the ingredient list writes names bare and reads a comma as the end of a name,
+// so a name for the list cannot hold one. Characters outside Shift-JIS cannot be written at all.
 #include <QString>
 #include <optional>
 
@@ -11,5 +12,7 @@ struct TextProblem {
   char32_t character = 0;  // for Unencodable
 };
 
-std::optional<TextProblem> CheckIngredientName(const QString& name);
-std::optional<TextProblem> CheckDateText(const QString& date);
+// A name, purchase date or best-before date for the stock file.
+std::optional<TextProblem> CheckStockText(const QString& text);
+// A name for the ingredient list file.
+std::optional<TextProblem> CheckIngredientListName(const QString& name);

@@ -1,5 +1,6 @@
 #include "fridge/windows/frm_reizou.h"
 
+#include <QAbstractItemView>
 #include <QApplication>
 #include <QComboBox>
 #include <QGridLayout>
@@ -26,11 +27,14 @@
 #include "platform/windows/backup_before_write.h"
 #include "platform/windows/busy_cursor.h"
 #include "platform/windows/typed_combo.h"
+#include "platform/windows/user_text.h"
 
 namespace {
 
 // Grid column widths in twips, 15 to a pixel.
 constexpr int kColumnTwips[] = {500, 2510, 1350, 1350, 800};
+// The recipe frame keeps its width whatever the caption; a long ingredient name is shortened.
+constexpr int kRecipeFrameWidth = 280;
 
 const QString kDeleteTitle = QStringLiteral("削除確認");
 const QString kSaveErrorTitle = QStringLiteral("保存エラー");
@@ -40,6 +44,10 @@ QComboBox* editableCombo(QWidget* parent, const QString& name) {
   combo->setObjectName(name);
   KeepTypedText(combo);
   combo->setMaxVisibleItems(20);
+  // A long name in the list widens the drop-down, not the box and the window.
+  combo->setSizeAdjustPolicy(QComboBox::AdjustToMinimumContentsLengthWithIcon);
+  combo->setMinimumContentsLength(8);
+  combo->view()->setTextElideMode(Qt::ElideNone);
   return combo;
 }
 
@@ -64,7 +72,8 @@ QString problemText(const TextProblem& problem, const QString& what) {
     case TextProblem::Kind::DoubleQuote:
       return QStringLiteral("%1に「\"」（ダブルクォーテーション）は使えません。").arg(what);
     case TextProblem::Kind::Comma:
-      return QStringLiteral("%1に「,」（半角のカンマ）は使えません。\n材料リストでは名前の区切りとして読まれるためです。")
+      return QStringLiteral("%1に「,」（半角のカンマ）は使えません。\n材料リストではカンマが名前の区切りとして読まれるためです。"
+                            "\n全角の「，」なら使えます。冷蔵庫への保存には半角のカンマも使えます。")
           .arg(what);
     case TextProblem::Kind::LineBreak:
       return QStringLiteral("%1に改行は使えません。").arg(what);
@@ -200,7 +209,7 @@ void frmReizou::buildStockArea() {
 void frmReizou::buildRecipeFrame() {
   fraKensaku = new QGroupBox(QStringLiteral("検索"), this);
   fraKensaku->setObjectName(QStringLiteral("fraKensaku"));
-  fraKensaku->setMinimumWidth(260);
+  fraKensaku->setFixedWidth(kRecipeFrameWidth);
   lstKondate = new QListWidget(fraKensaku);
   lstKondate->setObjectName(QStringLiteral("lstKondate"));
   lstKondate->setAccessibleName(QStringLiteral("この材料を使うレシピ"));
@@ -283,7 +292,7 @@ void frmReizou::cboZai_KeyPress(int key) {
   // The list file drops blanks around a name, so the list keeps it the same way.
   const QString name = typed_text::ToStored(cboZai->currentText()).trimmed();
   if (name.isEmpty()) return;
-  if (refuseProblem(CheckIngredientName(name), QStringLiteral("材料名"), cboZai)) return;
+  if (refuseProblem(CheckIngredientListName(name), QStringLiteral("材料リストの名前"), cboZai)) return;
   if (!dialogs_.confirm(name + QStringLiteral("を新たに追加しますか？"), QStringLiteral("保存確認"),
                         MessageBox::Icon::Question))
     return;
@@ -305,9 +314,9 @@ void frmReizou::cmdHozon_Click() {
   }
   const QString purchase = typed_text::ToStored(cboKou->currentText());
   const QString bestBefore = typed_text::ToStored(cboSyomi->currentText());
-  if (refuseProblem(CheckIngredientName(name), QStringLiteral("材料名"), cboZai) ||
-      refuseProblem(CheckDateText(purchase), QStringLiteral("購入日"), cboKou) ||
-      refuseProblem(CheckDateText(bestBefore), QStringLiteral("賞味期限"), cboSyomi))
+  if (refuseProblem(CheckStockText(name), QStringLiteral("材料名"), cboZai) ||
+      refuseProblem(CheckStockText(purchase), QStringLiteral("購入日"), cboKou) ||
+      refuseProblem(CheckStockText(bestBefore), QStringLiteral("賞味期限"), cboSyomi))
     return;
   if (model_->stock().isFull()) {
     dialogs_.warn(QStringLiteral("冷蔵庫には%1件までしか保存できません。\n不要な材料を削除してから保存してください。")
@@ -350,12 +359,12 @@ void frmReizou::msgReizou_MouseDown(int row) {
   lblSentaku->setText(row > 0 ? QStringLiteral("%1行目").arg(row) : QString());
 }
 
-void frmReizou::msgReizou_MouseUp(int row) {
-  selectionEndRow_ = row;
-  if (selectionStartRow_ > 0 && selectionEndRow_ > 0) {
-    cmdDel->setEnabled(true);
+void frmReizou::msgReizou_MouseUp(int startRow, int endRow) {
+  selectionStartRow_ = startRow;
+  selectionEndRow_ = endRow;
+  cmdDel->setEnabled(startRow > 0 && endRow > 0);
+  if (cmdDel->isEnabled())
     lblSentaku->setText(QStringLiteral("%1行目 ～ %2行目").arg(selectionStartRow_).arg(selectionEndRow_));
-  }
 }
 
 void frmReizou::cmdDel_Click() {
@@ -405,7 +414,20 @@ void frmReizou::showRecipesUsing(const QString& ingredientName) {
   const QStringList dishes = FindRecipesUsing(module_.Recipes, ingredientName);
   lstKondate->clear();
   lstKondate->addItems(dishes);
-  fraKensaku->setTitle(QStringLiteral("『%1』 %2件検出").arg(ingredientName).arg(dishes.size()));
+  showSearchCaption(ingredientName, int(dishes.size()));
+}
+
+// "『name』 N件検出", the name shortened with "…" where the whole would not fit the frame, so the
+// count always shows; the whole caption is the frame's tip and description.
+void frmReizou::showSearchCaption(const QString& ingredientName, int found) {
+  const auto caption = [&](const QString& name) { return QStringLiteral("『%1』 %2件検出").arg(name).arg(found); };
+  const QString whole = caption(ingredientName);
+  const QFontMetrics metrics(fraKensaku->font());
+  const int room = fraKensaku->width() - 24 - metrics.horizontalAdvance(caption(QString()));
+  const QString shown = caption(metrics.elidedText(ingredientName, Qt::ElideMiddle, std::max(room, 0)));
+  ShowUserTitle(fraKensaku, shown);
+  fraKensaku->setToolTip(shown == whole ? QString() : whole);
+  fraKensaku->setAccessibleDescription(shown == whole ? QString() : whole);
 }
 
 void frmReizou::lstKondate_Click() {

@@ -42,7 +42,8 @@ class frmReizou : public QWidget {
   void cmdKou_Sort_Click();
   void cmdZan_Sort_Click();
   void msgReizou_MouseDown(int row);
-  void msgReizou_MouseUp(int row);
+  // The rows the grid highlights once the mouse is released or the keyboard changed them.
+  void msgReizou_MouseUp(int startRow, int endRow);
   void msgReizou_Click(const QModelIndex& index);
   void cmdDel_Click();
   void cmdAllClr_Click();
@@ -64,6 +65,7 @@ class frmReizou : public QWidget {
   void sortStock(StockSortKey key);
   void forgetSelection();
   void showRecipesUsing(const QString& ingredientName);
+  void showSearchCaption(const QString& ingredientName, int found);
   bool refuseProblem(const std::optional<TextProblem>& problem, const QString& what, QComboBox* box);
   QString stockPath() const;
   QString ingredientPath() const;

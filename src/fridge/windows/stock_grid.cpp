@@ -3,9 +3,11 @@
 #include <QHeaderView>
 #include <QKeyEvent>
 #include <QMouseEvent>
+#include <algorithm>
 
 StockGrid::StockGrid(QWidget* parent) : QTableView(parent) {
   setSelectionBehavior(QAbstractItemView::SelectRows);
+  // One unbroken range of rows, so that what is highlighted is what a deletion removes.
   setSelectionMode(QAbstractItemView::ContiguousSelection);
   setEditTriggers(QAbstractItemView::NoEditTriggers);
   setWordWrap(false);
@@ -17,33 +19,45 @@ StockGrid::StockGrid(QWidget* parent) : QTableView(parent) {
   horizontalHeader()->setHighlightSections(false);
 }
 
+void StockGrid::setModel(QAbstractItemModel* model) {
+  QTableView::setModel(model);
+  connect(selectionModel(), &QItemSelectionModel::selectionChanged, this, [this] {
+    // A highlight of one row is where the next Shift-extended selection starts.
+    const auto [start, end] = highlightedRows();
+    if (start == end) anchorRow_ = start;
+    if (!mouseHeld_) emit selectionEnded(start, end);
+  });
+}
+
 int StockGrid::currentRow() const {
   const QModelIndex current = currentIndex();
   return current.isValid() ? current.row() + 1 : 0;
 }
 
+std::pair<int, int> StockGrid::highlightedRows() const {
+  const QModelIndexList rows = selectionModel()->selectedRows();
+  if (rows.isEmpty()) return {0, 0};
+  const auto [low, high] = std::minmax_element(rows.begin(), rows.end(), [](const QModelIndex& a, const QModelIndex& b) {
+    return a.row() < b.row();
+  });
+  const int first = low->row() + 1;
+  const int last = high->row() + 1;
+  if (anchorRow_ == last) return {last, first};
+  return {first, last};
+}
+
 void StockGrid::mousePressEvent(QMouseEvent* event) {
+  mouseHeld_ = event->button() == Qt::LeftButton;
   QTableView::mousePressEvent(event);
-  if (event->button() != Qt::LeftButton) return;
+  if (!mouseHeld_) return;
   // A press below the last row selects nothing.
-  anchorRow_ = indexAt(event->position().toPoint()).isValid() ? currentRow() : 0;
-  emit selectionStarted(anchorRow_);
+  emit selectionStarted(indexAt(event->position().toPoint()).isValid() ? currentRow() : 0);
 }
 
 void StockGrid::mouseReleaseEvent(QMouseEvent* event) {
   QTableView::mouseReleaseEvent(event);
-  if (event->button() != Qt::LeftButton) return;
-  emit selectionEnded(currentRow());
-}
-
-void StockGrid::keyPressEvent(QKeyEvent* event) {
-  const int before = currentRow();
-  QTableView::keyPressEvent(event);
-  const int after = currentRow();
-  if (after == before || after == 0) return;
-  const bool extending = event->modifiers() & Qt::ShiftModifier;
-  if (!extending) anchorRow_ = after;
-  else if (anchorRow_ == 0) anchorRow_ = before > 0 ? before : after;
-  emit selectionStarted(anchorRow_);
-  emit selectionEnded(after);
+  if (event->button() != Qt::LeftButton || !mouseHeld_) return;
+  mouseHeld_ = false;
+  const auto [start, end] = highlightedRows();
+  emit selectionEnded(start, end);
 }

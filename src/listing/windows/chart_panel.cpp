@@ -14,6 +14,7 @@
 #include <algorithm>
 
 #include "platform/windows/artwork.h"
+#include "platform/windows/user_text.h"
 
 namespace {
 
@@ -83,7 +84,9 @@ QWidget* ChartPanel::buildTable(const ChartPanelNames& names) {
       face->setAccessibleName(figures_.heading + u' ' + row.name);
       grid->addWidget(face, r, 1);
     }
-    grid->addWidget(NamedLabel(row.name, names.name + index, table), r, nameColumn);
+    QLabel* name = NamedLabel(QString(), names.name + index, table);
+    ShowUserText(name, row.name);  // a category as the user wrote it in the lists
+    grid->addWidget(name, r, nameColumn);
     grid->addWidget(NamedLabel(QString::number(row.count), names.count + index, table), r, nameColumn + 1,
                     Qt::AlignRight);
     grid->addWidget(NamedLabel(ShareText(row.share), names.share + index, table), r, nameColumn + 2, Qt::AlignRight);

@@ -6,7 +6,7 @@
 #include "platform/windows/level_bar.h"
 
 frmGraph2::frmGraph2(Module1& module, Dialogs& dialogs, QWidget* parent)
-    : ChartWindow(module, dialogs, QStringLiteral("frmGraph2"), QStringLiteral("評価分析"), parent) {
+    : ChartWindow(module, dialogs, QStringLiteral("frmGraph2"), QStringLiteral("評価分析"), parent), module_(module) {
   const std::vector<ChartPanelFigures> figures = RatingFigures(module.Stats);
   const ChartPanelNames names[] = {
       {QStringLiteral("chrJitu"), QStringLiteral("lblJiseki"), QStringLiteral("lblJiseki_ken"),
@@ -26,8 +26,10 @@ frmGraph2::frmGraph2(Module1& module, Dialogs& dialogs, QWidget* parent)
   lblLevel->setFont(bold);
   level_ = new LevelBar(this);
   level_->lblPoint->hide();  // the points are the main window's; here only the bar
-  level_->ShowLevelBar(module.Stats.LevelPercent);
+  ShowLevelBar();
   bottom->addWidget(lblLevel);
   bottom->addWidget(level_);
   cmdBar_Click();
 }
+
+void frmGraph2::ShowLevelBar() { level_->ShowLevelBar(module_.Stats.LevelPercent); }

@@ -11,7 +11,12 @@ class frmGraph2 : public ChartWindow {
  public:
   frmGraph2(Module1& module, Dialogs& dialogs, QWidget* parent = nullptr);
 
+  // Colours the bar from the level as it stands now; the main window calls it whenever it colours
+  // its own bar (a new target in the profile changes the level without a reload).
+  void ShowLevelBar();
+
  private:
+  Module1& module_;
   QLabel* lblLevel;
   LevelBar* level_;
 };

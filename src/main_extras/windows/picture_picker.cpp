@@ -12,6 +12,7 @@
 #include "platform/rules/help_texts.h"
 #include "platform/rules/typed_text.h"
 #include "platform/windows/help_tour.h"
+#include "platform/windows/user_text.h"
 
 PicturePicker::PicturePicker(Module1& module, Dialogs& dialogs, QWidget* parent)
     : QFrame(parent), module_(module), dialogs_(dialogs) {
@@ -118,8 +119,8 @@ void PicturePicker::dirZukei_Moto_Change(const QString& folder) {
   const QString clean = QDir::cleanPath(folder);
   dirZukei_Moto->setRootIndex(folders_->setRootPath(clean));
   filZukei_Moto->setRootIndex(files_->setRootPath(clean));
-  lblFolder->setText(QDir::toNativeSeparators(clean));
-  lblFolder->setToolTip(lblFolder->text());
+  ShowUserText(lblFolder, QDir::toNativeSeparators(clean));
+  lblFolder->setToolTip(UserTextOf(lblFolder));
   pickedFile_.clear();
   // The drive list names the volume that holds the folder.
   const int holder = VolumeHolding(shownVolumes_, clean);

@@ -12,7 +12,9 @@
 #include "platform/rules/typed_text.h"
 #include "platform/windows/backup_before_write.h"
 #include "platform/windows/picture_reading.h"
+#include "platform/windows/reader_caption.h"
 #include "platform/windows/typed_combo.h"
+#include "platform/windows/user_text.h"
 
 namespace {
 
@@ -50,7 +52,7 @@ void frmMenu::buildControls() {
   cboHizuke->setObjectName(QStringLiteral("cboHizuke"));
   KeepTypedText(cboHizuke);  // only a date picked from the list captions the days
   cboHizuke->setToolTip(QStringLiteral("先頭の日付を指定します"));
-  cboHizuke->setAccessibleName(QStringLiteral("先頭の日付"));
+  AddReaderCaption(cboHizuke, QStringLiteral("先頭の日付"));
   cboHizuke->setGeometry(kFrameLeft, 12, 200, 26);
   connect(cboHizuke, &QComboBox::activated, this, &frmMenu::cboHizuke_Click);
 
@@ -73,7 +75,6 @@ void frmMenu::buildControls() {
 
       auto* dish = new QComboBox(frame);
       dish->setObjectName(indexed("cboMenu", slot));
-      dish->setAccessibleName(MenuSlotName(slot));
       KeepTypedText(dish);
       dish->setSizeAdjustPolicy(QComboBox::AdjustToMinimumContentsLengthWithIcon);
       dish->setMaxVisibleItems(20);
@@ -83,6 +84,7 @@ void frmMenu::buildControls() {
       connect(dish, &QComboBox::activated, this, [this, slot] { cboMenu_Click(slot); });
       // A typed dish is as much an edit as a chosen one.
       connect(dish->lineEdit(), &QLineEdit::textEdited, this, [this] { menuEdited_ = true; });
+      AddReaderCaption(dish, MenuSlotName(slot));
       cboMenu[slot] = dish;
 
       auto* picture = new QLabel(frame);
@@ -129,7 +131,7 @@ void frmMenu::Form_Load() {
 }
 
 void frmMenu::showPlan(const MenuPlan& plan) {
-  for (int day = 0; day < kMenuDays; ++day) fraHizuke[day]->setTitle(plan.Days[day].DayCaption);
+  for (int day = 0; day < kMenuDays; ++day) ShowUserTitle(fraHizuke[day], plan.Days[day].DayCaption);
   for (int slot = 0; slot < kMenuSlots; ++slot) {
     cboMenu[slot]->setCurrentIndex(-1);
     cboMenu[slot]->setEditText(plan.dish(slot));
@@ -139,7 +141,7 @@ void frmMenu::showPlan(const MenuPlan& plan) {
 
 MenuPlan frmMenu::shownPlan() const {
   MenuPlan plan;
-  for (int day = 0; day < kMenuDays; ++day) plan.Days[day].DayCaption = fraHizuke[day]->title();
+  for (int day = 0; day < kMenuDays; ++day) plan.Days[day].DayCaption = UserTextOf(fraHizuke[day]);
   for (int slot = 0; slot < kMenuSlots; ++slot) plan.dish(slot) = typed_text::ToStored(cboMenu[slot]->currentText());
   return plan;
 }
@@ -159,7 +161,7 @@ void frmMenu::loadSlotPicture(int slot, const QString& dishName) {
 void frmMenu::cboHizuke_Click(int index) {
   const QDate first = cboHizuke->itemData(index).toDate();
   if (!first.isValid()) return;
-  for (int day = 0; day < kMenuDays; ++day) fraHizuke[day]->setTitle(MenuDayCaption(first.addDays(day)));
+  for (int day = 0; day < kMenuDays; ++day) ShowUserTitle(fraHizuke[day], MenuDayCaption(first.addDays(day)));
   menuEdited_ = true;
 }
 

@@ -1,5 +1,6 @@
 #include "platform/rules/numbers.h"
 
+#include <algorithm>
 #include <cfloat>
 #include <cmath>
 #include <cstdio>
@@ -51,9 +52,8 @@ QString format(double value, int digits) {
   return QString::fromLatin1(out.c_str());
 }
 
-}  // namespace
-
-double ReadNumber(QStringView text) {
+// The leading number as strtod reads it: beyond the range of a double it is an infinity.
+double readLeadingNumber(QStringView text) {
   std::string number;
   bool digitSeen = false, pointSeen = false, inExponent = false, exponentDigit = false;
   qsizetype i = 0;
@@ -95,9 +95,17 @@ double ReadNumber(QStringView text) {
   }
   if (!digitSeen) return 0;
   if (inExponent && !exponentDigit) number = mantissaEnd;
-  const double value = std::strtod(number.c_str(), nullptr);
+  return std::strtod(number.c_str(), nullptr);
+}
+
+}  // namespace
+
+double ReadNumber(QStringView text) {
+  const double value = readLeadingNumber(text);
   return std::isfinite(value) ? value : 0;
 }
+
+double ReadNumberHeld(QStringView text) { return std::clamp(readLeadingNumber(text), -DBL_MAX, DBL_MAX); }
 
 bool FitsSingle(QStringView text) { return std::fabs(ReadNumber(text)) <= FLT_MAX; }
 

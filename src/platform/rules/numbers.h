@@ -8,6 +8,9 @@ namespace numbers {
 // number (sign, digits, one point, optional exponent) is taken and the rest ignored. Text without
 // a leading number, or a number too large to hold, reads as 0.
 double ReadNumber(QStringView text);
+// The same reading, but a number beyond the range of a double is held at the largest double of
+// its sign ("1e309" is not 0 but as large as a number gets).
+double ReadNumberHeld(QStringView text);
 
 // The value read as a double and then held in single precision (0 when it does not fit).
 float ReadSingle(QStringView text);

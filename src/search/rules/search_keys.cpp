@@ -22,7 +22,7 @@ bool equalWhereFilled(const QStringList& boxes, std::initializer_list<const QStr
 
 // Full-width digits, point and signs, as a Japanese input method types them, read as their
 // half-width forms.
-double readBound(const QString& text) { return numbers::ReadNumber(text.normalized(QString::NormalizationForm_KC)); }
+double readBound(const QString& text) { return numbers::ReadNumberHeld(text.normalized(QString::NormalizationForm_KC)); }
 
 float singleBound(const QString& text) {
   const double value = readBound(text);

@@ -37,7 +37,8 @@ struct SearchCriterion {
 
 // Reads the inputs of a key (as many texts as SearchKeyInputCount; missing ones count as empty).
 // Range bounds take the leading number of their text (full-width digits read as digits); a bound beyond single precision is held at
-// the largest single-precision value of its sign, so "1e40" as an upper bound means "no limit".
+// the largest single-precision value of its sign, so "1e40" as an upper bound means "no limit", and one beyond a double ("1e309")
+// at the largest value of its sign too.
 SearchCriterion MakeSearchCriterion(SearchKey key, const QStringList& inputs);
 
 // True for the equality keys when every box is empty: such a search changes nothing.

@@ -11,6 +11,7 @@
 
 #include "platform/windows/after_pick_options.h"
 #include "platform/windows/fixed_layout.h"
+#include "platform/windows/reader_caption.h"
 #include "platform/windows/typed_combo.h"
 #include "search/windows/frm_kensaku.h"
 #include "search/windows/result_list_model.h"
@@ -157,9 +158,9 @@ void frmKensaku::buildCriteriaRows(QWidget* frame) {
         const char* what[] = {"ジャンル", "種類", "調理方法"};
         for (int i = 0; i < 3; ++i) {
           QComboBox* combo = dropDown(frame, QString::fromLatin1(names[i]));
-          combo->setAccessibleName(text(row.label) + u' ' + text(what[i]));
           combo->setGeometry(FromTwips(kInputLeft + i * kThirdPitch, top, kThirdWidth, kBoxHeight));
           inputs.append(combo);
+          AddReaderCaption(combo, text(row.label) + u' ' + text(what[i]));
         }
         rowLabel(text(row.label), nullptr)->setGeometry(FromTwips(kLabelLeft, top, kLabelWidth, kBoxHeight));
         break;

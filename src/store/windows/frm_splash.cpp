@@ -5,6 +5,7 @@
 #include <QLabel>
 
 #include "platform/windows/artwork.h"
+#include "platform/windows/user_text.h"
 
 frmSplash::frmSplash(QWidget* parent) : QWidget(parent, Qt::SplashScreen | Qt::FramelessWindowHint) {
   setObjectName(QStringLiteral("frmSplash"));
@@ -69,7 +70,7 @@ void frmSplash::showCount(int counted) {
 
 void frmSplash::showProgress(int loaded, int counted, const QString& dishName) {
   if (loaded != counted && sinceRepaint_.elapsed() < 40) return;  // the labels are only seen when painted
-  lblKoumoku->setText(dishName);
+  ShowUserText(lblKoumoku, dishName);
   lblKensu->setText(QStringLiteral("%1 / %2件").arg(loaded).arg(counted));
   repaintNow(loaded == counted);
 }
