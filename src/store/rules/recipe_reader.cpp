@@ -90,14 +90,32 @@ QString normalisedCount(QStringView text) {
   return plain ? text.toString() : numbers::FormatDouble(numbers::ReadNumber(text));
 }
 
+// The lines that are exactly a record separator. No byte of a two-byte character is an
+// asterisk, and asterisks are rare outside the separators, so the count goes from one to the next.
+int countSeparators(QByteArrayView bytes) {
+  const char* const begin = bytes.data();
+  const char* const end = begin + EndOfRecords(bytes);
+  const qsizetype length = kSeparatorBytes.size();
+  int count = 0;
+  for (const char* at = begin; at < end;) {
+    const auto* star = static_cast<const char*>(std::memchr(at, '*', size_t(end - at)));
+    if (!star) break;
+    const char* after = star;
+    while (after < end && *after == '*') ++after;
+    const bool opensLine = star == begin || star[-1] == '\n';
+    const bool endsLine = after == end || *after == '\n' || (*after == '\r' && after + 1 < end && after[1] == '\n');
+    if (opensLine && endsLine && after - star == length) ++count;
+    at = after;
+  }
+  return count;
+}
+
 class Reader {
  public:
   Reader(QByteArrayView bytes, const QString& path) : bytes_(bytes), lines_(bytes), path_(path) {}
 
   std::variant<RecipeTable, FileError> read(const Progress& progress) {
-    int counted = 0;
-    for (LineCursor count(bytes_); !count.atEnd();)
-      if (isLine(count.next(), kSeparatorBytes)) ++counted;
+    const int counted = countSeparators(bytes_);
     if (progress) progress(0, counted, QString());
 
     RecipeTable table;
