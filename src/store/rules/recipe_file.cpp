@@ -201,10 +201,14 @@ Written writeReadingBack(const QString& path, const QByteArray& bytes) {
   return table;
 }
 
+constexpr qsizetype kRecordRoom = 64 * 1024;
+
 Written writeTable(const QString& path, const RecipeTable& table, int without, EmptySection empty) {
   QByteArray bytes;
   for (int i = 1; i <= table.count(); ++i) {
     if (i == without) continue;
+    // The buffer grows by doubling, so that a full book is not copied over and over.
+    if (bytes.capacity() - bytes.size() < kRecordRoom) bytes.reserve(2 * bytes.capacity() + kRecordRoom);
     const RecordText record = textOf(table[i]);
     if (!appendRecordBytes(bytes, record, empty)) return refusalOf(path, record);
   }
