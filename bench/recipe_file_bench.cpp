@@ -9,6 +9,7 @@
 #include "platform/rules/cp932.h"
 #include "platform/rules/text_file.h"
 #include "store/rules/book.h"
+#include "store/rules/recipe_reader.h"
 #include "store/rules/statistics.h"
 
 namespace {
@@ -50,6 +51,17 @@ void BM_DecodeCp932(benchmark::State& state) {
   fileCounters(state);
 }
 BENCHMARK(BM_DecodeCp932)->Unit(benchmark::kMillisecond);
+
+// The reader alone on the bytes in memory: the decode plus finding the lines and making the records.
+void BM_ReadRecipeBytes(benchmark::State& state) {
+  for (auto _ : state) {
+    auto table = recipe_file::ReadRecipeBytes(Book().recipeBytes, Book().recipePath);
+    if (!std::holds_alternative<RecipeTable>(table) || std::get<RecipeTable>(table).count() != kMaxRecipes)
+      state.SkipWithError("the book did not read");
+  }
+  fileCounters(state);
+}
+BENCHMARK(BM_ReadRecipeBytes)->Unit(benchmark::kMillisecond);
 
 // Reading the file into lines: the decode plus the split at line ends, without the records.
 void BM_ReadLines(benchmark::State& state) {

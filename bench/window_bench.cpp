@@ -11,6 +11,7 @@
 
 #include "book_generator.h"
 #include "program_on_book.h"
+#include "resident_memory.h"
 #include "silent_dialogs.h"
 #include "main_window/frm_main.h"
 #include "store/windows/frm_splash.h"
@@ -41,6 +42,9 @@ void BM_ChangeFromWindow(benchmark::State& state) {
   frmMain& window = *program->main;
   const int middle = program->module->RecipeCount() / 2;
   int n = 0;
+  // What the process holds with the program started, and after the writes: a write should leave
+  // no lasting peak behind.
+  state.counters["rss_start_mb"] = bench::ResidentMegabytes();
   for (auto _ : state) {
     state.PauseTiming();
     window.showRecord(middle);
@@ -52,6 +56,7 @@ void BM_ChangeFromWindow(benchmark::State& state) {
     window.LoadRecipeFile();
     state.ResumeTiming();
   }
+  state.counters["rss_after_mb"] = bench::ResidentMegabytes();
 }
 BENCHMARK(BM_ChangeFromWindow)->Unit(benchmark::kMillisecond)->MinTime(3.0);
 

@@ -12,6 +12,7 @@
 #include "main_window/frm_main.h"
 #include "store/rules/book.h"
 #include "store/windows/frm_splash.h"
+#include "platform/rules/freed_memory.h"
 #include "platform/windows/level_bar.h"
 
 namespace {
@@ -99,6 +100,7 @@ void frmMain::takeTable(RecipeTable table) {
   module_.Recipes = std::move(table);
   refillNameList();
   offerUndoDelete(std::nullopt);  // a delete can be undone only until the file is written again
+  ReturnFreedMemory();  // the old table, now that the name list has let go of its names too
 }
 
 void frmMain::ComputeStatistics() {

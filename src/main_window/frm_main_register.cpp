@@ -61,11 +61,16 @@ bool frmMain::storeChangedRecipe(int number, const recipe_file::RecipeForm& form
                         MessageBox::Icon::Information))
     return false;
   BusyCursor busy;
-  // The change is written from a copy, so a failed write leaves the table as it was.
-  RecipeTable changed = module_.Recipes;
-  recipe_file::ApplyForm(changed[number], form);
-  BackUpBeforeWrite(module_, dialogs_, module_.path(recipe_file::kFileName), backups::Change::Keeps);
-  if (!reloadAfterWrite(recipe_file::RewriteRecipeFile(module_.path(recipe_file::kFileName), changed))) return false;
+  // The change is written from a copy, so a failed write leaves the table as it was. The copy
+  // goes before the new table is taken, so that the old one is freed as a whole.
+  recipe_file::Written written;
+  {
+    RecipeTable changed = module_.Recipes;
+    recipe_file::ApplyForm(changed[number], form);
+    BackUpBeforeWrite(module_, dialogs_, module_.path(recipe_file::kFileName), backups::Change::Keeps);
+    written = recipe_file::RewriteRecipeFile(module_.path(recipe_file::kFileName), changed);
+  }
+  if (!reloadAfterWrite(std::move(written))) return false;
   showRecord(number);
   return true;
 }

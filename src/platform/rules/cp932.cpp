@@ -2,6 +2,7 @@
 
 #include <iconv.h>
 
+#include <algorithm>
 #include <array>
 #include <mutex>
 #include <vector>
@@ -95,13 +96,9 @@ int lineOfOffset(const QByteArray& bytes, qsizetype offset) {
 
 }  // namespace
 
-Decoded decode(const QByteArray& bytes) {
+Run decodeInto(QByteArrayView bytes, char16_t* out) {
   const Tables& t = tables();
-  Decoded result;
-  QString& text = result.text;
-  text.resize(bytes.size());
-  char16_t* out = reinterpret_cast<char16_t*>(text.data());
-  const auto* in = reinterpret_cast<const unsigned char*>(bytes.constData());
+  const auto* in = reinterpret_cast<const unsigned char*>(bytes.data());
   const qsizetype n = bytes.size();
   qsizetype o = 0;
   for (qsizetype i = 0; i < n; ++i) {
@@ -117,42 +114,69 @@ Decoded decode(const QByteArray& bytes) {
     } else {
       c = t.single[b];
     }
-    if (c == kInvalid) {
-      result.error = DecodeError{i, lineOfOffset(bytes, i)};
-      text.truncate(o);
-      return result;
-    }
+    if (c == kInvalid) return Run{o, i};
     out[o++] = c;
   }
-  text.truncate(o);
+  return Run{o, -1};
+}
+
+qsizetype firstUndecodable(QByteArrayView bytes) {
+  // Decoded a piece at a time into a small buffer, so that any size of input needs no more room.
+  constexpr qsizetype kPiece = 4096;
+  char16_t buffer[kPiece + 1];
+  qsizetype start = 0;
+  while (start < bytes.size()) {
+    qsizetype length = std::min(kPiece, bytes.size() - start);
+    // A piece does not end between the two bytes of a character: it takes the trail byte along.
+    const auto* in = reinterpret_cast<const unsigned char*>(bytes.data() + start);
+    if (length < bytes.size() - start) {
+      qsizetype i = 0;
+      while (i < length) i += tables().leadByte[in[i]] ? 2 : 1;
+      length = i;
+    }
+    const Run run = decodeInto(bytes.sliced(start, length), buffer);
+    if (run.badOffset >= 0) return start + run.badOffset;
+    start += length;
+  }
+  return -1;
+}
+
+Decoded decode(const QByteArray& bytes) {
+  Decoded result;
+  QString& text = result.text;
+  text.resize(bytes.size());
+  const Run run = decodeInto(bytes, reinterpret_cast<char16_t*>(text.data()));
+  text.truncate(run.written);
+  if (run.badOffset >= 0) result.error = DecodeError{run.badOffset, lineOfOffset(bytes, run.badOffset)};
   return result;
 }
 
-Encoded encode(const QString& text) {
+bool appendEncoded(QByteArray& out, QStringView text) {
   const Tables& t = tables();
-  Encoded result;
-  QByteArray& out = result.bytes;
-  out.resize(text.size() * 2);
-  char* o = out.data();
-  const char16_t* in = reinterpret_cast<const char16_t*>(text.constData());
-  const qsizetype n = text.size();
-  for (qsizetype i = 0; i < n; ++i) {
-    const char16_t c = in[i];
+  const qsizetype start = out.size();
+  out.resize(start + text.size() * 2);
+  char* o = out.data() + start;
+  for (const QChar qc : text) {
+    const char16_t c = qc.unicode();
     if (c < 0x80) {
       *o++ = char(c);
       continue;
     }
     const quint16 code = t.encodeTable[c];
-    if (code == 0 || QChar::isSurrogate(c)) {  // no code: report the character, write nothing
-      out.clear();
-      result.error = firstUnencodable(QStringView(text).sliced(i));
-      result.error->position += i;
-      return result;
+    if (code == 0 || QChar::isSurrogate(c)) {
+      out.truncate(start);
+      return false;
     }
     if (code > 0xFF) *o++ = char(code >> 8);
     *o++ = char(code & 0xFF);
   }
-  out.truncate(o - out.data());
+  out.truncate(o - out.constData());
+  return true;
+}
+
+Encoded encode(const QString& text) {
+  Encoded result;
+  if (!appendEncoded(result.bytes, text)) result.error = firstUnencodable(text);
   return result;
 }
 

@@ -19,6 +19,18 @@ struct Decoded {
 
 Decoded decode(const QByteArray& bytes);
 
+// The low-level form of decode, for readers that decode a file piece by piece: decodes the bytes
+// into out, which has room for one character per byte. Stops at the first sequence that is not
+// CP932; written counts the characters before it.
+struct Run {
+  qsizetype written = 0;
+  qsizetype badOffset = -1;  // offset in bytes of the undecodable sequence, -1 when there is none
+};
+Run decodeInto(QByteArrayView bytes, char16_t* out);
+
+// The offset of the first sequence of bytes that is not CP932, -1 when all of them decode.
+qsizetype firstUndecodable(QByteArrayView bytes);
+
 struct EncodeError {
   qsizetype position = 0;  // index in the text of the first character that cannot be encoded
   char32_t character = 0;
@@ -30,6 +42,10 @@ struct Encoded {
 };
 
 Encoded encode(const QString& text);
+
+// Appends the bytes of text to out, for writers that build a file piece by piece. False, with
+// out as it was, when a character cannot be held (firstUnencodable names it).
+bool appendEncoded(QByteArray& out, QStringView text);
 
 // The first character of text that CP932 cannot hold, if any.
 std::optional<EncodeError> firstUnencodable(QStringView text);

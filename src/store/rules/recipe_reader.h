@@ -1,0 +1,22 @@
+#pragma once
+// Reads the recipe file's bytes straight into records in one pass: lines and marker lines are
+// found in the bytes, and each value is decoded once, into its own text.
+#include <QByteArrayView>
+#include <variant>
+
+#include "platform/rules/file_error.h"
+#include "store/rules/recipe.h"
+#include "store/rules/recipe_file.h"
+
+namespace recipe_file {
+
+// The records the bytes hold, or why they are not a recipe file: a byte that is not CP932 (named
+// first, wherever it stands) or a record cut short or out of place, with its line.
+std::variant<RecipeTable, FileError> ReadRecipeBytes(QByteArrayView bytes, const QString& path,
+                                                     const Progress& progress = {});
+
+// Where the reader stops: the empty lines at the end of the file are passed over, and that is
+// where an appended record goes.
+qsizetype EndOfRecords(QByteArrayView bytes);
+
+}  // namespace recipe_file

@@ -1,0 +1,78 @@
+// The recipe file read straight from its bytes: line ends of either kind, labels of any
+// characters, and a byte that is not CP932 named by its line wherever it stands.
+#include "store/rules/recipe_reader.h"
+
+#include <gtest/gtest.h>
+
+#include <optional>
+
+#include "rules_test_util.h"
+
+namespace {
+
+// One record, its two ingredient lines ending in CR LF like every other line.
+QByteArray record(const QString& name = u"肉じゃが"_s) {
+  return sjisLines({QString(31, u'*'), u"【料理名　】"_s + name, u"【ジャンル】和食"_s, u"【種類　　】煮物"_s,
+                    u"【調理方法】煮る"_s, u"【一人分㌍】350"_s, u"【塩分　　】2.5"_s, u"【料理時間】40"_s,
+                    u"【自己評価】良"_s, u"【三者評価】未"_s, u"【回数　　】1"_s, u"【参考　　】"_s, u"----------"_s,
+                    u"【材料】"_s, u"じゃがいも　3個"_s, u"牛肉　200g"_s, u"----------"_s, u"【作り方】"_s,
+                    u"----------"_s, u"【メモ】"_s, u"----------"_s, u"【調理実績】"_s, u"2003/05/12"_s, u"'"_s});
+}
+
+QByteArray replaced(QByteArray bytes, const QString& from, const QByteArray& to) {
+  return bytes.replace(sjis(from), to);
+}
+
+struct ReadCase {
+  std::string name;
+  QByteArray bytes;
+  QString dishName;     // of the last record, when the bytes read
+  QString ingredients;  // of the last record
+  std::optional<FileError::Kind> error;  // otherwise the bytes read
+  int line = 0;
+};
+
+void PrintTo(const ReadCase& c, std::ostream* os) { *os << c.name; }
+
+const QString kIngredients = u"じゃがいも　3個\r\n牛肉　200g"_s;
+const QByteArray kBad = "\x81\x20";  // a lead byte without its trail byte
+
+const ReadCase kCases[] = {
+    {"CrLf", record(), u"肉じゃが"_s, kIngredients},
+    {"LineFeedsOnly", record().replace("\r\n", "\n"), u"肉じゃが"_s, kIngredients},
+    {"OneLineFeedInASection", replaced(record(), u"3個\r\n"_s, sjis(u"3個\n"_s)), u"肉じゃが"_s, kIngredients},
+    {"NoLineEndAtTheEnd", record() + record(u"親子丼"_s).chopped(2), u"親子丼"_s, kIngredients},
+    {"LabelOfOtherCharacters", replaced(record(), u"【料理名　】"_s, "NAME: "), u"肉じゃが"_s, kIngredients},
+    {"ShortLabelLine", replaced(record(), u"【料理名　】肉じゃが"_s, "ab"), QString(), kIngredients},
+    {"BadByteInAValue", replaced(record(), u"牛肉"_s, kBad), {}, {}, FileError::Kind::NotCp932, 16},
+    {"BadByteInALabel", replaced(record(), u"【作り方】"_s, kBad), {}, {}, FileError::Kind::NotCp932, 18},
+    {"BadByteInTheHeaderEndLine", record().replace("----------", "-----" + kBad + "---"), {}, {},
+     FileError::Kind::NotCp932, 13},
+    {"BadByteAfterTheShapeGoesWrong", record() + "text\r\n" + record() + kBad + "\r\n", {}, {},
+     FileError::Kind::NotCp932, 50},
+    {"BadByteAfterAnEmptyLine", record() + "\r\n" + kBad, {}, {}, FileError::Kind::NotCp932, 26},
+};
+
+class ReadRecipeBytes : public testing::TestWithParam<ReadCase> {};
+
+TEST_P(ReadRecipeBytes, ReadsAsTheFileSays) {
+  const ReadCase& c = GetParam();
+  const auto read = recipe_file::ReadRecipeBytes(c.bytes, u"r.txt"_s);
+  if (c.error) {
+    const FileError error = errorOf(read);
+    EXPECT_EQ(error.kind, *c.error);
+    EXPECT_EQ(error.line, c.line);
+    return;
+  }
+  const RecipeTable table = valueOf(read);
+  ASSERT_GE(table.count(), 1);
+  const Recipe& last = table[table.count()];
+  EXPECT_EQ(last.DishName, c.dishName);
+  EXPECT_EQ(last.Ingredients, c.ingredients);
+  EXPECT_EQ(last.Salt, 2.5f);
+  EXPECT_EQ(last.CookingLog, u"2003/05/12"_s);
+}
+
+INSTANTIATE_TEST_SUITE_P(Bytes, ReadRecipeBytes, testing::ValuesIn(kCases), ByName());
+
+}  // namespace
