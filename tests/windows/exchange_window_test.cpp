@@ -316,6 +316,7 @@ TEST_F(ExchangeWindowTest, OnlyPlainPicturesBesideTheExchangeFileComeIn) {
   EXPECT_EQ(dialogs.messages()[0].text, QStringLiteral("追加レシピを受け取りました。"));
   QStringList after = QDir(book.folder()).entryList(QDir::AllEntries | QDir::NoDotAndDotDot);
   after.removeOne(QStringLiteral("サラダ.gif"));
+  after.removeOne(QStringLiteral("バックアップ"));  // the day's first write keeps a copy of the book
   EXPECT_EQ(after, before);
   EXPECT_EQ(book.bytes(QStringLiteral("サラダ.gif")), pictureBytes(Qt::green));
 }
