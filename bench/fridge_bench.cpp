@@ -108,7 +108,7 @@ void BM_DeleteTenThousand(benchmark::State& state) {
     auto open = std::make_unique<OpenFridge>();
     state.ResumeTiming();
     open->window.msgReizou_MouseDown(5000);
-    open->window.msgReizou_MouseUp(14999);
+    open->window.msgReizou_MouseUp(5000, 14999);
     open->window.cmdDel_Click();
     QApplication::processEvents();
     state.PauseTiming();
