@@ -165,7 +165,7 @@ TEST_F(ShoppingAndUseItUpTest, TheRefrigeratorRanksRecipesThatUseUpItsItemsAndOp
   typeText(in<QComboBox>(fridge, "cboSyomi"), QStringLiteral("2024/05/12"));
   press(fridge, QStringLiteral("cmdHozon"));
   EXPECT_EQ(rowsOf(tree).size(), 4);
-  EXPECT_EQ(rowsOf(tree)[2], QStringLiteral("サラダ|2|レタス（あと0日）|0"));  // before 味噌汁, which lacks みそ
+  EXPECT_EQ(rowsOf(tree)[2], QStringLiteral("サラダ|2|レタス（今日まで）|0"));  // before 味噌汁, which lacks みそ
 
   clickRow(tree, 1);
   EXPECT_EQ(control<QComboBox>("cboNamae")->currentText(), QStringLiteral("牛乳寒天"));

@@ -17,10 +17,12 @@
 
 namespace {
 
-// "牛乳（期限切れ）", "豆腐（あと2日）".
+// "牛乳（期限切れ）", "卵（今日まで）", "豆腐（あと2日）".
 QString itemText(const StockEntry& entry) {
   const int days = entry.DaysLeft.value_or(0);
-  return entry.IngredientName + (days < 0 ? QStringLiteral("（期限切れ）") : QStringLiteral("（あと%1日）").arg(days));
+  if (days < 0) return entry.IngredientName + QStringLiteral("（期限切れ）");
+  if (days == 0) return entry.IngredientName + QStringLiteral("（今日まで）");
+  return entry.IngredientName + QStringLiteral("（あと%1日）").arg(days);
 }
 
 }  // namespace

@@ -23,7 +23,7 @@ QLabel* summaryLabel(QWidget* window, const QString& name, QRect rect) {
 DaySummaries::DaySummaries(QWidget* window, const Module1& module, Clock& clock, std::function<MenuPlan()> shownPlan,
                            std::function<int(int day)> dayLeft, int top, int width)
     : QObject(window), module_(module), clock_(clock), shownPlan_(std::move(shownPlan)) {
-  constexpr int kTotalsHeight = 36;
+  constexpr int kTotalsHeight = 54;  // three lines
   for (int day = 0; day < kMenuDays; ++day) {
     const int left = dayLeft(day);
     lblGoukei[size_t(day)] =
@@ -47,7 +47,9 @@ void DaySummaries::refresh() {
   const std::vector<StockEntry> stock = stockRead ? std::get<std::vector<StockEntry>>(read) : std::vector<StockEntry>{};
   const std::vector<ExpiryWarning> warnings = ExpiryWarnings(plan, BuildShoppingList(plan, module_.Recipes, stock), stock);
   for (int day = 0; day < kMenuDays; ++day) {
-    lblGoukei[size_t(day)]->setText(DayTotalsText(TotalsOfDay(plan, day, module_.Recipes)));
+    const QString totals = DayTotalsText(TotalsOfDay(plan, day, module_.Recipes));
+    lblGoukei[size_t(day)]->setText(totals);
+    lblGoukei[size_t(day)]->setToolTip(totals);
     QString expiry = DayWarningLines(warnings, day).join(u'\n');
     if (!stockRead) expiry = QStringLiteral("冷蔵庫.TXTを読めないため、賞味期限は確かめていません");
     lblKigen[size_t(day)]->setText(expiry);

@@ -23,7 +23,7 @@ class DaySummaries : public QObject {
 
   void refresh();
 
-  static constexpr int kHeight = 96;  // both labels of a day, in pixels
+  static constexpr int kHeight = 118;  // both labels of a day, in pixels
 
  protected:
   bool eventFilter(QObject* watched, QEvent* event) override;
