@@ -19,6 +19,7 @@
 #include "fridge/rules/fridge_files.h"
 #include "fridge/rules/fridge_input.h"
 #include "fridge/rules/recipes_using.h"
+#include "fridge/windows/frm_tukaikiri.h"
 #include "fridge/windows/stock_grid.h"
 #include "fridge/windows/stock_model.h"
 #include "platform/rules/cp932.h"
@@ -136,6 +137,7 @@ void frmReizou::placeControls() {
   root->addLayout(middle, 1);
 
   auto* bottom = new QHBoxLayout();
+  bottom->addWidget(cmdTukaikiri);
   bottom->addStretch();
   bottom->addWidget(cmdModori);
   root->addLayout(bottom);
@@ -224,6 +226,17 @@ void frmReizou::buildRecipeFrame() {
 
   cmdModori = button(this, QStringLiteral("戻る"), QStringLiteral("cmdModori"), QStringLiteral("メインに戻ります"));
   connect(cmdModori, &QPushButton::clicked, this, &frmReizou::cmdModori_Click);
+
+  cmdTukaikiri = button(this, QStringLiteral("期限が近い材料を使う"), QStringLiteral("cmdTukaikiri"),
+                        QStringLiteral("賞味期限が近い材料を多く使うレシピを探します"));
+  connect(cmdTukaikiri, &QPushButton::clicked, this, &frmReizou::cmdTukaikiri_Click);
+  // The suggestions follow every change of the stock while they are on screen.
+  const auto follow = [this] {
+    if (tukaikiri_ && tukaikiri_->isVisible()) tukaikiri_->showFor(model_->stock().entries());
+  };
+  connect(model_, &StockModel::modelReset, this, follow);
+  connect(model_, &StockModel::rowsInserted, this, follow);
+  connect(model_, &StockModel::rowsRemoved, this, follow);
 }
 
 QString frmReizou::stockPath() const { return module_.path(fridge_files::kStockFileName); }
@@ -447,3 +460,14 @@ void frmReizou::lstKondate_Click() {
 }
 
 void frmReizou::cmdModori_Click() { close(); }
+
+void frmReizou::cmdTukaikiri_Click() {
+  if (!tukaikiri_) {
+    tukaikiri_ = new frmTukaikiri(module_.Recipes, dialogs_, this);
+    connect(tukaikiri_, &frmTukaikiri::recipeChosen, this, &frmReizou::recipeChosen);
+  }
+  tukaikiri_->showFor(model_->stock().entries());
+  tukaikiri_->show();
+  tukaikiri_->raise();
+  tukaikiri_->activateWindow();
+}

@@ -6,7 +6,8 @@
 // How data flows through it: Form_Load reads "材料.TXT" into cboZai's list and "冷蔵庫.TXT" into
 // the grid's model. Every change of the stock is written to its file before the grid shows it;
 // a sort changes only the shown order until the next deletion writes it. A recipe picked in
-// lstKondate goes out by record number through recipeChosen; the main window shows it.
+// lstKondate goes out by record number through recipeChosen; the main window shows it. So does
+// one picked in frmTukaikiri (cmdTukaikiri), which follows the stock as shown.
 #include <QWidget>
 
 #include "fridge/rules/stock.h"
@@ -22,6 +23,7 @@ class QListWidget;
 class QPushButton;
 class QRadioButton;
 class StockGrid;
+class frmTukaikiri;
 class StockModel;
 struct TextProblem;
 
@@ -49,6 +51,7 @@ class frmReizou : public QWidget {
   void cmdAllClr_Click();
   void lstKondate_Click();
   void cmdModori_Click();
+  void cmdTukaikiri_Click();
 
  signals:
   void recipeChosen(int recordNumber);
@@ -101,4 +104,6 @@ class frmReizou : public QWidget {
   QRadioButton* optHide;
   QRadioButton* optShow;
   QPushButton* cmdModori;
+  QPushButton* cmdTukaikiri;
+  frmTukaikiri* tukaikiri_ = nullptr;  // made on the first press of cmdTukaikiri
 };

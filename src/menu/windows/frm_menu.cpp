@@ -9,6 +9,8 @@
 #include <QStringListModel>
 
 #include "main_extras/rules/picture_files.h"
+#include "menu/windows/day_summaries.h"
+#include "menu/windows/frm_kaimono.h"
 #include "platform/rules/typed_text.h"
 #include "platform/windows/backup_before_write.h"
 #include "platform/windows/picture_reading.h"
@@ -23,6 +25,7 @@ constexpr int kFrameLeft = 16, kFrameTop = 48, kFrameWidth = 250, kFrameGap = 8,
 constexpr int kMealTop = 26, kMealHeight = 146;
 constexpr QRect kSetButton(10, 0, 40, 26), kDishBox(56, 0, 182, 26), kPicture(56, 30, 182, 110);
 constexpr int kBottomRow = 530;
+constexpr int kSummaryTop = kBottomRow + 42;  // the day totals and warnings, under the buttons
 
 QString indexed(const char* name, int index) { return QStringLiteral("%1(%2)").arg(QLatin1String(name)).arg(index); }
 
@@ -42,7 +45,8 @@ frmMenu::frmMenu(Module1& module, Dialogs& dialogs, Clock& clock, std::function<
       printWindow_(std::move(printWindow)) {
   setObjectName(QStringLiteral("frmMenu"));
   setWindowTitle(QStringLiteral("献立"));
-  setFixedSize(kFrameLeft * 2 + kMenuDays * kFrameWidth + (kMenuDays - 1) * kFrameGap, kBottomRow + 48);
+  setFixedSize(kFrameLeft * 2 + kMenuDays * kFrameWidth + (kMenuDays - 1) * kFrameGap,
+               kSummaryTop + DaySummaries::kHeight + 8);
   buildControls();
   Form_Load();
 }
@@ -83,7 +87,10 @@ void frmMenu::buildControls() {
       dish->setGeometry(kDishBox.translated(rowTop));
       connect(dish, &QComboBox::activated, this, [this, slot] { cboMenu_Click(slot); });
       // A typed dish is as much an edit as a chosen one.
-      connect(dish->lineEdit(), &QLineEdit::textEdited, this, [this] { menuEdited_ = true; });
+      connect(dish->lineEdit(), &QLineEdit::textEdited, this, [this] {
+        menuEdited_ = true;
+        summaries_->refresh();
+      });
       AddReaderCaption(dish, MenuSlotName(slot));
       cboMenu[slot] = dish;
 
@@ -106,6 +113,13 @@ void frmMenu::buildControls() {
   connect(cmdHozon, &QPushButton::clicked, this, &frmMenu::cmdHozon_Click);
   connect(cmdPrint, &QPushButton::clicked, this, &frmMenu::cmdPrint_Click);
   connect(cmdModori, &QPushButton::clicked, this, &frmMenu::cmdModori_Click);
+
+  cmdKaimono = button(this, QStringLiteral("買い物リスト"), QStringLiteral("cmdKaimono"),
+                      QStringLiteral("献立の材料から冷蔵庫にある物を除いた買い物リストを作ります"), width() - 4 * 122 - 4);
+  connect(cmdKaimono, &QPushButton::clicked, this, &frmMenu::cmdKaimono_Click);
+  summaries_ = new DaySummaries(
+      this, module_, clock_, [this] { return shownPlan(); },
+      [](int day) { return kFrameLeft + day * (kFrameWidth + kFrameGap); }, kSummaryTop, kFrameWidth);
 }
 
 void frmMenu::Form_Load() {
@@ -128,6 +142,7 @@ void frmMenu::Form_Load() {
     showPlan(std::get<MenuPlan>(plan));
   }
   menuEdited_ = false;
+  summaries_->refresh();
 }
 
 void frmMenu::showPlan(const MenuPlan& plan) {
@@ -163,12 +178,14 @@ void frmMenu::cboHizuke_Click(int index) {
   if (!first.isValid()) return;
   for (int day = 0; day < kMenuDays; ++day) ShowUserTitle(fraHizuke[day], MenuDayCaption(first.addDays(day)));
   menuEdited_ = true;
+  summaries_->refresh();
 }
 
 void frmMenu::cboMenu_Click(int slot) {
   menuEdited_ = true;
   imgMenu[slot]->setPixmap(QPixmap());
   loadSlotPicture(slot, cboMenu[slot]->currentText());
+  summaries_->refresh();
 }
 
 void frmMenu::cmdSet_Click(int slot) {
@@ -194,4 +211,12 @@ void frmMenu::cmdModori_Click() {
                         QStringLiteral("ZESTRA"), MessageBox::Icon::Question))
     return;
   close();
+}
+
+void frmMenu::cmdKaimono_Click() {
+  if (!kaimono_) kaimono_ = new frmKaimono(module_, dialogs_, clock_, this);
+  kaimono_->showList(shownPlan());
+  kaimono_->show();
+  kaimono_->raise();
+  kaimono_->activateWindow();
 }

@@ -3,7 +3,8 @@
 // its picture, kept in "MENU.TXT" and printed as an image of the window.
 //
 // The plan lives in the controls: the day captions in the frames, the dishes in the combo boxes.
-// It is read from the file when the window opens and written only by cmdHozon.
+// It is read from the file when the window opens and written only by cmdHozon. Under the days,
+// DaySummaries follows the plan on screen; cmdKaimono opens its shopping list.
 #include <QWidget>
 #include <array>
 #include <functional>
@@ -13,6 +14,8 @@
 #include "platform/windows/dialogs.h"
 #include "store/rules/module1.h"
 
+class DaySummaries;
+class frmKaimono;
 class QComboBox;
 class QGroupBox;
 class QLabel;
@@ -32,6 +35,7 @@ class frmMenu : public QWidget {
   void cmdHozon_Click();
   void cmdPrint_Click();
   void cmdModori_Click();
+  void cmdKaimono_Click();
 
   // The plan as the controls show it.
   MenuPlan shownPlan() const;
@@ -58,4 +62,7 @@ class frmMenu : public QWidget {
   QPushButton* cmdHozon;
   QPushButton* cmdPrint;
   QPushButton* cmdModori;
+  QPushButton* cmdKaimono;
+  DaySummaries* summaries_;
+  frmKaimono* kaimono_ = nullptr;  // made on the first press of cmdKaimono
 };

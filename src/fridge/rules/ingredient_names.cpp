@@ -1,0 +1,220 @@
+#include "fridge/rules/ingredient_names.h"
+
+#include <algorithm>
+#include <initializer_list>
+#include <utility>
+#include <vector>
+
+namespace {
+
+// Common spellings of one ingredient; the first is the one the others fold to. Entries are
+// matched after width and kana folding, so katakana spellings need no entry of their own.
+const std::initializer_list<std::initializer_list<const char16_t*>> kVariantGroups = {
+    {u"玉ねぎ", u"たまねぎ", u"玉葱"},
+    {u"長ねぎ", u"長葱", u"ながねぎ", u"白ねぎ"},
+    {u"ねぎ", u"葱"},
+    {u"人参", u"にんじん"},
+    {u"生姜", u"しょうが"},
+    {u"にんにく", u"大蒜"},
+    {u"醤油", u"しょうゆ", u"しょう油", u"正油"},
+    {u"砂糖", u"さとう", u"お砂糖"},
+    {u"塩", u"しお", u"お塩", u"食塩"},
+    {u"胡椒", u"こしょう"},
+    {u"味噌", u"みそ", u"お味噌"},
+    {u"酢", u"お酢"},
+    {u"みりん", u"味醂", u"本みりん"},
+    {u"酒", u"日本酒", u"料理酒", u"お酒"},
+    {u"胡麻", u"ごま"},
+    {u"卵", u"玉子", u"たまご", u"鶏卵"},
+    {u"鶏", u"とり", u"鳥"},
+    {u"豚", u"ぶた"},
+    {u"牛乳", u"ぎゅうにゅう"},
+    {u"挽き肉", u"ひき肉", u"挽肉", u"ひきにく"},
+    {u"じゃがいも", u"じゃが芋", u"馬鈴薯"},
+    {u"さつまいも", u"さつま芋", u"薩摩芋"},
+    {u"里芋", u"さといも"},
+    {u"長芋", u"ながいも", u"長いも"},
+    {u"椎茸", u"しいたけ"},
+    {u"舞茸", u"まいたけ"},
+    {u"南瓜", u"かぼちゃ"},
+    {u"胡瓜", u"きゅうり"},
+    {u"茄子", u"なすび", u"なす"},
+    {u"大根", u"だいこん"},
+    {u"白菜", u"はくさい"},
+    {u"蓮根", u"れんこん"},
+    {u"牛蒡", u"ごぼう"},
+    {u"筍", u"竹の子", u"たけのこ"},
+    {u"小松菜", u"こまつな"},
+    {u"ほうれん草", u"ほうれんそう", u"法蓮草"},
+    {u"春菊", u"しゅんぎく"},
+    {u"豆腐", u"とうふ"},
+    {u"蒟蒻", u"こんにゃく"},
+    {u"片栗粉", u"かたくり粉"},
+    {u"海老", u"えび"},
+    {u"鮭", u"しゃけ"},
+    {u"烏賊", u"いか"},
+    {u"蛸", u"たこ"},
+    {u"鰹節", u"かつお節", u"かつおぶし"},
+    {u"昆布", u"こんぶ"},
+    {u"若布", u"わかめ"},
+    {u"檸檬", u"れもん"},
+    {u"苺", u"いちご"},
+    {u"林檎", u"りんご"},
+};
+
+const std::initializer_list<const char16_t*> kTapWater = {u"水", u"お水", u"湯", u"お湯", u"熱湯", u"ぬるま湯",
+                                                          u"冷水", u"氷水"};
+
+const QString kLeadMarks = QStringLiteral("・･•●○◎◯■□◆◇★☆▲△▼▽*＊-－+＋→");
+const QString kOpenBrackets = QStringLiteral("(（[［<＜〈《【「『{｛≪");
+const QString kCloseBrackets = QStringLiteral(")）]］>＞〉》】」』}｝≫");
+const QString kNameEnds = QStringLiteral(":：…‥=＝~～〜");
+const QString kAmountSeparators = QStringLiteral(":：…‥=＝~～〜・･");
+const QString kNameSplits = QStringLiteral("、，,・･");
+const QString kKanjiNumerals = QStringLiteral("一二三四五六七八九十半数");
+const std::initializer_list<const char16_t*> kAmountWords = {u"大さじ", u"小さじ", u"大匙", u"小匙", u"少々", u"少量",
+                                                             u"少し", u"適量", u"適宜", u"各", u"ひとつまみ",
+                                                             u"お好みで", u"好みで"};
+const std::initializer_list<const char16_t*> kCounters = {u"個", u"本", u"枚", u"片", u"切れ", u"束", u"株", u"玉",
+                                                          u"丁", u"缶", u"袋", u"合", u"杯", u"つ", u"かけ",
+                                                          u"房", u"尾", u"匹", u"分"};
+
+bool startsWithAny(QStringView text, const std::initializer_list<const char16_t*>& words) {
+  return std::any_of(words.begin(), words.end(), [&](const char16_t* w) { return text.startsWith(QStringView(w)); });
+}
+
+bool isLatinLetter(QChar c) {
+  const char16_t u = c.unicode();
+  return (u >= u'A' && u <= u'Z') || (u >= u'a' && u <= u'z') || (u >= u'Ａ' && u <= u'Ｚ') || (u >= u'ａ' && u <= u'ｚ');
+}
+
+// Where the amount begins at position i of text, whose name began at start.
+bool amountStartsAt(QStringView text, qsizetype i, qsizetype start) {
+  const QChar c = text[i];
+  if (c.isSpace() || c.isDigit() || kOpenBrackets.contains(c) || kNameEnds.contains(c)) return true;
+  if (i == start) return false;
+  const QStringView rest = text.mid(i);
+  if (startsWithAny(rest, kAmountWords)) return true;
+  if (rest.startsWith(u"カップ") && rest.size() > 3 && rest[3].isDigit()) return true;
+  return kKanjiNumerals.contains(c) && startsWithAny(rest.mid(1), kCounters);
+}
+
+QStringView trimmedOf(QStringView text, const QString& marks) {
+  while (!text.isEmpty() && (text.front().isSpace() || marks.contains(text.front()))) text = text.mid(1);
+  while (!text.isEmpty() && (text.back().isSpace() || marks.contains(text.back()))) text.chop(1);
+  return text;
+}
+
+struct SplitLine {
+  QStringView name;
+  QStringView amount;
+};
+
+// Rules 1 to 3 of the header: the name and the amount of a line; an empty name for a line that
+// names nothing.
+SplitLine splitLine(QStringView line) {
+  QStringView text = line.trimmed();
+  if (text.isEmpty() || text.front() == u'※') return {};
+  while (!text.isEmpty() && (kLeadMarks.contains(text.front()) || text.front().isSpace())) text = text.mid(1);
+  if (text.isEmpty()) return {};
+  if (const qsizetype open = kOpenBrackets.indexOf(text.front()); open >= 0) {
+    const qsizetype close = text.indexOf(kCloseBrackets[open], 1);
+    if (close < 0 || close == text.size() - 1) return {};  // a heading in brackets
+    text = text.mid(close + 1).trimmed();
+  } else if (isLatinLetter(text.front()) && text.size() > 1 &&
+             (text[1].isSpace() || text[1] == u':' || text[1] == u'：' || text[1] == u')' || text[1] == u'）')) {
+    text = text.mid(2).trimmed();
+  }
+  qsizetype end = 0;
+  while (end < text.size() && !amountStartsAt(text, end, 0)) ++end;
+  SplitLine split{trimmedOf(text.first(end), kNameSplits), trimmedOf(text.mid(end), kAmountSeparators)};
+  const bool labelOnly = split.amount.isEmpty() && end < text.size() && (text[end] == u':' || text[end] == u'：');
+  if (labelOnly || split.name == u"材料") return {};
+  return split;
+}
+
+bool isTapWater(QStringView name) {
+  return std::any_of(kTapWater.begin(), kTapWater.end(), [&](const char16_t* w) { return name == QStringView(w); });
+}
+
+// Width, kana and letter case folded; the variants not yet applied.
+QString foldLetters(QStringView name) {
+  QString folded = name.toString().normalized(QString::NormalizationForm_KC);
+  for (QChar& c : folded)
+    if (c.unicode() >= 0x30A1 && c.unicode() <= 0x30F6) c = QChar(char16_t(c.unicode() - 0x60));
+  return folded.toCaseFolded();
+}
+
+// The variant table folded, indexed by first character, longest spelling first.
+class VariantTable {
+ public:
+  VariantTable() {
+    for (const auto& group : kVariantGroups) {
+      const QString canonical = foldLetters(QStringView(*group.begin()));
+      for (const char16_t* spelling : group) {
+        const QString folded = foldLetters(QStringView(spelling));
+        byFirst_[folded.front().unicode()].emplace_back(folded, canonical);
+      }
+    }
+    for (auto& spellings : byFirst_)
+      std::stable_sort(spellings.begin(), spellings.end(),
+                       [](const auto& a, const auto& b) { return a.first.size() > b.first.size(); });
+  }
+
+  QString apply(const QString& folded) const {
+    QString result;
+    result.reserve(folded.size());
+    for (qsizetype i = 0; i < folded.size();) {
+      const auto found = byFirst_.constFind(folded[i].unicode());
+      const std::pair<QString, QString>* match = nullptr;
+      if (found != byFirst_.constEnd()) {
+        const QStringView rest = QStringView(folded).mid(i);
+        for (const auto& entry : *found)
+          if (rest.startsWith(entry.first)) {
+            match = &entry;
+            break;
+          }
+      }
+      if (match) {
+        result += match->second;
+        i += match->first.size();
+      } else {
+        result += folded[i++];
+      }
+    }
+    return result;
+  }
+
+ private:
+  QHash<char16_t, std::vector<std::pair<QString, QString>>> byFirst_;
+};
+
+}  // namespace
+
+QString IngredientNamePart(QStringView line) { return splitLine(line).name.toString(); }
+
+QList<IngredientNeed> ReadIngredientLine(QStringView line) {
+  const SplitLine split = splitLine(line);
+  QList<IngredientNeed> needs;
+  if (split.name.isEmpty()) return needs;
+  const QString amount = split.amount.toString();
+  qsizetype start = 0;
+  for (qsizetype i = 0; i <= split.name.size(); ++i) {
+    if (i < split.name.size() && !kNameSplits.contains(split.name[i])) continue;
+    const QStringView part = trimmedOf(split.name.mid(start, i - start), kNameSplits);
+    if (!part.isEmpty() && !isTapWater(part)) needs.append({part.toString(), amount});
+    start = i + 1;
+  }
+  return needs;
+}
+
+QString FoldIngredientName(QStringView name) {
+  static const VariantTable table;
+  return table.apply(foldLetters(name));
+}
+
+const QString& IngredientFolder::key(const QString& name) {
+  auto found = keys_.find(name);
+  if (found == keys_.end()) found = keys_.insert(name, FoldIngredientName(name));
+  return *found;
+}

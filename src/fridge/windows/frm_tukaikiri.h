@@ -1,0 +1,48 @@
+#pragma once
+// "期限が近い材料を使う": the recipes that use up the refrigerator's items nearest to or past
+// their best-before date, best first (fridge/rules/use_it_up.h). Opened from the refrigerator
+// window, which hands it the stock as shown and again whenever the stock changes; a recipe picked
+// goes out by record number through recipeChosen, as from the refrigerator's own recipe list.
+#include <QWidget>
+#include <vector>
+
+#include "fridge/rules/stock.h"
+#include "platform/windows/dialogs.h"
+#include "store/rules/recipe.h"
+
+class QGroupBox;
+class QLabel;
+class QPushButton;
+class QRadioButton;
+class QTreeWidget;
+
+class frmTukaikiri : public QWidget {
+  Q_OBJECT
+ public:
+  frmTukaikiri(const RecipeTable& recipes, Dialogs& dialogs, QWidget* parent = nullptr);
+
+  // Ranks the book's recipes against this stock and shows the best kMaxShown.
+  void showFor(const std::vector<StockEntry>& stock);
+
+  void tvwTukaikiri_Click();
+
+  static constexpr int kMaxShown = 200;
+
+ signals:
+  void recipeChosen(int recordNumber);
+
+ protected:
+  bool eventFilter(QObject* watched, QEvent* event) override;
+
+ private:
+  const RecipeTable& recipes_;
+  Dialogs& dialogs_;
+  std::vector<StockEntry> stock_;  // the stock last ranked against
+
+  QGroupBox* fraTukaikiri;
+  QTreeWidget* tvwTukaikiri;
+  QLabel* lblSetumei;
+  QRadioButton* optHide;
+  QRadioButton* optShow;
+  QPushButton* cmdModori;
+};

@@ -1,0 +1,58 @@
+#include "menu/windows/day_summaries.h"
+
+#include <QEvent>
+#include <QLabel>
+#include <QWidget>
+
+#include "fridge/rules/fridge_files.h"
+#include "menu/rules/plan_checks.h"
+
+namespace {
+
+QLabel* summaryLabel(QWidget* window, const QString& name, QRect rect) {
+  auto* label = new QLabel(window);
+  label->setObjectName(name);
+  label->setWordWrap(true);
+  label->setAlignment(Qt::AlignLeft | Qt::AlignTop);
+  label->setGeometry(rect);
+  return label;
+}
+
+}  // namespace
+
+DaySummaries::DaySummaries(QWidget* window, const Module1& module, Clock& clock, std::function<MenuPlan()> shownPlan,
+                           std::function<int(int day)> dayLeft, int top, int width)
+    : QObject(window), module_(module), clock_(clock), shownPlan_(std::move(shownPlan)) {
+  constexpr int kTotalsHeight = 54;  // three lines
+  for (int day = 0; day < kMenuDays; ++day) {
+    const int left = dayLeft(day);
+    lblGoukei[size_t(day)] =
+        summaryLabel(window, QStringLiteral("lblGoukei(%1)").arg(day), QRect(left, top, width, kTotalsHeight));
+    lblKigen[size_t(day)] = summaryLabel(window, QStringLiteral("lblKigen(%1)").arg(day),
+                                         QRect(left, top + kTotalsHeight, width, kHeight - kTotalsHeight));
+    lblKigen[size_t(day)]->setStyleSheet(QStringLiteral("color: rgb(192, 0, 0);"));
+  }
+  window->installEventFilter(this);
+}
+
+bool DaySummaries::eventFilter(QObject* watched, QEvent* event) {
+  if (event->type() == QEvent::WindowActivate) refresh();
+  return QObject::eventFilter(watched, event);
+}
+
+void DaySummaries::refresh() {
+  const MenuPlan plan = shownPlan_();
+  auto read = fridge_files::ReadStock(module_.path(fridge_files::kStockFileName), clock_.today());
+  const bool stockRead = std::holds_alternative<std::vector<StockEntry>>(read);
+  const std::vector<StockEntry> stock = stockRead ? std::get<std::vector<StockEntry>>(read) : std::vector<StockEntry>{};
+  const std::vector<ExpiryWarning> warnings = ExpiryWarnings(plan, BuildShoppingList(plan, module_.Recipes, stock), stock);
+  for (int day = 0; day < kMenuDays; ++day) {
+    const QString totals = DayTotalsText(TotalsOfDay(plan, day, module_.Recipes));
+    lblGoukei[size_t(day)]->setText(totals);
+    lblGoukei[size_t(day)]->setToolTip(totals);
+    QString expiry = DayWarningLines(warnings, day).join(u'\n');
+    if (!stockRead) expiry = QStringLiteral("冷蔵庫.TXTを読めないため、賞味期限は確かめていません");
+    lblKigen[size_t(day)]->setText(expiry);
+    lblKigen[size_t(day)]->setToolTip(expiry);
+  }
+}

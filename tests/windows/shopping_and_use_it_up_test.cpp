@@ -1,0 +1,181 @@
+// The menu and the refrigerator together, as a cook uses them from the main window: the day
+// totals and best-before warnings under the menu's days, the shopping list of the plan on screen
+// (shown, copied, printed), and the recipes that use up what is about to spoil.
+#include <QApplication>
+#include <QClipboard>
+#include <QDir>
+#include <QGroupBox>
+#include <QPrinterInfo>
+#include <QRadioButton>
+#include <QTreeWidget>
+
+#include "support/accessible_names.h"
+#include "support/main_window_fixture.h"
+#include "support/pdf_tools.h"
+#include "support/typing.h"
+
+namespace {
+
+const QString kStock = QStringLiteral("冷蔵庫.TXT");
+const QString kMenu = QStringLiteral("MENU.TXT");
+
+QStringList recipe(const QString& name, const QString& calories, const QString& salt, const QString& ingredients) {
+  return recordLines({name, QStringLiteral("和食"), QStringLiteral("主菜"), QStringLiteral("煮る"), calories, salt,
+                      QStringLiteral("20"), QStringLiteral("未"), QStringLiteral("未"), QStringLiteral("0"), QString()},
+                     ingredients);
+}
+
+QStringList rowsOf(QTreeWidget* tree) {
+  QStringList rows;
+  for (int i = 0; i < tree->topLevelItemCount(); ++i) {
+    QStringList cells;
+    for (int c = 0; c < tree->columnCount(); ++c) cells.append(tree->topLevelItem(i)->text(c));
+    rows.append(cells.join(u'|'));
+  }
+  return rows;
+}
+
+void clickRow(QTreeWidget* tree, int row) {
+  QTest::mouseClick(tree->viewport(), Qt::LeftButton, {}, tree->visualItemRect(tree->topLevelItem(row)).center());
+}
+
+class ShoppingAndUseItUpTest : public MainWindowTest {
+ protected:
+  void SetUp() override {
+    MainWindowTest::SetUp();
+    writeRecipes({recipe(QStringLiteral("肉じゃが"), QStringLiteral("450"), QStringLiteral("2.5"),
+                         QStringLiteral("じゃがいも　3個\n玉ねぎ　1個\n牛肉　200g\n醤油 大さじ2")),
+                  recipe(QStringLiteral("カレー"), QStringLiteral("700"), QString(),
+                         QStringLiteral("■材料（4人分）\nジャガイモ 2個\nたまねぎ 2個\n水 600cc")),
+                  recipe(QStringLiteral("味噌汁"), QString(), QStringLiteral("1.5"), QStringLiteral("豆腐 1/2丁\nみそ 大さじ2")),
+                  recipe(QStringLiteral("冷奴"), QStringLiteral("80"), QStringLiteral("0.5"), QStringLiteral("豆腐 1丁\nねぎ 少々")),
+                  recipe(QStringLiteral("牛乳寒天"), QStringLiteral("120"), QStringLiteral("0.1"),
+                         QStringLiteral("牛乳 400cc\n砂糖 大さじ3\n粉寒天 4g")),
+                  recipe(QStringLiteral("サラダ"), QStringLiteral("60"), QStringLiteral("0.8"), QStringLiteral("レタス 1/2個"))});
+  }
+
+  template <typename T = QWidget>
+  T* in(QWidget* window, const QString& name) {
+    return FindControl<T>(window, name);
+  }
+  void press(QWidget* window, const QString& name) { QTest::mouseClick(in<QPushButton>(window, name), Qt::LeftButton); }
+};
+
+TEST_F(ShoppingAndUseItUpTest, TheMenuShowsDayTotalsAndWarningsAndMakesTheShoppingListOfThePlanOnScreen) {
+  if (!QPrinterInfo::defaultPrinter().isNull()) GTEST_SKIP() << "this machine has a default printer";
+  book.writeLines(kMenu, {"\"24年05月12日 日曜日\",\"カレー\",\"レシピ選択\",\"肉じゃが\"",
+                          "\"24年05月13日 月曜日\",\"\",\"\",\"味噌汁\"",
+                          "\"24年05月14日 火曜日\",\"\",\"もう無い料理\",\"\""});
+  book.writeLines(kStock, {"\"玉葱\",\"2024/05/10\",\"2024/05/20\"", "\"タマネギ\",\"2024/05/10\",\"2024/05/13\"",
+                           "\"豆腐\",\"2024/05/11\",\"2024/05/12\""});
+  const QByteArray stockBefore = book.bytes(kStock);
+  const QByteArray menuBefore = book.bytes(kMenu);
+  QWidget* menu = openThrough("cmdMenu", "frmMenu");
+  const auto summary = [&](const char* name, int day) {
+    return in<QLabel>(menu, QStringLiteral("%1(%2)").arg(QLatin1String(name)).arg(day))->text();
+  };
+  EXPECT_EQ(summary("lblGoukei", 0), QStringLiteral("合計 1150kcal　塩分 2.5g※\n※0として計算：カレーの塩分"));
+  EXPECT_EQ(summary("lblKigen", 0), QString());
+  EXPECT_EQ(summary("lblGoukei", 1), QStringLiteral("合計 0kcal※　塩分 1.5g\n※0として計算：味噌汁のカロリー"));
+  EXPECT_EQ(summary("lblKigen", 1), QStringLiteral("期限注意：豆腐 2024/05/12まで（夕の味噌汁）"));
+  EXPECT_EQ(summary("lblGoukei", 2), QStringLiteral("合計 0kcal※　塩分 0g※\n※0として計算：もう無い料理（レシピにない）"));
+
+  // A dish picked for day 3's breakfast counts at once.
+  auto* breakfast = in<QComboBox>(menu, QStringLiteral("cboMenu(6)"));
+  breakfast->showPopup();
+  QAbstractItemView* view = breakfast->view();
+  QTest::mouseClick(view->viewport(), Qt::LeftButton, {}, view->visualRect(view->model()->index(2, 0)).center());
+  EXPECT_EQ(summary("lblGoukei", 2),
+            QStringLiteral("合計 0kcal※　塩分 1.5g※\n※0として計算：味噌汁のカロリー、もう無い料理（レシピにない）"));
+
+  press(menu, QStringLiteral("cmdKaimono"));
+  auto* list = menu->findChild<QWidget*>(QStringLiteral("frmKaimono"));
+  ASSERT_NE(list, nullptr);
+  EXPECT_TRUE(list->isVisible());
+  EXPECT_EQ(list->windowTitle(), QStringLiteral("買い物リスト"));
+  EXPECT_EQ(in<QGroupBox>(list, "fraKau")->title(), QStringLiteral("買うもの（5品）"));
+  EXPECT_EQ(rowsOf(in<QTreeWidget>(list, "tvwKau")),
+            (QStringList{"ジャガイモ|2個（カレー）、3個（肉じゃが）", "牛肉|200g（肉じゃが）", "醤油|大さじ2（肉じゃが）",
+                         "みそ|大さじ2（味噌汁）、大さじ2（味噌汁）", "豆腐|1/2丁（味噌汁）"}));
+  EXPECT_EQ(in<QGroupBox>(list, "fraAru")->title(), QStringLiteral("家にあるもの（3品）"));
+  EXPECT_EQ(rowsOf(in<QTreeWidget>(list, "tvwAru")),
+            (QStringList{"たまねぎ|2個（カレー）|冷蔵庫の「タマネギ」（賞味期限 2024/05/13）",
+                         "玉ねぎ|1個（肉じゃが）|冷蔵庫の「玉葱」（賞味期限 2024/05/20）",
+                         "豆腐|1/2丁（味噌汁）|冷蔵庫の「豆腐」（賞味期限 2024/05/12）"}));
+  EXPECT_EQ(in<QLabel>(list, "lblNasi")->text(), QStringLiteral("レシピにない料理の材料は入っていません：3日目の昼の「もう無い料理」"));
+  const QStringList faults = ShownTextsMissingFromNames(list);
+  EXPECT_TRUE(faults.isEmpty()) << faults.join(u'\n').toStdString();
+
+  press(list, QStringLiteral("cmdCopy"));
+  const QStringList copied = QApplication::clipboard()->text().split(u'\n');
+  ASSERT_EQ(copied.size(), 14);  // 13 lines, each ended
+  EXPECT_EQ(copied[0], QStringLiteral("買い物リスト　24年05月12日 日曜日 ～ 24年05月14日 火曜日"));
+  EXPECT_EQ(copied[5], QStringLiteral("□ みそ　大さじ2（味噌汁）、大さじ2（味噌汁）"));
+  EXPECT_EQ(copied[9], QStringLiteral("・玉ねぎ　1個（肉じゃが） ← 冷蔵庫の「玉葱」（賞味期限 2024/05/20）"));
+  EXPECT_EQ(in<QLabel>(list, "lblCopy")->text(), QStringLiteral("クリップボードにコピーしました"));
+
+  press(list, QStringLiteral("cmdPrint"));
+  ASSERT_TRUE(book.exists(QStringLiteral("買い物リスト001.pdf")));
+  EXPECT_TRUE(PdfTextOf(book.path(QStringLiteral("買い物リスト001.pdf"))).contains(QStringLiteral("【買うもの】5品")));
+  ASSERT_EQ(dialogs.messages().size(), 1u);
+  EXPECT_TRUE(dialogs.messages()[0].text.startsWith(QStringLiteral("プリンタが見つからないため")));
+
+  // Nothing but the printout was written.
+  EXPECT_EQ(book.bytes(kStock), stockBefore);
+  EXPECT_EQ(book.bytes(kMenu), menuBefore);
+  EXPECT_EQ(QDir(book.folder()).entryList({QStringLiteral("*.pdf")}, QDir::Files).size(), 1);
+}
+
+TEST_F(ShoppingAndUseItUpTest, AStockFileThatCannotBeReadIsToldAndTheListMadeWithoutIt) {
+  book.writeLines(kMenu, {"\"日付１\",\"冷奴\",\"\",\"\"", "\"\",\"\",\"\",\"\"", "\"\",\"\",\"\",\"\""});
+  book.writeBytes(kStock, QByteArray("\"\x82\"\r\n"));
+  QWidget* menu = openThrough("cmdMenu", "frmMenu");
+  EXPECT_EQ(in<QLabel>(menu, "lblKigen(0)")->text(), QStringLiteral("冷蔵庫.TXTを読めないため、賞味期限は確かめていません"));
+  press(menu, QStringLiteral("cmdKaimono"));
+  ASSERT_EQ(dialogs.messages().size(), 1u);
+  EXPECT_EQ(dialogs.messages()[0].title, QStringLiteral("買い物リスト"));
+  EXPECT_TRUE(dialogs.messages()[0].text.endsWith(QStringLiteral("冷蔵庫の在庫を引かずに買い物リストを作ります。")));
+  auto* list = menu->findChild<QWidget*>(QStringLiteral("frmKaimono"));
+  EXPECT_EQ(rowsOf(in<QTreeWidget>(list, "tvwKau")), (QStringList{"豆腐|1丁（冷奴）", "ねぎ|少々（冷奴）"}));
+  EXPECT_EQ(book.bytes(kStock), QByteArray("\"\x82\"\r\n"));
+}
+
+TEST_F(ShoppingAndUseItUpTest, TheRefrigeratorRanksRecipesThatUseUpItsItemsAndOpensThem) {
+  book.writeLines(kStock, {"\"牛乳\",\"2024/05/01\",\"2024/05/11\"", "\"トウフ\",\"2024/05/10\",\"2024/05/14\"",
+                           "\"ねぎ\",\"2024/05/10\",\"2024/05/18\""});
+  QWidget* fridge = openThrough("cmdReizou", "frmReizou");
+  press(fridge, QStringLiteral("cmdTukaikiri"));
+  auto* suggestions = fridge->findChild<QWidget*>(QStringLiteral("frmTukaikiri"));
+  ASSERT_NE(suggestions, nullptr);
+  EXPECT_TRUE(suggestions->isVisible());
+  EXPECT_EQ(suggestions->windowTitle(), QStringLiteral("期限が近い材料を使う"));
+  auto* tree = in<QTreeWidget>(suggestions, "tvwTukaikiri");
+  // 冷奴 and 牛乳寒天 earn 3 each; 冷奴 misses nothing. 味噌汁 has tofu (2) but lacks みそ.
+  EXPECT_EQ(rowsOf(tree), (QStringList{"冷奴|3|トウフ（あと2日）、ねぎ（あと6日）|0", "牛乳寒天|3|牛乳（期限切れ）|2",
+                                       "味噌汁|2|トウフ（あと2日）|1"}));
+  EXPECT_EQ(in<QGroupBox>(suggestions, "fraTukaikiri")->title(), QStringLiteral("3件"));
+  const QStringList faults = ShownTextsMissingFromNames(suggestions);
+  EXPECT_TRUE(faults.isEmpty()) << faults.join(u'\n').toStdString();
+
+  // With 残す chosen, a purchase saved in the refrigerator shows in the list at once.
+  auto* keep = in<QRadioButton>(suggestions, "optShow");
+  QTest::mouseClick(keep, Qt::LeftButton, {}, QPoint(keep->height() / 2, keep->height() / 2));
+  auto* name = in<QComboBox>(fridge, "cboZai");
+  typeText(name, QStringLiteral("レタス"));
+  typeText(in<QComboBox>(fridge, "cboSyomi"), QStringLiteral("2024/05/12"));
+  press(fridge, QStringLiteral("cmdHozon"));
+  EXPECT_EQ(rowsOf(tree).size(), 4);
+  EXPECT_EQ(rowsOf(tree)[2], QStringLiteral("サラダ|2|レタス（今日まで）|0"));  // before 味噌汁, which lacks みそ
+
+  clickRow(tree, 1);
+  EXPECT_EQ(control<QComboBox>("cboNamae")->currentText(), QStringLiteral("牛乳寒天"));
+  EXPECT_TRUE(suggestions->isVisible());
+  auto* hide = in<QRadioButton>(suggestions, "optHide");
+  QTest::mouseClick(hide, Qt::LeftButton, {}, QPoint(hide->height() / 2, hide->height() / 2));
+  clickRow(tree, 0);
+  EXPECT_EQ(control<QComboBox>("cboNamae")->currentText(), QStringLiteral("冷奴"));
+  EXPECT_FALSE(suggestions->isVisible());
+  EXPECT_TRUE(fridge->isVisible());
+}
+
+}  // namespace
