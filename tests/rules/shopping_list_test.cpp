@@ -64,7 +64,8 @@ TEST(ShoppingList, AnEmptyPlanNeedsNothingAndTheDocumentFlowsOntoPages) {
 
   QStringList lines{u"【買うもの】1品"_s, u"□ "_s + QString(60, u'あ')};
   for (int i = 0; i < 60; ++i) lines.append(u"・line"_s);
-  const PageDocument document = ShoppingListDocument(lines);
+  constexpr TwipsSize kArea{11906 - 2 * 567, 16838 - 2 * 567};  // A4 at 10 mm margins
+  const PageDocument document = ShoppingListDocument(lines, kArea);
   EXPECT_EQ(document.title(), u"買い物リスト"_s);
   ASSERT_EQ(document.pageCount(), 2);
   const auto& first = document.pages()[0].items;
@@ -73,7 +74,7 @@ TEST(ShoppingList, AnEmptyPlanNeedsNothingAndTheDocumentFlowsOntoPages) {
   EXPECT_EQ(heading.colour, kPrintGreen);
   // The long line goes on in a second, indented line; nothing passes the page's bottom.
   EXPECT_TRUE(std::get<PlacedText>(first[2]).text.startsWith(u"　　あ"_s));
-  for (const PlacedItem& item : first) EXPECT_LE(std::get<PlacedText>(item).y + 360, kPrintableHeightTwips);
+  for (const PlacedItem& item : first) EXPECT_LE(std::get<PlacedText>(item).y + 360, kArea.height);
 }
 
 TEST(PlanChecks, DayTotalsCountUnsetValuesAsZeroAndSayWhich) {

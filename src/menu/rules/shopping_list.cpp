@@ -104,17 +104,17 @@ QStringList ShoppingListLines(const ShoppingList& list, const MenuPlan& plan, co
   return lines;
 }
 
-PageDocument ShoppingListDocument(const QStringList& lines) {
+PageDocument ShoppingListDocument(const QStringList& lines, TwipsSize printable) {
   constexpr int kPointSize = 12;
   constexpr int kLineHeight = kPointSize * 20 * 3 / 2;  // in twips, with half a line of air
-  const double fullWidthPerLine = double(kPrintableWidthTwips) / (kPointSize * 20);
+  const double fullWidthPerLine = double(printable.width) / (kPointSize * 20);
   PageDocument document(QStringLiteral("買い物リスト"));
   int y = 0;
   for (const QString& line : lines) {
     const bool heading = line.startsWith(u'【');
     const PrintFont font{QStringLiteral("ＭＳ ゴシック"), kPointSize, heading};
     for (const QString& piece : fitted(line, fullWidthPerLine)) {
-      if (y + kLineHeight > kPrintableHeightTwips) {
+      if (y + kLineHeight > printable.height) {
         document.newPage();
         y = 0;
       }

@@ -60,5 +60,5 @@ QString StockEntryText(const StockEntry& entry);
 // need, and the dishes the book does not hold. The clipboard and the printed page get these lines.
 QStringList ShoppingListLines(const ShoppingList& list, const MenuPlan& plan, const std::vector<StockEntry>& stock);
 
-// The lines on A4 pages, titled "買い物リスト".
-PageDocument ShoppingListDocument(const QStringList& lines);
+// The lines on A4 pages whose printable area is given, titled "買い物リスト".
+PageDocument ShoppingListDocument(const QStringList& lines, TwipsSize printable);

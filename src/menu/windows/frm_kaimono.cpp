@@ -119,7 +119,7 @@ void frmKaimono::showList(const MenuPlan& plan) {
   lblNasi->setVisible(!note.isEmpty());
 }
 
-void frmKaimono::cmdPrint_Click() { PrintDocument(ShoppingListDocument(lines_), module_.Folder, dialogs_); }
+void frmKaimono::cmdPrint_Click() { PrintDocument(ShoppingListDocument(lines_, DefaultPrintableArea()), module_.Folder, dialogs_); }
 
 void frmKaimono::cmdCopy_Click() {
   QGuiApplication::clipboard()->setText(lines_.join(u'\n') + u'\n');
