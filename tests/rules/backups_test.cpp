@@ -6,6 +6,7 @@
 #include <QFile>
 
 #include "backup/rules/backups.h"
+#include "backup/rules/recipe_restore.h"
 #include "rules_test_util.h"
 #include "support/file_size_limit.h"
 #include "support/temp_book.h"
@@ -135,6 +136,24 @@ TEST(BackupRecordCount, CountsSeparatorLines) {
   EXPECT_EQ(backups::CountRecords(""), 0);
   EXPECT_EQ(backups::CountRecords(star + "\r\nx\r\n'\r\n" + star + "\r\ny\r\n'\r\n"), 2);
   EXPECT_EQ(backups::CountRecords(star + "\n" + star + "*\r\n" + star), 2) << "LF ends, a longer line, no last line end";
+}
+
+// A refreshed listing reads only the copies it has not counted before.
+TEST(BackupRecordCount, ARefreshedListingCountsOnlyNewCopies) {
+  const QByteArray star(31, '*');
+  TempBook book;
+  book.writeBytes(u"レシピ.TXT"_s, star + "\r\nx\r\n");
+  EXPECT_FALSE(backups::BeforeWrite(book.path(u"レシピ.TXT"_s), Change::Removes, kMorning));
+  std::vector<backups::RecipeBackup> listed = backups::RecipeBackups(book.folder());
+  ASSERT_EQ(listed.size(), 1u);
+  EXPECT_EQ(listed[0].recipeCount, 1);
+  listed[0].recipeCount = 7;  // stands for a count the copy is not read again for
+  book.writeBytes(u"レシピ.TXT"_s, star + "\r\nx\r\n" + star + "\r\ny\r\n");
+  EXPECT_FALSE(backups::BeforeWrite(book.path(u"レシピ.TXT"_s), Change::Removes, kMorning.addSecs(1)));
+  const std::vector<backups::RecipeBackup> refreshed = backups::RecipeBackups(book.folder(), listed);
+  ASSERT_EQ(refreshed.size(), 2u);
+  EXPECT_EQ(refreshed[0].recipeCount, 2) << "the new copy, newest first, is counted";
+  EXPECT_EQ(refreshed[1].recipeCount, 7) << "the earlier copy keeps its count";
 }
 
 }  // namespace

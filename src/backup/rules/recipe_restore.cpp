@@ -1,17 +1,25 @@
 #include "backup/rules/recipe_restore.h"
 
 #include <QSet>
+#include <algorithm>
 
 #include "platform/rules/text_file.h"
 #include "store/rules/recipe_file.h"
 
 namespace backups {
 
-std::vector<RecipeBackup> RecipeBackups(const QString& bookFolder) {
+std::vector<RecipeBackup> RecipeBackups(const QString& bookFolder, const std::vector<RecipeBackup>& known) {
   std::vector<Backup> copies = List(bookFolder, recipe_file::kFileName);
   std::vector<RecipeBackup> found;
   found.reserve(copies.size());
   for (auto copy = copies.rbegin(); copy != copies.rend(); ++copy) {
+    const auto earlier = std::find_if(known.begin(), known.end(), [&](const RecipeBackup& k) {
+      return k.backup.path == copy->path && k.recipeCount >= 0;
+    });
+    if (earlier != known.end()) {
+      found.push_back({*copy, earlier->recipeCount});
+      continue;
+    }
     auto bytes = text_file::readBytes(copy->path);
     const int count = std::holds_alternative<QByteArray>(bytes) ? CountRecords(std::get<QByteArray>(bytes)) : -1;
     found.push_back({*copy, count});

@@ -17,8 +17,10 @@ struct RecipeBackup {
   int recipeCount = -1;  // -1 when the copy cannot be read
 };
 
-// The backups of the book's recipe file, newest first, each with its number of recipes.
-std::vector<RecipeBackup> RecipeBackups(const QString& bookFolder);
+// The backups of the book's recipe file, newest first, each with its number of recipes. Counts of
+// an earlier listing are taken over without reading the copy again: a copy is never rewritten, and
+// counting a full book's copies takes a read of each.
+std::vector<RecipeBackup> RecipeBackups(const QString& bookFolder, const std::vector<RecipeBackup>& known = {});
 
 struct BackupRecipes {
   exchange::ExchangeFile file;  // the backup's records as they stand

@@ -103,7 +103,7 @@ void frmFukugen::showBackups() {
   const QSignalBlocker quiet(lstBackup);
   {
     BusyCursor busy;
-    backups_ = backups::RecipeBackups(module_.Folder.folder());
+    backups_ = backups::RecipeBackups(module_.Folder.folder(), backups_);
   }
   lstBackup->clear();
   for (const backups::RecipeBackup& b : backups_) {
