@@ -19,6 +19,7 @@
 #include "fridge/rules/fridge_files.h"
 #include "fridge/rules/fridge_input.h"
 #include "fridge/rules/recipes_using.h"
+#include "fridge/windows/chosen_recipe.h"
 #include "fridge/windows/frm_tukaikiri.h"
 #include "fridge/windows/stock_grid.h"
 #include "fridge/windows/stock_model.h"
@@ -446,12 +447,8 @@ void frmReizou::showSearchCaption(const QString& ingredientName, int found) {
 void frmReizou::lstKondate_Click() {
   const QListWidgetItem* item = lstKondate->currentItem();
   if (!item) return;
-  const QString dish = item->text();
-  const int number = module_.Recipes.FindRecipeByDishName(dish);
-  if (number < 1) {
-    // The book changed since the list was made.
-    dialogs_.warn(QStringLiteral("「%1」はレシピから削除されています。\n一覧を新しくします。").arg(dish),
-                  QStringLiteral("レシピが見つかりません"));
+  const int number = ChosenRecipeNumber(module_.Recipes, dialogs_, item->text());
+  if (number == 0) {
     showRecipesUsing(searchedIngredient_);
     return;
   }

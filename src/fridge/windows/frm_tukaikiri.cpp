@@ -12,6 +12,7 @@
 #include <tuple>
 
 #include "fridge/rules/use_it_up.h"
+#include "fridge/windows/chosen_recipe.h"
 #include "platform/windows/after_pick_options.h"
 #include "platform/windows/busy_cursor.h"
 
@@ -109,12 +110,8 @@ bool frmTukaikiri::eventFilter(QObject* watched, QEvent* event) {
 void frmTukaikiri::tvwTukaikiri_Click() {
   const QTreeWidgetItem* item = tvwTukaikiri->currentItem();
   if (!item) return;
-  const QString dish = item->text(0);
-  const int number = recipes_.FindRecipeByDishName(dish);
-  if (number < 1) {
-    // The book changed since the list was made.
-    dialogs_.warn(QStringLiteral("「%1」はレシピから削除されています。\n一覧を新しくします。").arg(dish),
-                  QStringLiteral("レシピが見つかりません"));
+  const int number = ChosenRecipeNumber(recipes_, dialogs_, item->text(0));
+  if (number == 0) {
     showFor(stock_);
     return;
   }

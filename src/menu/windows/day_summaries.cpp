@@ -32,19 +32,29 @@ DaySummaries::DaySummaries(QWidget* window, const Module1& module, Clock& clock,
                                          QRect(left, top + kTotalsHeight, width, kHeight - kTotalsHeight));
     lblKigen[size_t(day)]->setStyleSheet(QStringLiteral("color: rgb(192, 0, 0);"));
   }
+  readStock();
   window->installEventFilter(this);
 }
 
 bool DaySummaries::eventFilter(QObject* watched, QEvent* event) {
-  if (event->type() == QEvent::WindowActivate) refresh();
+  if (event->type() == QEvent::WindowActivate) {
+    readStock();
+    refresh();
+  }
   return QObject::eventFilter(watched, event);
+}
+
+void DaySummaries::readStock() {
+  auto read = fridge_files::ReadStock(module_.path(fridge_files::kStockFileName), clock_.today());
+  if (auto* stock = std::get_if<std::vector<StockEntry>>(&read)) stock_ = std::move(*stock);
+  else stock_.reset();
 }
 
 void DaySummaries::refresh() {
   const MenuPlan plan = shownPlan_();
-  auto read = fridge_files::ReadStock(module_.path(fridge_files::kStockFileName), clock_.today());
-  const bool stockRead = std::holds_alternative<std::vector<StockEntry>>(read);
-  const std::vector<StockEntry> stock = stockRead ? std::get<std::vector<StockEntry>>(read) : std::vector<StockEntry>{};
+  const bool stockRead = stock_.has_value();
+  const std::vector<StockEntry> noStock;
+  const std::vector<StockEntry>& stock = stockRead ? *stock_ : noStock;
   const std::vector<ExpiryWarning> warnings = ExpiryWarnings(plan, BuildShoppingList(plan, module_.Recipes, stock), stock);
   for (int day = 0; day < kMenuDays; ++day) {
     const QString totals = DayTotalsText(TotalsOfDay(plan, day, module_.Recipes));
