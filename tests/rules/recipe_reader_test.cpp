@@ -5,8 +5,10 @@
 #include <gtest/gtest.h>
 
 #include <optional>
+#include <vector>
 
 #include "rules_test_util.h"
+#include "support/temp_book.h"
 
 namespace {
 
@@ -51,13 +53,41 @@ const ReadCase kCases[] = {
     {"BadByteAfterTheShapeGoesWrong", record() + "text\r\n" + record() + kBad + "\r\n", {}, {},
      FileError::Kind::NotCp932, 50},
     {"BadByteAfterAnEmptyLine", record() + "\r\n" + kBad, {}, {}, FileError::Kind::NotCp932, 26},
+    {"EmptyLinesAtTheEnd", record() + "\r\n\n\r\n\r\n\n", u"肉じゃが"_s, kIngredients},
+    {"CarriageReturnAfterTheEnd", record() + "\r\n\r", {}, {}, FileError::Kind::Malformed, 25},
+    {"EmptyLinesThenText", record() + record() + "\r\n\r\n\r\nx", {}, {}, FileError::Kind::Malformed, 49},
+    {"CutShort", record().chopped(5) + "\r\n\r\n", {}, {}, FileError::Kind::Malformed, 23},
+    {"LongLine", replaced(record(), u"牛肉"_s, sjis(QString(3000, u'肉'))), u"肉じゃが"_s,
+     u"じゃがいも　3個\r\n"_s + QString(3000, u'肉') + u"　200g"_s},
 };
 
 class ReadRecipeBytes : public testing::TestWithParam<ReadCase> {};
 
-TEST_P(ReadRecipeBytes, ReadsAsTheFileSays) {
-  const ReadCase& c = GetParam();
-  const auto read = recipe_file::ReadRecipeBytes(c.bytes, u"r.txt"_s);
+// Held whole, and read from a file in pieces so small that lines, line ends and characters
+// are cut at every place, and in the pieces the program reads.
+struct Reading {
+  std::variant<RecipeTable, FileError> read;
+  int counted = -1;  // as told to the progress before the first record
+};
+
+std::vector<Reading> readings(const QByteArray& bytes) {
+  std::vector<Reading> readings(7);
+  const auto counting = [&](Reading& r) {
+    return [&r](int loaded, int counted, const QString&) {
+      if (loaded == 0) r.counted = counted;
+    };
+  };
+  readings[0].read = recipe_file::ReadRecipeBytes(bytes, u"r.txt"_s, counting(readings[0]));
+  const TempBook folder;
+  folder.writeBytes(u"r.txt"_s, bytes);
+  const qsizetype pieces[] = {1, 2, 3, 7, 64, 4096};
+  for (size_t i = 0; i < std::size(pieces); ++i)
+    readings[i + 1].read = recipe_file::ReadRecipeFile(folder.path(u"r.txt"_s), counting(readings[i + 1]), pieces[i]);
+  return readings;
+}
+
+void check(const ReadCase& c, const Reading& reading) {
+  const auto& read = reading.read;
   if (c.error) {
     const FileError error = errorOf(read);
     EXPECT_EQ(error.kind, *c.error);
@@ -66,11 +96,17 @@ TEST_P(ReadRecipeBytes, ReadsAsTheFileSays) {
   }
   const RecipeTable table = valueOf(read);
   ASSERT_GE(table.count(), 1);
+  EXPECT_EQ(reading.counted, table.count());
   const Recipe& last = table[table.count()];
   EXPECT_EQ(last.DishName, c.dishName);
   EXPECT_EQ(last.Ingredients, c.ingredients);
   EXPECT_EQ(last.Salt, 2.5f);
   EXPECT_EQ(last.CookingLog, u"2003/05/12"_s);
+}
+
+TEST_P(ReadRecipeBytes, ReadsAsTheFileSays) {
+  const ReadCase& c = GetParam();
+  for (const Reading& reading : readings(c.bytes)) check(c, reading);
 }
 
 INSTANTIATE_TEST_SUITE_P(Bytes, ReadRecipeBytes, testing::ValuesIn(kCases), ByName());

@@ -9,6 +9,7 @@
 #include <QFileInfo>
 #include <cerrno>
 #include <cstring>
+#include <utility>
 
 namespace plain_file {
 namespace {
@@ -32,23 +33,43 @@ QString linkTargetInOwnFolder(const QString& path) {
   return target.startsWith(inside) ? target : QString();
 }
 
-class Descriptor {
- public:
-  explicit Descriptor(int fd) : fd_(fd) {}
-  ~Descriptor() {
-    if (fd_ >= 0) ::close(fd_);
-  }
-  Descriptor(const Descriptor&) = delete;
-  Descriptor& operator=(const Descriptor&) = delete;
-  int get() const { return fd_; }
-
- private:
-  int fd_;
-};
-
 }  // namespace
 
-std::variant<QByteArray, FileError> read(const QString& path, qint64 cap) {
+OpenedFile::~OpenedFile() {
+  if (fd_ >= 0) ::close(fd_);
+}
+
+OpenedFile::OpenedFile(OpenedFile&& other) noexcept
+    : fd_(std::exchange(other.fd_, -1)),
+      path_(std::move(other.path_)),
+      cap_(other.cap_),
+      sizeWhenOpened_(other.sizeWhenOpened_),
+      readSoFar_(other.readSoFar_) {}
+
+FileError OpenedFile::tooLarge() const {
+  return unreadable(path_, QStringLiteral("大きすぎるため読み込みません（%1 MBまで）。").arg(cap_ / kMiB));
+}
+
+std::variant<qsizetype, FileError> OpenedFile::readSome(char* into, qsizetype room) {
+  while (true) {
+    // One byte past the cap is enough to tell that the file has grown over it.
+    const qint64 allowed = std::min<qint64>(room, cap_ + 1 - readSoFar_);
+    const ssize_t n = ::read(fd_, into, size_t(std::max<qint64>(allowed, 0)));
+    if (n < 0 && errno == EINTR) continue;
+    if (n < 0) return fromErrno(path_, errno);
+    readSoFar_ += n;
+    if (readSoFar_ > cap_) return tooLarge();
+    return qsizetype(n);
+  }
+}
+
+std::optional<FileError> OpenedFile::rewind() {
+  if (::lseek(fd_, 0, SEEK_SET) != 0) return fromErrno(path_, errno);
+  readSoFar_ = 0;
+  return std::nullopt;
+}
+
+std::variant<OpenedFile, FileError> open(const QString& path, qint64 cap) {
   QString opened = path;
   struct stat entry {};
   if (::lstat(QFile::encodeName(path).constData(), &entry) != 0) return fromErrno(path, errno);
@@ -60,30 +81,31 @@ std::variant<QByteArray, FileError> read(const QString& path, qint64 cap) {
   }
   // Not blocking, so that a pipe put in place of the file meanwhile cannot hang the open; not
   // following a link, so that a link put in place meanwhile is not followed out of the folder.
-  const Descriptor file(::open(QFile::encodeName(opened).constData(), O_RDONLY | O_NONBLOCK | O_NOFOLLOW | O_CLOEXEC | O_NOCTTY));
-  if (file.get() < 0) return fromErrno(path, errno);
+  OpenedFile file(::open(QFile::encodeName(opened).constData(), O_RDONLY | O_NONBLOCK | O_NOFOLLOW | O_CLOEXEC | O_NOCTTY),
+                  path, cap);
+  if (file.fd_ < 0) return fromErrno(path, errno);
   struct stat status {};
-  if (::fstat(file.get(), &status) != 0) return fromErrno(path, errno);
+  if (::fstat(file.fd_, &status) != 0) return fromErrno(path, errno);
   if (!S_ISREG(status.st_mode))
     return unreadable(path, QStringLiteral("普通のファイルではない（名前付きパイプや装置などの）ため、読み込みません。"));
-  const auto tooLarge = [&] {
-    return unreadable(path, QStringLiteral("大きすぎるため読み込みません（%1 MBまで）。").arg(cap / kMiB));
-  };
-  if (status.st_size > cap) return tooLarge();
+  if (status.st_size > cap) return file.tooLarge();
+  file.sizeWhenOpened_ = status.st_size;
+  return file;
+}
 
+std::variant<QByteArray, FileError> read(const QString& path, qint64 cap) {
+  auto opened = open(path, cap);
+  if (auto* error = std::get_if<FileError>(&opened)) return *error;
+  OpenedFile& file = std::get<OpenedFile>(opened);
   // Read to the end, which may come later than the size said when the file is still growing.
-  QByteArray bytes(qsizetype(status.st_size), Qt::Uninitialized);
+  QByteArray bytes(qsizetype(file.sizeWhenOpened()), Qt::Uninitialized);
   qsizetype filled = 0;
   while (true) {
-    if (filled == bytes.size()) {
-      if (bytes.size() > cap) return tooLarge();
-      bytes.resize(std::min<qsizetype>(bytes.size() + 64 * 1024, cap + 1));
-    }
-    const ssize_t n = ::read(file.get(), bytes.data() + filled, size_t(bytes.size() - filled));
-    if (n < 0 && errno == EINTR) continue;
-    if (n < 0) return fromErrno(path, errno);
-    if (n == 0) break;
-    filled += n;
+    if (filled == bytes.size()) bytes.resize(std::min<qsizetype>(bytes.size() + 64 * 1024, cap + 1));
+    auto n = file.readSome(bytes.data() + filled, bytes.size() - filled);
+    if (auto* error = std::get_if<FileError>(&n)) return *error;
+    if (std::get<qsizetype>(n) == 0) break;
+    filled += std::get<qsizetype>(n);
   }
   bytes.truncate(filled);
   return bytes;

@@ -6,6 +6,7 @@
 // never more bytes than a cap.
 #include <QByteArray>
 #include <QString>
+#include <optional>
 #include <variant>
 
 #include "platform/rules/file_error.h"
@@ -18,8 +19,41 @@ constexpr qint64 kDataFileCap = 256 * kMiB;
 constexpr qint64 kExchangeFileCap = 64 * kMiB;
 constexpr qint64 kPictureCap = 128 * kMiB;
 
-// The file's bytes, or why it was not read: Missing for no file (or a link to nothing),
-// Unreadable with a reason for anything else.
+// A file opened under the rules above, to be read piece by piece: a large file need not be held
+// whole in memory.
+class OpenedFile {
+ public:
+  OpenedFile(int descriptor, QString path, qint64 cap) : fd_(descriptor), path_(std::move(path)), cap_(cap) {}
+  ~OpenedFile();
+  OpenedFile(OpenedFile&& other) noexcept;
+  OpenedFile(const OpenedFile&) = delete;
+  OpenedFile& operator=(const OpenedFile&) = delete;
+  OpenedFile& operator=(OpenedFile&&) = delete;
+
+  // The next bytes into `into` (at most room of them), 0 at the end of the file; an error when
+  // the file cannot be read, or grows past the cap as it is read.
+  std::variant<qsizetype, FileError> readSome(char* into, qsizetype room);
+  // Back to the first byte, for another reading from the start.
+  std::optional<FileError> rewind();
+  qint64 sizeWhenOpened() const { return sizeWhenOpened_; }
+  const QString& path() const { return path_; }
+
+ private:
+  friend std::variant<OpenedFile, FileError> open(const QString& path, qint64 cap);
+  FileError tooLarge() const;
+
+  int fd_;
+  QString path_;
+  qint64 cap_;
+  qint64 sizeWhenOpened_ = 0;
+  qint64 readSoFar_ = 0;
+};
+
+// The file opened for reading, or why not: Missing for no file (or a link to nothing),
+// Unreadable with a reason for anything else (a file already over the cap among them).
+std::variant<OpenedFile, FileError> open(const QString& path, qint64 cap);
+
+// The file's bytes, or why it was not read, as open says.
 std::variant<QByteArray, FileError> read(const QString& path, qint64 cap);
 
 }  // namespace plain_file

@@ -180,13 +180,8 @@ void ApplyForm(Recipe& r, const RecipeForm& form) {
 }
 
 std::variant<RecipeTable, FileError> LoadRecipeFile(const QString& path, const Progress& progress) {
-  std::variant<RecipeTable, FileError> table;
-  {
-    auto bytes = text_file::readBytes(path);
-    if (auto* error = std::get_if<FileError>(&bytes)) return *error;
-    table = ReadRecipeBytes(std::get<QByteArray>(bytes), path, progress);
-  }
-  ReturnFreedMemory();  // the file's bytes
+  auto table = ReadRecipeFile(path, progress);
+  ReturnFreedMemory();  // the reader's buffers, and a table that was not finished
   return table;
 }
 

@@ -6,6 +6,7 @@
 
 #include "platform/rules/cp932.h"
 #include "platform/rules/numbers.h"
+#include "platform/rules/plain_file.h"
 #include "store/rules/recipe_layout.h"
 
 namespace recipe_file {
@@ -39,26 +40,126 @@ bool isLine(QByteArrayView line, const QByteArray& marker) {
 }
 
 // The file's lines in order, each without its line end (LF or CR LF); the empty lines at the end
-// are not read.
+// are not read. The lines come from bytes held whole, or from a file read a piece at a time: the
+// buffer then holds the line read last and what has been read after it, and grows only for a
+// line (or a run of empty lines) longer than itself.
 class LineCursor {
  public:
-  explicit LineCursor(QByteArrayView bytes) : at_(bytes.data()), end_(bytes.data() + EndOfRecords(bytes)) {}
-  bool atEnd() const { return at_ == end_; }
-  int number() const { return number_; }  // of the line read last; at the end, the count of lines
+  explicit LineCursor(QByteArrayView bytes) : data_(bytes.data()), end_(bytes.size()) {}
+  LineCursor(plain_file::OpenedFile& file, qsizetype pieceSize)
+      : file_(&file), pieceSize_(std::max<qsizetype>(pieceSize, 1)), buffer_(size_t(pieceSize_)), data_(buffer_.data()) {}
 
+  int number() const { return number_; }  // of the line read last; at the end, the count of lines
+  // Why the file could not be read to its end; the cursor is then at its end.
+  const std::optional<FileError>& readError() const { return readError_; }
+
+  // Whether nothing but empty lines is left.
+  bool atEnd() {
+    if (at_ < contentAt_) return false;
+    qsizetype p = at_;
+    // Reads on when p has come to the end of what is held; p still names the same byte after.
+    const auto refilled = [&] {
+      const qsizetype before = at_;
+      const bool read = more();
+      p -= before - at_;
+      return read;
+    };
+    while (true) {
+      if (p == end_) {
+        if (refilled()) continue;
+        return true;
+      }
+      if (data_[p] == '\n') {
+        ++p;
+        continue;
+      }
+      if (data_[p] == '\r') {
+        if (p + 1 == end_ && refilled()) continue;
+        if (p + 1 < end_ && data_[p + 1] == '\n') {
+          p += 2;
+          continue;
+        }
+      }
+      break;
+    }
+    contentAt_ = p;  // the lines up to here are empty, and something follows them
+    return false;
+  }
+
+  // The next line; the view holds until the cursor is next asked for anything.
   QByteArrayView next() {
-    const auto* lf = static_cast<const char*>(std::memchr(at_, '\n', size_t(end_ - at_)));
-    const char* stop = lf ? lf : end_;
-    const char* lineEnd = lf && lf > at_ && lf[-1] == '\r' ? lf - 1 : stop;
-    const QByteArrayView line(at_, lineEnd - at_);
-    at_ = lf ? lf + 1 : end_;
+    qsizetype searched = 0;  // bytes after at_ known to hold no line feed
+    const char* lf;
+    while (!(lf = static_cast<const char*>(std::memchr(data_ + at_ + searched, '\n', size_t(end_ - at_ - searched))))) {
+      searched = end_ - at_;
+      if (!more()) break;
+    }
+    const qsizetype stop = lf ? lf - data_ : end_;
+    const qsizetype lineEnd = lf && stop > at_ && data_[stop - 1] == '\r' ? stop - 1 : stop;
+    lineStart_ = at_;
+    at_ = lf ? stop + 1 : end_;
     ++number_;
-    return line;
+    return QByteArrayView(data_ + lineStart_, lineEnd - lineStart_);
+  }
+
+  // The number of the first line, from the one read last on, that holds a byte that is not
+  // CP932; 0 when there is none. Only for a reading that has gone wrong: the cursor is spent.
+  int firstUndecodableLine() {
+    int line = std::max(number_, 1);
+    at_ = lineStart_;
+    qsizetype searched = 0;  // bytes after at_ known to hold no line feed
+    while (true) {
+      const bool last = !file_ || atFileEnd_;
+      // Whole lines only, so that no character is cut in two: a line feed is never part of one.
+      const auto* lastLf = static_cast<const char*>(memrchr(data_ + at_ + searched, '\n', size_t(end_ - at_ - searched)));
+      searched = end_ - at_;
+      if (!last && !lastLf) {
+        more();
+        continue;
+      }
+      const qsizetype stop = last ? end_ : lastLf - data_ + 1;
+      const QByteArrayView lines(data_ + at_, stop - at_);
+      const qsizetype bad = cp932::firstUndecodable(lines);
+      if (bad >= 0) return line + int(std::count(lines.begin(), lines.begin() + bad, '\n'));
+      if (last) return 0;
+      line += int(std::count(lines.begin(), lines.end(), '\n'));
+      at_ = lineStart_ = stop;
+      searched = end_ - at_;  // what is left after the last line feed holds none
+      more();
+    }
   }
 
  private:
-  const char* at_;
-  const char* end_;
+  // Reads the next piece of the file after what the buffer holds; false at the end of the file.
+  bool more() {
+    if (!file_ || atFileEnd_) return false;
+    const qsizetype keep = std::min(lineStart_, at_);
+    if (keep > 0) {
+      std::memmove(buffer_.data(), buffer_.data() + keep, size_t(end_ - keep));
+      end_ -= keep, at_ -= keep, lineStart_ -= keep, contentAt_ = std::max<qsizetype>(contentAt_ - keep, 0);
+    }
+    if (end_ == qsizetype(buffer_.size())) buffer_.resize(2 * buffer_.size());
+    data_ = buffer_.data();
+    auto n = file_->readSome(buffer_.data() + end_, std::min(pieceSize_, qsizetype(buffer_.size()) - end_));
+    if (auto* error = std::get_if<FileError>(&n)) readError_ = *error;
+    if (readError_ || std::get<qsizetype>(n) == 0) {
+      atFileEnd_ = true;
+      return false;
+    }
+    end_ += std::get<qsizetype>(n);
+    return true;
+  }
+
+  plain_file::OpenedFile* file_ = nullptr;
+  qsizetype pieceSize_ = 0;  // read at a time
+  std::vector<char> buffer_;
+  const char* data_;
+  qsizetype end_ = 0;        // of the bytes held
+  qsizetype at_ = 0;         // where the next line starts
+  qsizetype lineStart_ = 0;  // of the line read last
+  qsizetype contentAt_ = 0;  // up to here the lines are known to be empty, and something follows
+  bool atFileEnd_ = false;
+  std::optional<FileError> readError_;
   int number_ = 0;
 };
 
@@ -110,12 +211,47 @@ int countSeparators(QByteArrayView bytes) {
   return count;
 }
 
+// The same count for a file, read a piece at a time; the file is then back at its start.
+std::variant<int, FileError> countSeparators(plain_file::OpenedFile& file, qsizetype pieceSize) {
+  pieceSize = std::max<qsizetype>(pieceSize, 1);
+  std::vector<char> piece(static_cast<size_t>(pieceSize));
+  qsizetype held = 0;
+  int count = 0;
+  while (true) {
+    if (held == qsizetype(piece.size())) piece.resize(2 * piece.size());
+    auto n = file.readSome(piece.data() + held, std::min(pieceSize, qsizetype(piece.size()) - held));
+    if (auto* error = std::get_if<FileError>(&n)) return *error;
+    const qsizetype read = std::get<qsizetype>(n);
+    held += read;
+    if (read == 0) {
+      count += countSeparators(QByteArrayView(piece.data(), held));
+      break;
+    }
+    // Whole lines only: a separator is a line of its own. What was held before holds no line feed.
+    const auto* lastLf = static_cast<const char*>(memrchr(piece.data() + held - read, '\n', size_t(read)));
+    if (!lastLf) continue;
+    const qsizetype whole = lastLf - piece.data() + 1;
+    count += countSeparators(QByteArrayView(piece.data(), whole));
+    std::memmove(piece.data(), piece.data() + whole, size_t(held - whole));
+    held -= whole;
+  }
+  if (auto error = file.rewind()) return *error;
+  return count;
+}
+
 class Reader {
  public:
-  Reader(QByteArrayView bytes, const QString& path) : bytes_(bytes), lines_(bytes), path_(path) {}
+  Reader(LineCursor& lines, const QString& path) : lines_(lines), path_(path) {}
 
-  std::variant<RecipeTable, FileError> read(const Progress& progress) {
-    const int counted = countSeparators(bytes_);
+  // The records, told to progress against the count of separators counted beforehand.
+  std::variant<RecipeTable, FileError> read(int counted, const Progress& progress) {
+    auto table = readRecords(counted, progress);
+    if (lines_.readError()) return *lines_.readError();  // the file ended early for want of reading
+    return table;
+  }
+
+ private:
+  std::variant<RecipeTable, FileError> readRecords(int counted, const Progress& progress) {
     if (progress) progress(0, counted, QString());
 
     RecipeTable table;
@@ -134,7 +270,6 @@ class Reader {
     return table;
   }
 
- private:
   // The lines after a record's separator, up to its end line.
   bool readRecord(Recipe& r) {
     for (int f = 0; f < kHeaderCount; ++f) {
@@ -197,17 +332,14 @@ class Reader {
   }
 
   // A byte that is not CP932 is named first, wherever it stands, as a reader decoding the whole
-  // file before looking at its lines would: the file is then not text at all.
-  FileError malformed(int line, const QString& detail) const {
-    const qsizetype bad = cp932::firstUndecodable(bytes_);
-    if (bad >= 0)
-      return FileError{FileError::Kind::NotCp932, path_,
-                       int(std::count(bytes_.begin(), bytes_.begin() + bad, '\n')) + 1, {}};
+  // file before looking at its lines would: the file is then not text at all. The lines before
+  // the one read last have all been decoded already.
+  FileError malformed(int line, const QString& detail) {
+    if (const int bad = lines_.firstUndecodableLine()) return FileError{FileError::Kind::NotCp932, path_, bad, {}};
     return FileError{FileError::Kind::Malformed, path_, line, detail};
   }
 
-  QByteArrayView bytes_;
-  LineCursor lines_;
+  LineCursor& lines_;
   const QString& path_;
   QByteArrayView line_;
   std::vector<char16_t> scratch_;
@@ -220,7 +352,19 @@ class Reader {
 
 std::variant<RecipeTable, FileError> ReadRecipeBytes(QByteArrayView bytes, const QString& path,
                                                      const Progress& progress) {
-  return Reader(bytes, path).read(progress);
+  LineCursor lines(bytes);
+  return Reader(lines, path).read(countSeparators(bytes), progress);
+}
+
+std::variant<RecipeTable, FileError> ReadRecipeFile(const QString& path, const Progress& progress,
+                                                    qsizetype pieceSize) {
+  auto opened = plain_file::open(path, plain_file::kDataFileCap);
+  if (auto* error = std::get_if<FileError>(&opened)) return *error;
+  plain_file::OpenedFile& file = std::get<plain_file::OpenedFile>(opened);
+  const auto counted = countSeparators(file, pieceSize);
+  if (auto* error = std::get_if<FileError>(&counted)) return *error;
+  LineCursor lines(file, pieceSize);
+  return Reader(lines, path).read(std::get<int>(counted), progress);
 }
 
 }  // namespace recipe_file

@@ -15,6 +15,12 @@ namespace recipe_file {
 std::variant<RecipeTable, FileError> ReadRecipeBytes(QByteArrayView bytes, const QString& path,
                                                      const Progress& progress = {});
 
+// The same for the file at path, read a piece of pieceSize bytes at a time, so that a large file
+// is never held whole; only a regular file is read (see plain_file).
+constexpr qsizetype kRecipePieceSize = 256 * 1024;
+std::variant<RecipeTable, FileError> ReadRecipeFile(const QString& path, const Progress& progress = {},
+                                                    qsizetype pieceSize = kRecipePieceSize);
+
 // Where the reader stops: the empty lines at the end of the file are passed over, and that is
 // where an appended record goes.
 qsizetype EndOfRecords(QByteArrayView bytes);
