@@ -8,8 +8,10 @@
 #include <memory>
 #include <random>
 
+#include "main_extras/rules/picture_files.h"
 #include "platform/rules/data_folder.h"
 #include "platform/rules/text_file.h"
+#include "platform/windows/artwork.h"
 #include "store/rules/book.h"
 #include "store/rules/book_setup.h"
 #include "store/rules/profile_file.h"
@@ -186,6 +188,9 @@ const GeneratedBook& Book() {
   // The start-up files first, so that the recipes use the lists the book ships with.
   const BookSetup setup = EnsureBook(folder);
   if (setup.error) fail(setup.error->message());
+  // The stand-in picture the program makes at its first start: with it, the program opens the
+  // book without telling the user of files it made.
+  if (!NoPictureImage().save(folder.path(kNoPictureFileName), "JPG", 90)) fail(kNoPictureFileName);
   auto loaded = LoadBook(folder);
   if (auto* error = std::get_if<FileError>(&loaded)) fail(error->message());
   book.lists = std::get<LoadedBook>(loaded).Lists;
