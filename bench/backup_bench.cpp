@@ -6,6 +6,7 @@
 
 #include "backup/rules/recipe_restore.h"
 #include "book_generator.h"
+#include "store/rules/recipe_reader.h"
 
 namespace {
 
@@ -37,7 +38,7 @@ BENCHMARK(BM_ListTwentyRecipeBackups)->Unit(benchmark::kMillisecond)->MinTime(2.
 namespace {
 
 void BM_CountRecordsOfFullBook(benchmark::State& state) {
-  for (auto _ : state) benchmark::DoNotOptimize(backups::CountRecords(bench::Book().recipeBytes));
+  for (auto _ : state) benchmark::DoNotOptimize(recipe_file::CountRecordsInFile(bench::Book().recipePath));
   state.SetBytesProcessed(int64_t(state.iterations()) * bench::Book().recipeBytes.size());
 }
 BENCHMARK(BM_CountRecordsOfFullBook)->Unit(benchmark::kMillisecond);

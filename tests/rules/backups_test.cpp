@@ -8,6 +8,7 @@
 #include "backup/rules/backups.h"
 #include "backup/rules/recipe_restore.h"
 #include "rules_test_util.h"
+#include "store/rules/recipe_reader.h"
 #include "support/file_size_limit.h"
 #include "support/temp_book.h"
 
@@ -133,9 +134,15 @@ TEST(BookBackups, TellsAFailureOnceUntilACopyWorksAgain) {
 
 TEST(BackupRecordCount, CountsSeparatorLines) {
   const QByteArray star(31, '*');
-  EXPECT_EQ(backups::CountRecords(""), 0);
-  EXPECT_EQ(backups::CountRecords(star + "\r\nx\r\n'\r\n" + star + "\r\ny\r\n'\r\n"), 2);
-  EXPECT_EQ(backups::CountRecords(star + "\n" + star + "*\r\n" + star), 2) << "LF ends, a longer line, no last line end";
+  const TempBook book;
+  const auto count = [&](const QByteArray& bytes) {
+    book.writeBytes(u"r.txt"_s, bytes);
+    return valueOf(recipe_file::CountRecordsInFile(book.path(u"r.txt"_s)));
+  };
+  EXPECT_EQ(count(""), 0);
+  EXPECT_EQ(count(star + "\r\nx\r\n'\r\n" + star + "\r\ny\r\n'\r\n"), 2);
+  EXPECT_EQ(count(star + "\n" + star + "*\r\n" + star), 2) << "LF ends, a longer line, no last line end";
+  EXPECT_EQ(count(QByteArray(300 * 1024, 'a') + "\r\n" + star + "\r\n"), 1) << "beyond the first piece read";
 }
 
 // A refreshed listing reads only the copies it has not counted before.

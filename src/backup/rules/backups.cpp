@@ -108,20 +108,6 @@ std::optional<FileError> BeforeWrite(const QString& path, Change change, const Q
   return std::nullopt;
 }
 
-int CountRecords(const QByteArray& bytes) {
-  static const QByteArray separator(31, '*');
-  const qsizetype size = bytes.size();
-  int count = 0;
-  // A fast search for the asterisks, then a look at what stands on either side of them.
-  for (qsizetype at = bytes.indexOf(separator); at >= 0; at = bytes.indexOf(separator, at + separator.size())) {
-    const qsizetype end = at + separator.size();
-    const bool startsLine = at == 0 || bytes[at - 1] == '\n';
-    const bool endsLine = end == size || bytes[end] == '\n' || (bytes[end] == '\r' && (end + 1 == size || bytes[end + 1] == '\n'));
-    if (startsLine && endsLine) ++count;
-  }
-  return count;
-}
-
 }  // namespace backups
 
 std::optional<FileError> BookBackups::beforeWrite(const QString& path, backups::Change change) {

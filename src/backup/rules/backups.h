@@ -44,9 +44,6 @@ std::vector<Backup> List(const QString& bookFolder, const QString& fileName);
 // was made.
 std::optional<FileError> BeforeWrite(const QString& path, Change change, const QDateTime& now);
 
-// The number of records in a recipe file's bytes: the lines that are the record separator.
-int CountRecords(const QByteArray& bytes);
-
 }  // namespace backups
 
 // The book's backups as a run takes them: the time comes from the clock (the system's unless

@@ -5,6 +5,7 @@
 
 #include "platform/rules/text_file.h"
 #include "store/rules/recipe_file.h"
+#include "store/rules/recipe_reader.h"
 
 namespace backups {
 
@@ -20,9 +21,8 @@ std::vector<RecipeBackup> RecipeBackups(const QString& bookFolder, const std::ve
       found.push_back({*copy, earlier->recipeCount});
       continue;
     }
-    auto bytes = text_file::readBytes(copy->path);
-    const int count = std::holds_alternative<QByteArray>(bytes) ? CountRecords(std::get<QByteArray>(bytes)) : -1;
-    found.push_back({*copy, count});
+    const auto count = recipe_file::CountRecordsInFile(copy->path);
+    found.push_back({*copy, std::holds_alternative<int>(count) ? std::get<int>(count) : -1});
   }
   return found;
 }

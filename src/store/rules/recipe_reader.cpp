@@ -356,6 +356,12 @@ std::variant<RecipeTable, FileError> ReadRecipeBytes(QByteArrayView bytes, const
   return Reader(lines, path).read(countSeparators(bytes), progress);
 }
 
+std::variant<int, FileError> CountRecordsInFile(const QString& path) {
+  auto opened = plain_file::open(path, plain_file::kDataFileCap);
+  if (auto* error = std::get_if<FileError>(&opened)) return *error;
+  return countSeparators(std::get<plain_file::OpenedFile>(opened), kRecipePieceSize);
+}
+
 std::variant<RecipeTable, FileError> ReadRecipeFile(const QString& path, const Progress& progress,
                                                     qsizetype pieceSize) {
   auto opened = plain_file::open(path, plain_file::kDataFileCap);

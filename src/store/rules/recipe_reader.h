@@ -21,6 +21,10 @@ constexpr qsizetype kRecipePieceSize = 256 * 1024;
 std::variant<RecipeTable, FileError> ReadRecipeFile(const QString& path, const Progress& progress = {},
                                                     qsizetype pieceSize = kRecipePieceSize);
 
+// The number of records the file at path holds, as the lines that open a record, counted a piece
+// at a time without reading the records.
+std::variant<int, FileError> CountRecordsInFile(const QString& path);
+
 // Where the reader stops: the empty lines at the end of the file are passed over, and that is
 // where an appended record goes.
 qsizetype EndOfRecords(QByteArrayView bytes);
