@@ -4,6 +4,7 @@
 #include <QScrollBar>
 #include <QStringListModel>
 
+#include "platform/windows/user_text.h"
 #include "platform/windows/help_tour.h"
 #include "main_extras/windows/picture_box.h"
 #include "main_extras/windows/picture_picker.h"
@@ -56,7 +57,7 @@ std::optional<FileError> frmMain::Form_Load(frmSplash* splash) {
 
   picker->hide();
   picture->setEnlarged(false);
-  setWindowTitle(MainCaption(module_.Prof.Nickname));
+  ShowUserWindowTitle(this, MainCaption(module_.Prof.Nickname));
   picture->selectPhotoMode(module_.Prof.PhotoMode == kPhotoShown);
   fillCategoryCombos();
   reference->showReferenceList(book.References);

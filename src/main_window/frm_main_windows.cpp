@@ -15,6 +15,7 @@
 #include "main_extras/windows/window_buttons.h"
 #include "main_window/frm_main.h"
 #include "menu/windows/frm_menu.h"
+#include "platform/windows/user_text.h"
 #include "platform/windows/page_printer.h"
 #include "printing/windows/frm_print.h"
 #include "search/windows/frm_kensaku.h"
@@ -51,7 +52,7 @@ void frmMain::registerWindows() {
                                           : QStringLiteral("%1 / %2").arg(shownRecord()).arg(count));
     });
     connect(w, &frmPrivate::profileChanged, this, [this] {
-      setWindowTitle(MainCaption(module_.Prof.Nickname));
+      ShowUserWindowTitle(this, MainCaption(module_.Prof.Nickname));
       ShowLevelBar();
     });
     return w;

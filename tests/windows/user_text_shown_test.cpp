@@ -6,6 +6,7 @@
 #include "exchange/windows/frm_private.h"
 #include "listing/windows/frm_graph1.h"
 #include "menu/windows/frm_menu.h"
+#include "store/rules/profile_file.h"
 #include "store/windows/frm_splash.h"
 #include "support/accessible_names.h"
 #include "support/main_window_fixture.h"
@@ -68,4 +69,14 @@ TEST_F(UserTextShownTest, AnAmpersandInAUsersTextIsShownInEveryWindowThatShowsIt
   // The menu writes its captions back as they were read.
   QTest::mouseClick(FindControl<QPushButton>(menu, QStringLiteral("cmdHozon")), Qt::LeftButton);
   EXPECT_EQ(book.lines(QStringLiteral("MENU.TXT")).value(0), QStringLiteral("\"M&M's\",\"\",\"\",\"\""));
+}
+
+// Qt drops a "[*]" from a window title (it marks unsaved changes there); a nickname keeps it.
+TEST_F(UserTextShownTest, TheMainWindowsTitleShowsTheNicknameAsWritten) {
+  Profile profile = std::get<Profile>(LoadProfile(book.path(kProfileFileName)));
+  profile.Nickname = QStringLiteral("[*]M&M's[*][*]");
+  ASSERT_FALSE(SaveProfile(book.path(kProfileFileName), profile));
+  frmMain& w = open();
+  ASSERT_TRUE(w.windowHandle());
+  EXPECT_EQ(w.windowHandle()->title(), QStringLiteral("Zestra  ～ [*]M&M's[*][*]のレシピ"));
 }

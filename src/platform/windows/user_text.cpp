@@ -28,4 +28,9 @@ void ShowUserTitle(QGroupBox* frame, const QString& text) {
   frame->setTitle(withoutShortcutMarks(text));
 }
 
+void ShowUserWindowTitle(QWidget* window, const QString& title) {
+  remember(window, title);
+  window->setWindowTitle(QString(title).replace(QStringLiteral("[*]"), QStringLiteral("[*][*]")));  // doubled: shown once
+}
+
 QString UserTextOf(const QWidget* control) { return control->property(kUserTextProperty).toString(); }

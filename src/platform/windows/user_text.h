@@ -10,6 +10,9 @@ class QWidget;
 
 void ShowUserText(QLabel* label, const QString& text);
 void ShowUserTitle(QGroupBox* frame, const QString& text);
+// A window title that holds a user's text: Qt takes "[*]" in a title as the place of its
+// unsaved-changes mark and drops it; here it stays, so a nickname "[*]" reads "[*]".
+void ShowUserWindowTitle(QWidget* window, const QString& title);
 
 // The text last shown through the helpers above, as the user wrote it.
 QString UserTextOf(const QWidget* control);

@@ -14,6 +14,7 @@
 #include "platform/windows/busy_cursor.h"
 #include "platform/windows/page_printer.h"
 #include "platform/windows/print_fonts.h"
+#include "platform/windows/user_text.h"
 #include "printing/windows/print_pictures.h"
 #include "store/rules/profile_file.h"
 
@@ -180,7 +181,7 @@ void frmPrint::rejectRange(const RangeCheck& check) {
 void frmPrint::print(const PageDocument& document) {
   QProgressDialog progress(QStringLiteral("印刷しています…"), QStringLiteral("中止"), 0, document.pageCount(), this);
   progress.setObjectName(QStringLiteral("printProgress"));
-  progress.setWindowTitle(document.title());
+  ShowUserWindowTitle(&progress, document.title());
   progress.setWindowModality(Qt::ApplicationModal);
   progress.setMinimumDuration(document.pageCount() >= kLongJobPages ? 0 : 2000);
   PrintDocument(document, module_.Folder, dialogs_, [&progress](int done, int count) {
