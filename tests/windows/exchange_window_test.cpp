@@ -452,6 +452,7 @@ TEST_F(ExchangeWindowTest, SavingTheProfileRewritesTheFileAndUpdatesTheMainWindo
     EXPECT_EQ(segment7->palette().color(QPalette::Window), QColor(255, 0, 255)) << bar->objectName().toStdString();
     EXPECT_EQ(segment8->palette().color(QPalette::Window), QColor(255, 255, 255)) << bar->objectName().toStdString();
   }
+  EXPECT_EQ(FindControl<QLabel>(evaluations, QStringLiteral("lblLevel"))->text(), QStringLiteral("Level  75"));
 
   // Full-width digits with a separator are the number; the file keeps it so that it reads back.
   retype(target, QStringLiteral("１，０００"));

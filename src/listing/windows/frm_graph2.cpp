@@ -18,7 +18,7 @@ frmGraph2::frmGraph2(Module1& module, Dialogs& dialogs, QWidget* parent)
   for (size_t i = 0; i < figures.size(); ++i) addPanel(figures[i], names[i]);
   QHBoxLayout* bottom = addButtons(ButtonOrder::BarFirst);
 
-  lblLevel = new QLabel(LevelCaption(module.Stats.LevelPercent), this);
+  lblLevel = new QLabel(this);
   lblLevel->setObjectName(QStringLiteral("lblLevel"));
   QFont bold = lblLevel->font();
   bold.setBold(true);
@@ -32,4 +32,7 @@ frmGraph2::frmGraph2(Module1& module, Dialogs& dialogs, QWidget* parent)
   cmdBar_Click();
 }
 
-void frmGraph2::ShowLevelBar() { level_->ShowLevelBar(module_.Stats.LevelPercent); }
+void frmGraph2::ShowLevelBar() {
+  lblLevel->setText(LevelCaption(module_.Stats.LevelPercent));
+  level_->ShowLevelBar(module_.Stats.LevelPercent);
+}
