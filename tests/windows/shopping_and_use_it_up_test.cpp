@@ -126,6 +126,25 @@ TEST_F(ShoppingAndUseItUpTest, TheMenuShowsDayTotalsAndWarningsAndMakesTheShoppi
   EXPECT_EQ(QDir(book.folder()).entryList({QStringLiteral("*.pdf")}, QDir::Files).size(), 1);
 }
 
+// A day with more warnings than its label holds says how many more there are; the tooltip has all.
+TEST_F(ShoppingAndUseItUpTest, WarningsThatDoNotFitAreCounted) {
+  book.writeLines(kMenu, {"\"24年05月12日 日曜日\",\"カレー\",\"肉じゃが\",\"味噌汁\"", "\"\",\"\",\"\",\"\"",
+                          "\"\",\"\",\"\",\"\""});
+  QStringList stock;
+  for (const char* item : {"じゃがいも", "じゃがいも", "玉ねぎ", "玉ねぎ", "牛肉", "醤油", "豆腐", "みそ"})
+    stock << QStringLiteral("\"%1\",\"2024/05/01\",\"2024/05/10\"").arg(QString::fromUtf8(item));
+  book.writeLines(kStock, stock);
+  QWidget* menu = openThrough("cmdMenu", "frmMenu");
+  auto* label = in<QLabel>(menu, QStringLiteral("lblKigen(0)"));
+  const QStringList all = label->toolTip().split(u'\n');
+  ASSERT_EQ(all.size(), 8);
+  const QStringList shown = label->text().split(u'\n');
+  ASSERT_GE(shown.size(), 2);
+  EXPECT_EQ(shown.mid(0, shown.size() - 1), all.mid(0, shown.size() - 1));
+  EXPECT_EQ(shown.last(), QStringLiteral("…ほか%1件").arg(all.size() - shown.size() + 1));
+  EXPECT_LE(label->heightForWidth(label->width()), label->height()) << label->text().toStdString();
+}
+
 TEST_F(ShoppingAndUseItUpTest, AStockFileThatCannotBeReadIsToldAndTheListMadeWithoutIt) {
   book.writeLines(kMenu, {"\"日付１\",\"冷奴\",\"\",\"\"", "\"\",\"\",\"\",\"\"", "\"\",\"\",\"\",\"\""});
   book.writeBytes(kStock, QByteArray("\"\x82\"\r\n"));

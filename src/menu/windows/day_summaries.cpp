@@ -1,6 +1,7 @@
 #include "menu/windows/day_summaries.h"
 
 #include <QEvent>
+#include <QFontMetrics>
 #include <QLabel>
 #include <QWidget>
 
@@ -16,6 +17,21 @@ QLabel* summaryLabel(QWidget* window, const QString& name, QRect rect) {
   label->setAlignment(Qt::AlignLeft | Qt::AlignTop);
   label->setGeometry(rect);
   return label;
+}
+
+// The lines as far as the label shows them; when some do not fit, the last line shown says how
+// many more there are (the tooltip holds them all).
+QString linesThatFit(const QStringList& lines, const QLabel* label) {
+  const QFontMetrics metrics(label->font());
+  const auto fits = [&](const QStringList& shown) {
+    const QRect room(0, 0, label->width(), 1 << 20);
+    return metrics.boundingRect(room, Qt::TextWordWrap, shown.join(u'\n')).height() <= label->height();
+  };
+  if (fits(lines)) return lines.join(u'\n');
+  for (qsizetype kept = lines.size() - 1;; --kept) {
+    const QStringList shown = lines.first(kept) << QStringLiteral("…ほか%1件").arg(lines.size() - kept);
+    if (kept == 0 || fits(shown)) return shown.join(u'\n');
+  }
 }
 
 }  // namespace
@@ -60,9 +76,10 @@ void DaySummaries::refresh() {
     const QString totals = DayTotalsText(TotalsOfDay(plan, day, module_.Recipes));
     lblGoukei[size_t(day)]->setText(totals);
     lblGoukei[size_t(day)]->setToolTip(totals);
-    QString expiry = DayWarningLines(warnings, day).join(u'\n');
-    if (!stockRead) expiry = QStringLiteral("冷蔵庫.TXTを読めないため、賞味期限は確かめていません");
-    lblKigen[size_t(day)]->setText(expiry);
-    lblKigen[size_t(day)]->setToolTip(expiry);
+    const QStringList lines = stockRead ? DayWarningLines(warnings, day)
+                                        : QStringList{QStringLiteral("冷蔵庫.TXTを読めないため、賞味期限は確かめていません")};
+    QLabel* label = lblKigen[size_t(day)];
+    label->setText(linesThatFit(lines, label));
+    label->setToolTip(lines.join(u'\n'));
   }
 }
