@@ -23,7 +23,6 @@ constexpr qint64 kPictureCap = 128 * kMiB;
 // whole in memory.
 class OpenedFile {
  public:
-  OpenedFile(int descriptor, QString path, qint64 cap) : fd_(descriptor), path_(std::move(path)), cap_(cap) {}
   ~OpenedFile();
   OpenedFile(OpenedFile&& other) noexcept;
   OpenedFile(const OpenedFile&) = delete;
@@ -36,10 +35,11 @@ class OpenedFile {
   // Back to the first byte, for another reading from the start.
   std::optional<FileError> rewind();
   qint64 sizeWhenOpened() const { return sizeWhenOpened_; }
-  const QString& path() const { return path_; }
 
  private:
+  // Only open makes one, after its checks.
   friend std::variant<OpenedFile, FileError> open(const QString& path, qint64 cap);
+  OpenedFile(int descriptor, QString path, qint64 cap) : fd_(descriptor), path_(std::move(path)), cap_(cap) {}
   FileError tooLarge() const;
 
   int fd_;

@@ -102,31 +102,37 @@ class LineCursor {
     return QByteArrayView(data_ + lineStart_, lineEnd - lineStart_);
   }
 
+  // The lines from where the cursor stands as far as they are held whole, up to the end of the
+  // file at most; empty at the end. A line feed is never part of a character, so no character
+  // is cut in two. For passes that look at the bytes, not at single lines.
+  QByteArrayView nextWholeLines() {
+    qsizetype searched = 0;  // bytes after at_ known to hold no line feed
+    while (true) {
+      const bool last = !file_ || atFileEnd_;
+      const auto* lastLf =
+          last ? nullptr : static_cast<const char*>(memrchr(data_ + at_ + searched, '\n', size_t(end_ - at_ - searched)));
+      if (last || lastLf) {
+        const qsizetype stop = last ? end_ : lastLf - data_ + 1;
+        const QByteArrayView lines(data_ + at_, stop - at_);
+        lineStart_ = at_ = stop;
+        return lines;
+      }
+      searched = end_ - at_;
+      more();
+    }
+  }
+
   // The number of the first line, from the one read last on, that holds a byte that is not
   // CP932; 0 when there is none. Only for a reading that has gone wrong: the cursor is spent.
   int firstUndecodableLine() {
     int line = std::max(number_, 1);
     at_ = lineStart_;
-    qsizetype searched = 0;  // bytes after at_ known to hold no line feed
-    while (true) {
-      const bool last = !file_ || atFileEnd_;
-      // Whole lines only, so that no character is cut in two: a line feed is never part of one.
-      const auto* lastLf = static_cast<const char*>(memrchr(data_ + at_ + searched, '\n', size_t(end_ - at_ - searched)));
-      searched = end_ - at_;
-      if (!last && !lastLf) {
-        more();
-        continue;
-      }
-      const qsizetype stop = last ? end_ : lastLf - data_ + 1;
-      const QByteArrayView lines(data_ + at_, stop - at_);
+    for (QByteArrayView lines; !(lines = nextWholeLines()).isEmpty();) {
       const qsizetype bad = cp932::firstUndecodable(lines);
       if (bad >= 0) return line + int(std::count(lines.begin(), lines.begin() + bad, '\n'));
-      if (last) return 0;
       line += int(std::count(lines.begin(), lines.end(), '\n'));
-      at_ = lineStart_ = stop;
-      searched = end_ - at_;  // what is left after the last line feed holds none
-      more();
     }
+    return 0;
   }
 
  private:
@@ -213,27 +219,11 @@ int countSeparators(QByteArrayView bytes) {
 
 // The same count for a file, read a piece at a time; the file is then back at its start.
 std::variant<int, FileError> countSeparators(plain_file::OpenedFile& file, qsizetype pieceSize) {
-  pieceSize = std::max<qsizetype>(pieceSize, 1);
-  std::vector<char> piece(static_cast<size_t>(pieceSize));
-  qsizetype held = 0;
   int count = 0;
-  while (true) {
-    if (held == qsizetype(piece.size())) piece.resize(2 * piece.size());
-    auto n = file.readSome(piece.data() + held, std::min(pieceSize, qsizetype(piece.size()) - held));
-    if (auto* error = std::get_if<FileError>(&n)) return *error;
-    const qsizetype read = std::get<qsizetype>(n);
-    held += read;
-    if (read == 0) {
-      count += countSeparators(QByteArrayView(piece.data(), held));
-      break;
-    }
-    // Whole lines only: a separator is a line of its own. What was held before holds no line feed.
-    const auto* lastLf = static_cast<const char*>(memrchr(piece.data() + held - read, '\n', size_t(read)));
-    if (!lastLf) continue;
-    const qsizetype whole = lastLf - piece.data() + 1;
-    count += countSeparators(QByteArrayView(piece.data(), whole));
-    std::memmove(piece.data(), piece.data() + whole, size_t(held - whole));
-    held -= whole;
+  {
+    LineCursor cursor(file, pieceSize);
+    for (QByteArrayView lines; !(lines = cursor.nextWholeLines()).isEmpty();) count += countSeparators(lines);
+    if (cursor.readError()) return *cursor.readError();
   }
   if (auto error = file.rewind()) return *error;
   return count;
