@@ -8,7 +8,7 @@
 #include <memory>
 #include <random>
 
-#include "main_extras/rules/picture_files.h"
+#include "store/rules/picture_files.h"
 #include "platform/rules/data_folder.h"
 #include "platform/rules/text_file.h"
 #include "platform/windows/artwork.h"

@@ -5,7 +5,7 @@
 #include <QStringListModel>
 
 #include "platform/windows/user_text.h"
-#include "platform/windows/help_tour.h"
+#include "store/windows/help_tour.h"
 #include "main_extras/windows/picture_box.h"
 #include "main_extras/windows/picture_picker.h"
 #include "main_extras/windows/reference_box.h"

@@ -5,9 +5,9 @@
 #include <QScrollBar>
 
 #include "platform/rules/help_texts.h"
-#include "platform/windows/backup_before_write.h"
+#include "store/windows/backup_before_write.h"
 #include "platform/windows/busy_cursor.h"
-#include "platform/windows/help_tour.h"
+#include "store/windows/help_tour.h"
 #include "main_window/frm_main.h"
 
 void frmMain::setBusy(bool busy) {

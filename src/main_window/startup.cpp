@@ -8,7 +8,7 @@
 #include <QTimer>
 
 #include "exchange/rules/exchange_file.h"
-#include "main_extras/rules/picture_files.h"
+#include "store/rules/picture_files.h"
 #include "main_window/frm_main.h"
 #include "platform/rules/text_file.h"
 #include "platform/rules/unfinished_saves.h"

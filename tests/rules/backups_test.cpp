@@ -5,7 +5,7 @@
 #include <QDir>
 #include <QFile>
 
-#include "backup/rules/backups.h"
+#include "store/rules/backups.h"
 #include "backup/rules/recipe_restore.h"
 #include "rules_test_util.h"
 #include "store/rules/recipe_reader.h"

@@ -4,7 +4,7 @@
 
 #include <QDir>
 
-#include "main_extras/rules/picture_files.h"
+#include "store/rules/picture_files.h"
 #include "platform/rules/text_file.h"
 #include "rules_test_util.h"
 #include "support/file_size_limit.h"

@@ -6,7 +6,7 @@
 #include <QListWidget>
 #include <QTreeWidget>
 
-#include "backup/rules/backups.h"
+#include "store/rules/backups.h"
 #include "category_editor/windows/frm_hensyu.h"
 #include "store/rules/recipe_file.h"
 #include "support/file_size_limit.h"

@@ -6,7 +6,7 @@
 #include <variant>
 #include <vector>
 
-#include "backup/rules/backups.h"
+#include "store/rules/backups.h"
 #include "exchange/rules/exchange_file.h"
 #include "store/rules/recipe.h"
 

@@ -8,7 +8,7 @@
 #include <QTreeWidget>
 #include <QVBoxLayout>
 
-#include "platform/windows/backup_before_write.h"
+#include "store/windows/backup_before_write.h"
 #include "platform/windows/busy_cursor.h"
 #include "store/rules/recipe_file.h"
 

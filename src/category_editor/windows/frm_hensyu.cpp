@@ -11,8 +11,8 @@
 #include "category_editor/rules/category_edit.h"
 #include "platform/rules/help_texts.h"
 #include "platform/rules/typed_text.h"
-#include "platform/windows/backup_before_write.h"
-#include "platform/windows/help_tour.h"
+#include "store/windows/backup_before_write.h"
+#include "store/windows/help_tour.h"
 #include "store/rules/category_lists.h"
 
 namespace {

@@ -14,7 +14,7 @@
 #include <cstring>
 #include <filesystem>
 
-#include "main_extras/rules/picture_files.h"
+#include "store/rules/picture_files.h"
 #include "platform/rules/cp932.h"
 #include "platform/rules/plain_file.h"
 #include "platform/rules/text_file.h"

@@ -3,7 +3,7 @@
 #include <QFile>
 
 #include "exchange/rules/exchange_file.h"
-#include "main_extras/rules/picture_files.h"
+#include "store/rules/picture_files.h"
 #include "platform/rules/plain_file.h"
 
 namespace exchange {

@@ -12,8 +12,8 @@
 
 #include "exchange/rules/exchange_pictures.h"
 #include "exchange/windows/frm_private.h"
-#include "main_extras/rules/picture_files.h"
-#include "platform/windows/backup_before_write.h"
+#include "store/rules/picture_files.h"
+#include "store/windows/backup_before_write.h"
 #include "platform/rules/text_file.h"
 #include "platform/windows/busy_cursor.h"
 #include "platform/windows/picture_reading.h"

@@ -5,7 +5,7 @@
 #include "exchange/rules/profile_entry.h"
 #include "exchange/windows/frm_private.h"
 #include "platform/rules/typed_text.h"
-#include "platform/windows/backup_before_write.h"
+#include "store/windows/backup_before_write.h"
 #include "store/rules/profile_file.h"
 
 void frmPrivate::showPoints() {

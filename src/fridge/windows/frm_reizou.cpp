@@ -26,7 +26,7 @@
 #include "platform/rules/cp932.h"
 #include "platform/rules/typed_text.h"
 #include "platform/windows/after_pick_options.h"
-#include "platform/windows/backup_before_write.h"
+#include "store/windows/backup_before_write.h"
 #include "platform/windows/busy_cursor.h"
 #include "platform/windows/typed_combo.h"
 #include "platform/windows/user_text.h"

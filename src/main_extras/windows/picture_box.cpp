@@ -4,12 +4,12 @@
 #include <QRadioButton>
 #include <tuple>
 
-#include "main_extras/rules/picture_files.h"
+#include "store/rules/picture_files.h"
 #include "platform/rules/help_texts.h"
 #include "platform/rules/typed_text.h"
-#include "platform/windows/backup_before_write.h"
+#include "store/windows/backup_before_write.h"
 #include "platform/windows/clickable_label.h"
-#include "platform/windows/help_tour.h"
+#include "store/windows/help_tour.h"
 #include "platform/windows/picture_reading.h"
 #include "store/rules/profile_file.h"
 

@@ -8,10 +8,10 @@
 #include <QListView>
 #include <QPushButton>
 
-#include "main_extras/rules/picture_files.h"
+#include "store/rules/picture_files.h"
 #include "platform/rules/help_texts.h"
 #include "platform/rules/typed_text.h"
-#include "platform/windows/help_tour.h"
+#include "store/windows/help_tour.h"
 #include "platform/windows/user_text.h"
 
 PicturePicker::PicturePicker(Module1& module, Dialogs& dialogs, QWidget* parent)

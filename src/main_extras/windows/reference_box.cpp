@@ -5,7 +5,7 @@
 #include <QLineEdit>
 
 #include "platform/rules/typed_text.h"
-#include "platform/windows/backup_before_write.h"
+#include "store/windows/backup_before_write.h"
 #include "store/rules/reference_list.h"
 
 ReferenceBox::ReferenceBox(Module1& module, Dialogs& dialogs, QComboBox* cboSankou)

@@ -5,7 +5,7 @@
 #include <QTimer>
 
 #include "platform/rules/help_texts.h"
-#include "platform/windows/help_tour.h"
+#include "store/windows/help_tour.h"
 #include "platform/windows/artwork.h"
 
 SlideshowPanel::SlideshowPanel(Module1& module, Dialogs& dialogs, QWidget* parent)

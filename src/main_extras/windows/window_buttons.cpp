@@ -8,8 +8,8 @@
 #include <QUrl>
 
 #include "platform/rules/help_texts.h"
-#include "platform/windows/backup_before_write.h"
-#include "platform/windows/help_tour.h"
+#include "store/windows/backup_before_write.h"
+#include "store/windows/help_tour.h"
 #include "store/rules/settings_file.h"
 
 namespace {

@@ -8,11 +8,11 @@
 #include <QPushButton>
 #include <QStringListModel>
 
-#include "main_extras/rules/picture_files.h"
+#include "store/rules/picture_files.h"
 #include "menu/windows/day_summaries.h"
 #include "menu/windows/frm_kaimono.h"
 #include "platform/rules/typed_text.h"
-#include "platform/windows/backup_before_write.h"
+#include "store/windows/backup_before_write.h"
 #include "platform/windows/picture_reading.h"
 #include "platform/windows/reader_caption.h"
 #include "platform/windows/typed_combo.h"

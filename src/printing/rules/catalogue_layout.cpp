@@ -3,7 +3,7 @@
 #include <QDir>
 #include <QHash>
 
-#include "main_extras/rules/picture_files.h"
+#include "store/rules/picture_files.h"
 #include "printing/rules/print_origin.h"
 
 QString CatalogueCaption(int number, const QString& dishName) {

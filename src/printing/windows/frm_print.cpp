@@ -1,4 +1,4 @@
-#include "platform/windows/backup_before_write.h"
+#include "store/windows/backup_before_write.h"
 #include "printing/windows/frm_print.h"
 
 #include <QGroupBox>

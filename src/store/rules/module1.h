@@ -4,7 +4,7 @@
 // gets a reference. Tests make a fresh one over a temporary folder.
 #include <QStringList>
 
-#include "backup/rules/backups.h"
+#include "store/rules/backups.h"
 #include "platform/rules/data_folder.h"
 #include "store/rules/category_lists.h"
 #include "store/rules/profile_file.h"

@@ -1,7 +1,7 @@
 #pragma once
 // Called by every window just before it writes a file of the book: takes the backup the write
 // needs and tells the user when none could be made. The write goes on either way.
-#include "backup/rules/backups.h"
+#include "store/rules/backups.h"
 #include "platform/windows/dialogs.h"
 #include "store/rules/module1.h"
 

@@ -1,4 +1,4 @@
-#include "main_extras/rules/picture_files.h"
+#include "store/rules/picture_files.h"
 
 #include <QFileInfo>
 

@@ -1,4 +1,4 @@
-#include "platform/windows/help_tour.h"
+#include "store/windows/help_tour.h"
 
 void ShowHelpTour(Module1& module, Dialogs& dialogs) {
   if (module.HelpTourOn == 0) return;

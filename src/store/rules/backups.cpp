@@ -1,4 +1,4 @@
-#include "backup/rules/backups.h"
+#include "store/rules/backups.h"
 
 #include <QDir>
 #include <QFileInfo>
