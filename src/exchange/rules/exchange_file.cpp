@@ -97,6 +97,8 @@ bool IsSameFile(const QString& a, const QString& b) {
 
 std::optional<FileError> AppendExchangeRecords(const QString& recipePath, const ExchangeFile& file,
                                                const std::vector<int>& chosen) {
+  // Stamped before it is read: written only over the book as read.
+  FileStamp stamp = file_stamp::of(recipePath);
   auto read = readRecords(recipePath);
   if (auto* error = std::get_if<FileError>(&read)) return *error;
   const ByteLines& book = std::get<BookRecords>(read).lines;
@@ -115,7 +117,7 @@ std::optional<FileError> AppendExchangeRecords(const QString& recipePath, const 
   QByteArray content = book.bytes().left(records.empty() ? 0 : book.startOf(records.back().end));
   if (!content.isEmpty() && !content.endsWith('\n')) content += "\r\n";
   for (int index : chosen) AppendRecord(content, file.lines, file.records[size_t(index)].span);
-  return text_file::writeBytes(recipePath, content);
+  return text_file::writeBytesOver(recipePath, content, stamp);
 }
 
 namespace {

@@ -229,6 +229,15 @@ std::variant<int, FileError> countSeparators(plain_file::OpenedFile& file, qsize
   return count;
 }
 
+QStringList labelsOf(auto const& fields) {
+  QStringList labels;
+  for (const auto& field : fields) labels.append(field.label);
+  return labels;
+}
+
+const QStringList kHeaderLabels = labelsOf(kHeader);
+const QStringList kSectionLabels = labelsOf(kSections);
+
 class Reader {
  public:
   Reader(LineCursor& lines, const QString& path) : lines_(lines), path_(path) {}
@@ -265,6 +274,7 @@ class Reader {
     for (int f = 0; f < kHeaderCount; ++f) {
       if (!nextLine() || !decodeLine(true)) return false;
       const HeaderField& field = kHeader[f];
+      if (!labelInPlace(kHeaderLabels, f)) return false;
       const QStringView value = decoded().mid(kLabelLength);
       switch (field.type) {
         case T::Text: r.*field.text = field.repeats ? shared_[f](value, textOf) : value.toString(); break;
@@ -277,6 +287,7 @@ class Reader {
       // end line too), but they must still be CP932.
       for (int opening = s == 0 ? 2 : 1; opening > 0; --opening)
         if (!nextLine() || !decodeLine(true)) return false;
+      if (!labelInPlace(kSectionLabels, s)) return false;
       used_ = 0;
       for (bool first = true;; first = false) {
         if (!nextLine()) return false;
@@ -295,11 +306,8 @@ class Reader {
   }
 
   bool nextLine() {
-    if (lines_.atEnd()) {
-      error_ = malformed(lines_.number(),
-                         QStringLiteral("レシピの途中でファイルが終わっています（最後のレシピに終わりの行「'」がありません）。"));
-      return false;
-    }
+    if (lines_.atEnd())
+      return cutShort(QStringLiteral("レシピの途中でファイルが終わっています（最後のレシピに終わりの行「'」がありません）。"));
     line_ = lines_.next();
     return true;
   }
@@ -311,7 +319,34 @@ class Reader {
     const cp932::Run run = cp932::decodeInto(line_, scratch_.data() + used_);
     used_ += run.written;
     if (run.badOffset < 0) return true;
+    // A first byte of a character with nothing after it at the end of the file: the file was cut there.
+    if (run.badOffset == line_.size() - 1 && lines_.atEnd()) {
+      error_ = FileError{FileError::Kind::Unfinished, path_, lines_.number(), QStringLiteral("最後の文字が途中で切れています。")};
+      return false;
+    }
     error_ = FileError{FileError::Kind::NotCp932, path_, lines_.number(), {}};
+    return false;
+  }
+
+  // A line other than a record's own labels may stand where a label is (an old file's "NAME: ");
+  // but a label of another line, or a marker line, there means that the record was cut short and
+  // another written on after the cut.
+  bool labelInPlace(const QStringList& labels, int expected) {
+    const QStringView line = decoded();
+    if (line.startsWith(labels[expected])) return true;
+    for (qsizetype other = 0; other < labels.size(); ++other)
+      if (line.startsWith(labels[other]))
+        return cutShort(QStringLiteral("「%1」の行があるはずの所に「%2」の行があります。").arg(labels[expected], labels[other]));
+    for (const QString& marker : {kSeparator, kSectionEnd, kRecordEnd})
+      if (line == marker)
+        return cutShort(QStringLiteral("「%1」の行があるはずの所でレシピが区切られています。").arg(labels[expected]));
+    return true;
+  }
+
+  // A file still being written, or one cut short and perhaps written on after the cut.
+  bool cutShort(const QString& detail) {
+    error_ = malformed(lines_.number(), detail);
+    if (error_->kind == FileError::Kind::Malformed) error_->kind = FileError::Kind::Unfinished;
     return false;
   }
 
@@ -360,7 +395,10 @@ std::variant<RecipeTable, FileError> ReadRecipeFile(const QString& path, const P
   const auto counted = countSeparators(file, pieceSize);
   if (auto* error = std::get_if<FileError>(&counted)) return *error;
   LineCursor lines(file, pieceSize);
-  return Reader(lines, path).read(std::get<int>(counted), progress);
+  auto table = Reader(lines, path).read(std::get<int>(counted), progress);
+  if (std::holds_alternative<RecipeTable>(table) && file.changedWhileRead())
+    return FileError{FileError::Kind::Unfinished, path, 0, QStringLiteral("読み込む間にファイルの大きさが変わりました。")};
+  return table;
 }
 
 }  // namespace recipe_file
