@@ -135,7 +135,8 @@ class frmMain : public QWidget {
   void reloadAfterRestore();
   bool holdsUnsavedEdits() const;  // what is typed differs from the recipe on screen as stored
   void bookChangedOutside();
-  void noticeConflictCopies();  // tells of conflict copies of the recipe file not told of before
+  void noticeConflictCopies();
+  void profileChangedOutside();  // the caption, photo mode and target follow the file  // tells of conflict copies of the recipe file not told of before
   void reportFileError(const FileError& error);
 
   Module1& module_;
@@ -151,6 +152,7 @@ class frmMain : public QWidget {
   int outsideAttempts_ = 0;
   bool toldChangedOutside_ = false;  // the user was told of the change while typing
   QStringList knownConflictCopies_;
+  FileStamp profileStamp_;  // the profile as last read here
 
   // Controls, named as in the rest of the program (objectName is the same). Other windows and
   // tests find them by object name.

@@ -49,6 +49,7 @@ std::optional<FileError> frmMain::Form_Load(frmSplash* splash) {
   }
   // Stamped before it is read: a change while it is read shows as a change at the next write.
   const FileStamp recipeStamp = file_stamp::of(module_.path(recipe_file::kFileName));
+  profileStamp_ = file_stamp::of(module_.path(kProfileFileName));
   auto loaded = LoadBook(module_.Folder, progress);
   if (auto* error = std::get_if<FileError>(&loaded)) return *error;
   LoadedBook& book = std::get<LoadedBook>(loaded);

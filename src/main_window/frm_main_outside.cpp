@@ -9,7 +9,9 @@
 #include <QScrollBar>
 #include <QTimer>
 
+#include "main_extras/windows/picture_box.h"
 #include "main_window/frm_main.h"
+#include "platform/windows/user_text.h"
 #include "store/rules/book_watcher.h"
 #include "store/rules/category_lists.h"
 #include "store/rules/conflict_copies.h"
@@ -33,6 +35,7 @@ void frmMain::watchBookFolder() {
   connect(watcher_, &BookWatcher::settled, this, [this] {
     outsideAttempts_ = 0;
     bookChangedOutside();
+    profileChangedOutside();
     noticeConflictCopies();
   });
   outsideRetry_ = new QTimer(this);
@@ -101,4 +104,24 @@ void frmMain::bookChangedOutside() {
   }
   const int byName = module_.Recipes.FindRecipeByDishName(shownName);
   showRecord(byName ? byName : std::min(shown, std::max(1, module_.RecipeCount())));
+}
+
+void frmMain::profileChangedOutside() {
+  const QString path = module_.path(kProfileFileName);
+  const FileStamp now = file_stamp::of(path);
+  if (now.sameIdentity(profileStamp_) && !now.inDoubt) return;
+  auto loaded = LoadProfile(path);
+  if (!std::holds_alternative<Profile>(loaded)) return;  // half written: the next notice reads it
+  profileStamp_ = now;
+  Profile& read = std::get<Profile>(loaded);
+  if (read.Nickname == module_.Prof.Nickname && read.TargetPoints == module_.Prof.TargetPoints &&
+      read.PhotoMode == module_.Prof.PhotoMode && read.BindingMargin == module_.Prof.BindingMargin)
+    return;  // its own save, most often
+  module_.Prof = std::move(read);
+  ShowUserWindowTitle(this, MainCaption(module_.Prof.Nickname));
+  if (picture->photosShown() != (module_.Prof.PhotoMode == kPhotoShown)) {
+    picture->selectPhotoMode(module_.Prof.PhotoMode == kPhotoShown);
+    ShowRecipe();
+  }
+  ComputeStatistics();  // the level follows the target
 }

@@ -59,6 +59,8 @@ const OutsideChange kOutsideChanges[] = {
     {"Removed", [](const TempBook& b) { ASSERT_TRUE(QFile::remove(b.path(kFile))); }},
 };
 
+void PrintTo(const OutsideChange& c, std::ostream* os) { *os << c.name; }
+
 class WriteOverStamp : public testing::TestWithParam<OutsideChange> {};
 
 TEST_P(WriteOverStamp, RefusesAFileChangedSinceItWasStampedAndKeepsIt) {
@@ -174,6 +176,8 @@ const Unfinished kUnfinished[] = {
     {"CutAndWrittenOn", cutAt(kTwo, sjis(u"----------\r\n【メモ】\r\n甘め"_s)) + record(u"B登録"_s)},
     {"CutInTheHeaderAndWrittenOn", cutAt(kTwo, sjis(u"【種類　　】"_s)) + record(u"B登録"_s)},
 };
+
+void PrintTo(const Unfinished& c, std::ostream* os) { *os << c.name; }
 
 class UnfinishedFile : public testing::TestWithParam<Unfinished> {};
 

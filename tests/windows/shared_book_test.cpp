@@ -252,6 +252,14 @@ TEST_F(OutsideChanges, AConflictCopyIsToldOfAndOfferedForRestoring) {
   EXPECT_EQ(recordsOnDisk(book), (QStringList{kCurry, kSoup, kRice, QStringLiteral("向こうの一品")}));
 }
 
+TEST_F(OutsideChanges, ANicknameSetElsewhereShowsInTheCaption) {
+  Copy a(book.folder(), clock);
+  a.window->watchBookFolder();
+  book.writeLines(QStringLiteral("ﾌﾟﾗｲﾍﾞｰﾄ.txt"), {QStringLiteral("太郎"), QStringLiteral(" 100 "), QStringLiteral("写真表示"), QStringLiteral(" 0 ")});
+  QTRY_COMPARE(a.window->windowTitle(), QStringLiteral("Zestra  ～ 太郎のレシピ"));
+  EXPECT_EQ(a.module.Prof.Nickname, QStringLiteral("太郎"));
+}
+
 TEST_F(OutsideChanges, RegisteringAnUnchangedRecipeWritesNothing) {
   Copy a(book.folder(), clock);
   const FileStamp before = file_stamp::of(book.path(kRecipeFile));
