@@ -28,8 +28,12 @@
 #include "platform/windows/after_pick_options.h"
 #include "store/windows/backup_before_write.h"
 #include "platform/windows/busy_cursor.h"
-#include "platform/windows/typed_combo.h"
+#include "platform/windows/controls.h"
 #include "platform/windows/user_text.h"
+
+using controls::button;
+using controls::caption;
+using controls::editableCombo;
 
 namespace {
 
@@ -40,33 +44,6 @@ constexpr int kRecipeFrameWidth = 280;
 
 const QString kDeleteTitle = QStringLiteral("削除確認");
 const QString kSaveErrorTitle = QStringLiteral("保存エラー");
-
-QComboBox* editableCombo(QWidget* parent, const QString& name) {
-  auto* combo = new QComboBox(parent);
-  combo->setObjectName(name);
-  KeepTypedText(combo);
-  combo->setMaxVisibleItems(20);
-  // A long name in the list widens the drop-down, not the box and the window.
-  combo->setSizeAdjustPolicy(QComboBox::AdjustToMinimumContentsLengthWithIcon);
-  combo->setMinimumContentsLength(8);
-  combo->view()->setTextElideMode(Qt::ElideNone);
-  return combo;
-}
-
-QPushButton* button(QWidget* parent, const QString& text, const QString& name, const QString& tip = {}) {
-  auto* b = new QPushButton(text, parent);
-  b->setObjectName(name);
-  b->setToolTip(tip);
-  b->setAutoDefault(false);
-  return b;
-}
-
-QLabel* caption(QWidget* parent, const QString& text, const QString& name, QWidget* buddy) {
-  auto* label = new QLabel(text, parent);
-  label->setObjectName(name);
-  label->setBuddy(buddy);
-  return label;
-}
 
 // What a user reads when a typed text holds something the files cannot keep.
 QString problemText(const TextProblem& problem, const QString& what) {
