@@ -199,11 +199,11 @@ void frmMain::buildButtons() {
   cmdTorikesi = named(new QPushButton(QStringLiteral("削除を元に戻す"), this), QStringLiteral("cmdTorikesi"));
   cmdTorikesi->setToolTip(QStringLiteral("削除したレシピを元の位置に戻します"));
   cmdTorikesi->hide();  // until a recipe is deleted
+  cmdWeb = named(new QPushButton(QStringLiteral("Webから取り込み"), this), QStringLiteral("cmdWeb"));
+  cmdWeb->setToolTip(QStringLiteral("レシピのページのアドレスや保存したページからレシピを取り込みます"));
   cmdFukugen = named(new QPushButton(QStringLiteral("バックアップ"), this), QStringLiteral("cmdFukugen"));
   cmdFukugen->setToolTip(QStringLiteral("バックアップからレシピを復元します"));
   cmdEnd = named(new QPushButton(QStringLiteral("終了"), this), QStringLiteral("cmdEnd"));
-  cmdWeb = named(new QPushButton(QStringLiteral("Webから取り込み"), this), QStringLiteral("cmdWeb"));
-  cmdWeb->setToolTip(QStringLiteral("レシピのページのアドレスや保存したページからレシピを取り込みます"));
   webImport = new WebImportDoor(module_, dialogs_, this, [this](const recipe_file::RecipeForm& form) { return registerImported(form); });
   connect(cmdWeb, &QPushButton::clicked, webImport, &WebImportDoor::open);
   connect(webImport, &WebImportDoor::pictureStored, this, [this] { showRecord(shownRecord()); });

@@ -10,11 +10,13 @@
 #include <QProgressBar>
 #include <QSignalSpy>
 
+#include "support/accessible_names.h"
 #include "support/local_web_server.h"
 #include "support/main_window_fixture.h"
 #include "support/recipe_pages.h"
 #include "support/typing.h"
 #include "web_import/windows/frm_web_import.h"
+#include "web_import/windows/page_fetch.h"
 
 namespace {
 
@@ -92,6 +94,8 @@ TEST_F(WebImportTest, PageBecomesTheRecordAsTypedWithItsPictureAndSource) {
   EXPECT_TRUE(in<QListWidget>(w, "lstNotes")->findItems(QStringLiteral("一人分カロリーはページの1人分の値です。"), Qt::MatchExactly).size() == 1);
   EXPECT_EQ(pictureState(w), QStringLiteral("この画像を料理の画像として取り込みます（40×30）。"));
   EXPECT_TRUE(book.bytes(kRecipeFile).isEmpty()) << "nothing is written before 追加";
+  const QStringList unread = ShownTextsMissingFromNames(w);
+  EXPECT_TRUE(unread.isEmpty()) << unread.join(u'\n').toStdString();
 
   QTest::mouseClick(in<QPushButton>(w, "cmdAdd"), Qt::LeftButton);
   book.writeLines(QStringLiteral("expected.TXT"), salmonRecord(QStringLiteral("鮭の塩焼き")));
@@ -146,6 +150,7 @@ TEST_P(WebImportRefusal, SaysWhyAndWritesNothing) {
   EXPECT_FALSE(in<QPushButton>(w, "cmdAdd")->isEnabled());
   EXPECT_TRUE(in<QPushButton>(w, "cmdFetch")->isEnabled());
   EXPECT_EQ(book.bytes(kRecipeFile), before);
+  EXPECT_LE(server.requests(), 1 + PageFetch::kMaxRedirects);
 }
 
 using Kind = LocalWebServer::Kind;

@@ -118,6 +118,7 @@ void frmWebImport::buildControls() {
   lblPicture = named(new QLabel(this), "lblPicture");
   lblPicture->setWordWrap(true);
   lstNotes = named(new QListWidget(this), "lstNotes");
+  lstNotes->setAccessibleName(QStringLiteral("取り込みについて"));  // a list is not named by its caption
   cmdAdd = named(new QPushButton(QStringLiteral("レシピ帳に追加"), this), "cmdAdd");
   cmdClose = named(new QPushButton(QStringLiteral("閉じる"), this), "cmdClose");
 
