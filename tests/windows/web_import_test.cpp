@@ -53,9 +53,7 @@ class WebImportTest : public MainWindowTest {
   frmWebImport* importWindow() {
     if (!window) open();
     click(QStringLiteral("cmdWeb"));
-    auto* shown = FindControl<frmWebImport>(window.get(), QStringLiteral("frmWebImport"));
-    if (shown) shown->setFetchTimeout(400);
-    return shown;
+    return FindControl<frmWebImport>(window.get(), QStringLiteral("frmWebImport"));
   }
   template <typename T = QWidget>
   T* in(frmWebImport* w, const char* name) {
@@ -66,12 +64,12 @@ class WebImportTest : public MainWindowTest {
     QSignalSpy shown(w, &frmWebImport::previewShown);
     typeText(in<QLineEdit>(w, "txtUrl"), address);
     QTest::mouseClick(in<QPushButton>(w, "cmdFetch"), Qt::LeftButton);
-    EXPECT_TRUE(shown.wait(5000)) << address.toStdString();
+    EXPECT_TRUE(shown.wait(20'000)) << address.toStdString();
   }
   // Waits until the picture is taken or refused.
   QString pictureState(frmWebImport* w) {
     auto* state = in<QLabel>(w, "lblPicture");
-    QDeadlineTimer deadline(5000);
+    QDeadlineTimer deadline(20'000);
     while (state->text().endsWith(QStringLiteral("取得しています…")) && !deadline.hasExpired()) QTest::qWait(10);
     return state->text();
   }
@@ -130,6 +128,7 @@ struct Refusal {
   QString path;
   LocalWebServer::Answer answer;
   QString message;
+  int timeoutMs = PageFetch::kTimeoutMs;
 };
 
 void PrintTo(const Refusal& r, std::ostream* os) { *os << r.name; }
@@ -141,6 +140,7 @@ TEST_P(WebImportRefusal, SaysWhyAndWritesNothing) {
   server.answer(r.path, r.answer);
   server.answer(QStringLiteral("/loop2"), {LocalWebServer::Kind::Redirect, "/loop"});
   frmWebImport* w = importWindow();
+  w->setFetchTimeout(r.timeoutMs);
   const QByteArray before = book.bytes(kRecipeFile);
   fetch(w, server.url(r.path));
   const auto messages = dialogs.messages();
@@ -164,7 +164,7 @@ INSTANTIATE_TEST_SUITE_P(
         Refusal{"RedirectLoop", "/loop", {Kind::Redirect, "/loop2"}, "ページの転送が多すぎます（5回まで）。"},
         Refusal{"FiftyMegabytesAnnounced", "/huge", {Kind::Endless, {}, {}, 50 * 1024 * 1024}, "ページが大きすぎます（5MBまで）。"},
         Refusal{"EndlessWithoutLength", "/endless", {Kind::Endless}, "ページが大きすぎます（5MBまで）。"},
-        Refusal{"ServerSilent", "/silent", {Kind::Silent}, "ページが0.4秒以内に届きませんでした。"},
+        Refusal{"ServerSilent", "/silent", {Kind::Silent}, "ページが0.4秒以内に届きませんでした。", 400},
         Refusal{"NotFound", "/gone", {Kind::Page, "gone", "text/plain", -1, "404 Not Found"},
                 "ページを取得できませんでした（HTTP 404）。"}),
     [](const auto& info) { return info.param.name; });
@@ -196,7 +196,6 @@ TEST_F(WebImportTest, SeveralRecipesAreOfferedToPickFrom) {
 TEST_F(WebImportTest, FetchCanBeStopped) {
   server.answer(QStringLiteral("/silent"), {Kind::Silent});
   frmWebImport* w = importWindow();
-  w->setFetchTimeout(60'000);
   typeText(in<QLineEdit>(w, "txtUrl"), server.url(QStringLiteral("/silent")));
   QTest::mouseClick(in<QPushButton>(w, "cmdFetch"), Qt::LeftButton);
   EXPECT_TRUE(in<QProgressBar>(w, "prgFetch")->isVisible());
@@ -236,7 +235,7 @@ TEST_F(WebImportTest, AddressDroppedOnTheMainWindowIsFetched) {
   drop(mime);
   auto* w = FindControl<frmWebImport>(window.get(), QStringLiteral("frmWebImport"));
   ASSERT_TRUE(w);
-  QTRY_COMPARE_WITH_TIMEOUT(in<QLineEdit>(w, "txtName")->text(), QStringLiteral("鮭の塩焼き"), 5000);
+  QTRY_COMPARE_WITH_TIMEOUT(in<QLineEdit>(w, "txtName")->text(), QStringLiteral("鮭の塩焼き"), 20'000);
 }
 
 }  // namespace
