@@ -26,7 +26,6 @@ class LocalWebServer {
   }
 
   QString url(const QString& path) const { return QStringLiteral("http://127.0.0.1:%1%2").arg(server_.serverPort()).arg(path); }
-  int requests() const { return requests_; }  // how many have come in so far
   void answer(const QString& path, Answer answer) { answers_[path] = std::move(answer); }
   void page(const QString& path, const QByteArray& body, const QByteArray& type = "text/html; charset=utf-8") {
     answer(path, {Kind::Page, body, type});
@@ -39,7 +38,6 @@ class LocalWebServer {
       request_[socket] += socket->readAll();
       if (!request_[socket].contains("\r\n\r\n")) return;
       const QString path = QString::fromLatin1(request_.take(socket).split(' ').value(1));
-      ++requests_;
       respond(socket, answers_.value(path, {Kind::Page, "not found", "text/plain", -1, "404 Not Found"}));
     });
   }
@@ -71,5 +69,4 @@ class LocalWebServer {
   QTcpServer server_;
   QMap<QString, Answer> answers_;
   QMap<QTcpSocket*, QByteArray> request_;
-  int requests_ = 0;
 };

@@ -149,6 +149,8 @@ void frmWebImport::buildControls() {
   addRow(txtSteps, QStringLiteral("作り方"));
   ++row;
   addRow(txtMemo, QStringLiteral("メモ"));
+  for (const auto& [line, share] : {std::pair{row - 2, 3}, std::pair{row - 1, 3}, std::pair{row, 1}})
+    fields->setRowStretch(line, share);  // the ingredients and the steps get the room
 
   auto* pictureRow = new QHBoxLayout;
   pictureRow->addWidget(imgPicture);
@@ -172,7 +174,7 @@ void frmWebImport::buildControls() {
   layout->addWidget(notesCaption);
   layout->addWidget(lstNotes);
   layout->addLayout(buttons);
-  lstNotes->setMaximumHeight(110);
+  lstNotes->setMaximumHeight(90);
 
   connect(cmdFetch, &QPushButton::clicked, this, &frmWebImport::cmdFetch_Click);
   connect(txtUrl, &QLineEdit::returnPressed, this, &frmWebImport::cmdFetch_Click);
