@@ -111,14 +111,14 @@ TEST(RecipePage, WithoutRecipeDataOrWithBrokenJsonHoldsNone) {
 TEST(RecipePage, InShiftJisIsReadByItsOwnCharset) {
   const QByteArray html = "<html><head><meta http-equiv=\"Content-Type\" content=\"text/html; charset=Shift_JIS\">"
                           "<script type=\"application/ld+json\">{\"@type\":\"Recipe\",\"name\":\"" +
-                          sjis(u"親子丼～"_s) + "\"}</script></head></html>";
+                          sjis(u"親子丼～①髙"_s) + "\"}</script></head></html>";
   const auto page = web_import::ReadPage(html);
   ASSERT_EQ(page.recipes.size(), 1);
-  EXPECT_EQ(web_import::MapRecipe(page.recipes[0], {}, kLists).form.DishName, u"親子丼～"_s);
+  EXPECT_EQ(web_import::MapRecipe(page.recipes[0], {}, kLists).form.DishName, u"親子丼～①髙"_s);
   // The server's charset is taken over the page's.
-  EXPECT_EQ(web_import::ReadPage(sjis(u"<script type=\"application/ld+json\">{\"@type\":\"Recipe\",\"name\":\"天丼\"}</script>"_s), u"shift_jis"_s)
+  EXPECT_EQ(web_import::ReadPage(sjis(u"<script type=\"application/ld+json\">{\"@type\":\"Recipe\",\"name\":\"①天丼\"}</script>"_s), u"shift_jis"_s)
                 .recipes.value(0).value(u"name"_s).toString(),
-            u"天丼"_s);
+            u"①天丼"_s);
 }
 
 TEST(RecipeFigures, AreReadAsTheBookCountsThem) {

@@ -26,6 +26,22 @@ Doc parseHtml(QByteArrayView html, const char* encoding) {
   return Doc(htmlReadMemory(html.data(), int(html.size()), nullptr, encoding, options));
 }
 
+// The encoding the parser is told: the server's charset, but a Shift_JIS page is read as the
+// code page it is written in (CP932: ①, 髙 and ～ are not in strict Shift_JIS). Without a word
+// from the server, the parser follows the page's own <meta>, which is looked at here only for
+// Shift_JIS.
+QByteArray parserEncoding(const QString& charset, QByteArrayView html) {
+  static const QRegularExpression meta(QStringLiteral(R"(<meta[^>]*charset\s*=\s*["']?\s*([\w.:-]+))"),
+                                       QRegularExpression::CaseInsensitiveOption);
+  QString name = charset.trimmed();
+  if (name.isEmpty()) name = meta.match(QString::fromLatin1(html.first(std::min<qsizetype>(html.size(), 4096)))).captured(1);
+  static const QStringList shiftJis = {QStringLiteral("shift_jis"), QStringLiteral("shift-jis"), QStringLiteral("sjis"),
+                                       QStringLiteral("x-sjis"),    QStringLiteral("ms_kanji"),  QStringLiteral("csshiftjis"),
+                                       QStringLiteral("windows-31j"), QStringLiteral("cp932"),   QStringLiteral("ms932")};
+  if (shiftJis.contains(name.toLower())) return "CP932";
+  return charset.trimmed().toLatin1();
+}
+
 bool isElement(const xmlNode* node, const char* name) {
   return node->type == XML_ELEMENT_NODE && xmlStrcasecmp(node->name, BAD_CAST name) == 0;
 }
@@ -211,7 +227,7 @@ QString PlainText(const QString& text) {
 
 PageRecipes ReadPage(const QByteArray& html, const QString& charset) {
   PageRecipes page;
-  const QByteArray encoding = charset.trimmed().toLatin1();
+  const QByteArray encoding = parserEncoding(charset, html);
   Doc doc = parseHtml(html, encoding.isEmpty() ? nullptr : encoding.constData());
   if (!doc) return page;
   const xmlNode* root = xmlDocGetRootElement(doc.get());

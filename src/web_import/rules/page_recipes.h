@@ -21,7 +21,8 @@ struct PageRecipes {
   int brokenJsonBlocks = 0;    // JSON-LD blocks that are not JSON
 };
 
-// charset is the one the server named (Content-Type), empty to let the page's own <meta> decide.
+// charset is the one the server named (Content-Type), empty to let the page's own <meta> decide;
+// Shift_JIS either way is read as CP932.
 PageRecipes ReadPage(const QByteArray& html, const QString& charset = {});
 
 // A text from the page's data as plain text: markup dropped, entities decoded, a <br> or the end
