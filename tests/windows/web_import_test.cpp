@@ -5,6 +5,7 @@
 #include <QDir>
 #include <QDropEvent>
 #include <QImage>
+#include <QImageReader>
 #include <QListWidget>
 #include <QMimeData>
 #include <QProgressBar>
@@ -22,14 +23,15 @@ namespace {
 
 const QString kRecipeFile = QStringLiteral("レシピ.TXT");
 
-QByteArray jpegPicture() {
+QByteArray pictureAs(const char* format) {
   QImage image(40, 30, QImage::Format_RGB32);
   image.fill(Qt::darkYellow);
   QBuffer buffer;
   buffer.open(QIODevice::WriteOnly);
-  image.save(&buffer, "JPG");
+  image.save(&buffer, format);
   return buffer.data();
 }
+QByteArray jpegPicture() { return pictureAs("JPG"); }
 
 // The salmon page of the tests as its record reads in the file, typed in the main window.
 QStringList salmonRecord(const QString& name) {
@@ -180,14 +182,36 @@ TEST_F(WebImportTest, FiveRedirectsAreFollowedButNotSix) {
   EXPECT_EQ(dialogs.messages().at(0).text, QStringLiteral("ページの転送が多すぎます（5回まで）。"));
 }
 
-TEST_F(WebImportTest, PictureThatIsTextIsRefusedAndTheRecordComesAlone) {
-  server.page(QStringLiteral("/pictures/salmon.jpg"), "<html>not a picture</html>", "image/jpeg");
-  frmWebImport* w = importWindow();
-  fetch(w, server.url(QStringLiteral("/salmon")));
-  EXPECT_EQ(pictureState(w), QStringLiteral("画像のデータではないため、画像は取り込みません。"));
-  QTest::mouseClick(in<QPushButton>(w, "cmdAdd"), Qt::LeftButton);
-  EXPECT_EQ(module->RecipeCount(), 1);
-  EXPECT_FALSE(book.exists(QStringLiteral("鮭の塩焼き.jpg")));
+TEST_F(WebImportTest, PicturesTheBookShowsAreStoredAsTheyCameOthersAsJpegAndTextNever) {
+  struct Served {
+    QByteArray bytes;
+    QString stored;  // the file the dish gets, empty for none
+    QByteArray storedFormat;
+  };
+  const Served pictures[] = {{pictureAs("BMP"), QStringLiteral("鮭の塩焼き.bmp"), "bmp"},
+                             {pictureAs("PNG"), QStringLiteral("鮭の塩焼き.jpg"), "jpeg"},
+                             {"<html>not a picture</html>", {}, {}}};
+  for (const Served& picture : pictures) {
+    SCOPED_TRACE(picture.stored.toStdString());
+    book.writeStandardFiles();
+    for (const char* old : {"鮭の塩焼き.bmp", "鮭の塩焼き.jpg"}) QFile::remove(book.path(QString::fromUtf8(old)));
+    window.reset();
+    server.page(QStringLiteral("/pictures/salmon.jpg"), picture.bytes, "image/jpeg");
+    frmWebImport* w = importWindow();
+    fetch(w, server.url(QStringLiteral("/salmon")));
+    const QString state = pictureState(w);
+    QTest::mouseClick(in<QPushButton>(w, "cmdAdd"), Qt::LeftButton);
+    EXPECT_EQ(module->RecipeCount(), 1);
+    if (picture.stored.isEmpty()) {
+      EXPECT_EQ(state, QStringLiteral("画像のデータではないため、画像は取り込みません。"));
+      EXPECT_FALSE(book.exists(QStringLiteral("鮭の塩焼き.jpg")));
+      continue;
+    }
+    QBuffer stored;
+    stored.setData(book.bytes(picture.stored));
+    EXPECT_EQ(QImageReader(&stored).format(), picture.storedFormat);
+    if (picture.storedFormat == "bmp") EXPECT_EQ(stored.data(), picture.bytes);
+  }
 }
 
 TEST_F(WebImportTest, SeveralRecipesAreOfferedToPickFrom) {
@@ -237,6 +261,21 @@ TEST_F(WebImportTest, SavedPageDroppedOnTheMainWindowIsReadWithItsOwnPicture) {
   drop(mime);
   EXPECT_EQ(in<QListWidget>(w, "lstNotes")->findItems(QStringLiteral("「♡」(U+2661) → 「〇」"), Qt::MatchEndsWith).size(), 1);
   EXPECT_EQ(in<QListWidget>(w, "lstNotes")->findItems(QStringLiteral("「😀」(U+1F600) → 削除"), Qt::MatchEndsWith).size(), 1);
+
+  // A picture outside the page's folder is not read, and a file over the page cap not at all.
+  page = recipe_pages::kMicrodata;
+  book.writeBytes(QStringLiteral("secret.jpg"), jpegPicture());
+  book.writeBytes(QStringLiteral("saved/outside.html"), page.replace("/img/mushidori.jpg", "../secret.jpg"));
+  mime.setUrls({QUrl::fromLocalFile(book.path(QStringLiteral("saved/outside.html")))});
+  drop(mime);
+  EXPECT_EQ(pictureState(w), QStringLiteral("ページの外のファイルを指す画像なので、画像は取り込みません。"));
+  book.writeBytes(QStringLiteral("saved/huge.html"), QByteArray(web_import::kPageCap + 1, ' '));
+  mime.setUrls({QUrl::fromLocalFile(book.path(QStringLiteral("saved/huge.html")))});
+  drop(mime);
+  ASSERT_FALSE(dialogs.messages().empty());
+  EXPECT_EQ(dialogs.messages().back().title, QStringLiteral("取り込めません"));
+  EXPECT_FALSE(in<QPushButton>(w, "cmdAdd")->isEnabled());
+  EXPECT_TRUE(book.bytes(kRecipeFile).isEmpty());
 }
 
 TEST_F(WebImportTest, AddressDroppedOnTheMainWindowIsFetched) {

@@ -242,11 +242,13 @@ void frmWebImport::readSavedPage(const QString& path) {
   clearPreview();
   if (!isSavedPagePath(path)) {
     dialogs_.warn(QStringLiteral("Webページのファイル（.html、.htm）を選んでください。\n%1").arg(path), QStringLiteral("取り込めません"));
+    emit previewShown();
     return;
   }
   auto bytes = plain_file::read(path, web_import::kPageCap);
   if (auto* error = std::get_if<FileError>(&bytes)) {
     dialogs_.error(error->message(), QStringLiteral("取り込めません"));
+    emit previewShown();
     return;
   }
   showPage(std::get<QByteArray>(bytes), QString(), QUrl::fromLocalFile(path));
