@@ -228,16 +228,19 @@ TEST_F(WebImportTest, SeveralRecipesAreOfferedToPickFrom) {
   EXPECT_EQ(in<QComboBox>(w, "cboKind")->currentText(), QStringLiteral("汁物"));
 }
 
-TEST_F(WebImportTest, FetchCanBeStopped) {
+TEST_F(WebImportTest, FetchCanBeStoppedOrClosedAway) {
   server.answer(QStringLiteral("/silent"), {Kind::Silent});
   frmWebImport* w = importWindow();
+  w->setFetchTimeout(100);  // a fetch left running would time out and say so
   typeText(in<QLineEdit>(w, "txtUrl"), server.url(QStringLiteral("/silent")));
   QTest::mouseClick(in<QPushButton>(w, "cmdFetch"), Qt::LeftButton);
   EXPECT_TRUE(in<QProgressBar>(w, "prgFetch")->isVisible());
   QTest::mouseClick(in<QPushButton>(w, "cmdStop"), Qt::LeftButton);
   EXPECT_EQ(in<QLabel>(w, "lblStatus")->text(), QStringLiteral("取得を中止しました。"));
   EXPECT_TRUE(in<QPushButton>(w, "cmdFetch")->isEnabled());
-  QTest::qWait(50);
+  QTest::mouseClick(in<QPushButton>(w, "cmdFetch"), Qt::LeftButton);
+  QTest::mouseClick(in<QPushButton>(w, "cmdClose"), Qt::LeftButton);
+  QTest::qWait(300);
   EXPECT_TRUE(dialogs.messages().empty());
 }
 

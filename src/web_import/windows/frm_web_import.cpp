@@ -232,6 +232,11 @@ void frmWebImport::cmdOpenPage_Click() {
   readSavedPage(*path);
 }
 
+void frmWebImport::hideEvent(QHideEvent* event) {
+  QWidget::hideEvent(event);
+  if (pageFetch_->running() || pictureFetch_->running()) cmdStop_Click();
+}
+
 void frmWebImport::cmdStop_Click() {
   pageFetch_->cancel();
   pictureFetch_->cancel();

@@ -48,6 +48,9 @@ class frmWebImport : public QWidget {
   // A page was read and its recipe (the first of several) is shown, or the page was refused.
   void previewShown();
 
+ protected:
+  void hideEvent(QHideEvent* event) override;  // a closed window fetches nothing more
+
  private:
   void buildControls();
   void setFetching(bool fetching, const QString& status);
