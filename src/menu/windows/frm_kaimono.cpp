@@ -12,7 +12,10 @@
 
 #include "fridge/rules/fridge_files.h"
 #include "menu/rules/shopping_list.h"
+#include "platform/windows/controls.h"
 #include "platform/windows/page_printer.h"
+
+using controls::button;
 
 namespace {
 
@@ -29,14 +32,6 @@ QTreeWidget* table(QWidget* parent, const QString& name, const QString& accessib
   tree->setColumnWidth(0, 140);
   tree->setColumnWidth(1, 240);
   return tree;
-}
-
-QPushButton* button(QWidget* parent, const QString& text, const QString& name, const QString& tip) {
-  auto* b = new QPushButton(text, parent);
-  b->setObjectName(name);
-  b->setToolTip(tip);
-  b->setAutoDefault(false);
-  return b;
 }
 
 }  // namespace

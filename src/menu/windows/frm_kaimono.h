@@ -18,6 +18,7 @@ class QTreeWidget;
 
 class frmKaimono : public QWidget {
   Q_OBJECT
+  Q_DISABLE_COPY_MOVE(frmKaimono)
  public:
   frmKaimono(const Module1& module, Dialogs& dialogs, Clock& clock, QWidget* parent = nullptr);
 
