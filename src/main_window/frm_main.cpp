@@ -183,8 +183,8 @@ void frmMain::buildButtons() {
   cmdTorikesi = named(new QPushButton(QStringLiteral("削除を元に戻す"), this), QStringLiteral("cmdTorikesi"));
   cmdTorikesi->setToolTip(QStringLiteral("削除したレシピを元の位置に戻します"));
   cmdTorikesi->hide();  // until a recipe is deleted
-  cmdWeb = named(new QPushButton(QStringLiteral("Webから取り込み"), this), QStringLiteral("cmdWeb"));
-  cmdWeb->setToolTip(QStringLiteral("レシピのページのアドレスや保存したページからレシピを取り込みます"));
+  cmdWeb = controls::button(this, QStringLiteral("Webから取り込み"), QStringLiteral("cmdWeb"),
+                            QStringLiteral("レシピのページのアドレスや保存したページからレシピを取り込みます"));
   cmdFukugen = named(new QPushButton(QStringLiteral("バックアップ"), this), QStringLiteral("cmdFukugen"));
   cmdFukugen->setToolTip(QStringLiteral("バックアップからレシピを復元します"));
   cmdEnd = named(new QPushButton(QStringLiteral("終了"), this), QStringLiteral("cmdEnd"));

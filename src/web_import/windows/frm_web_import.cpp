@@ -18,7 +18,7 @@
 #include "platform/rules/plain_file.h"
 #include "platform/rules/text_file.h"
 #include "platform/rules/typed_text.h"
-#include "platform/windows/typed_combo.h"
+#include "platform/windows/controls.h"
 #include "store/rules/picture_files.h"
 #include "web_import/windows/page_fetch.h"
 
@@ -34,21 +34,13 @@ Control* named(Control* control, const char* name) {
 }
 
 QLabel* captionFor(QWidget* box, const QString& text) {
-  auto* label = new QLabel(text, box->parentWidget());
-  label->setBuddy(box);
-  return label;
+  return controls::caption(box->parentWidget(), text, QStringLiteral("lbl") + box->objectName().mid(3), box);
 }
 
 QPlainTextEdit* textArea(QWidget* parent, const char* name) {
   auto* area = named(new QPlainTextEdit(parent), name);
   area->setTabChangesFocus(true);
   return area;
-}
-
-QComboBox* categoryCombo(QWidget* parent, const char* name) {
-  auto* combo = named(new QComboBox(parent), name);
-  KeepTypedText(combo);
-  return combo;
 }
 
 bool isSavedPagePath(const QString& text) {
@@ -89,9 +81,9 @@ frmWebImport::frmWebImport(Module1& module, Dialogs& dialogs, AddRecipe addRecip
 void frmWebImport::buildControls() {
   txtUrl = named(new QLineEdit(this), "txtUrl");
   txtUrl->setPlaceholderText(QStringLiteral("https://"));
-  cmdFetch = named(new QPushButton(QStringLiteral("取り込む"), this), "cmdFetch");
-  cmdOpenPage = named(new QPushButton(QStringLiteral("保存したページを開く"), this), "cmdOpenPage");
-  cmdStop = named(new QPushButton(QStringLiteral("中止"), this), "cmdStop");
+  cmdFetch = controls::button(this, QStringLiteral("取り込む"), QStringLiteral("cmdFetch"));
+  cmdOpenPage = controls::button(this, QStringLiteral("保存したページを開く"), QStringLiteral("cmdOpenPage"));
+  cmdStop = controls::button(this, QStringLiteral("中止"), QStringLiteral("cmdStop"));
   prgFetch = named(new QProgressBar(this), "prgFetch");
   prgFetch->setAccessibleName(QStringLiteral("取得の進み具合"));
   lblStatus = named(new QLabel(this), "lblStatus");
@@ -100,12 +92,12 @@ void frmWebImport::buildControls() {
   lblRecipes = captionFor(cboRecipes, QStringLiteral("取り込むレシピ"));
 
   txtName = named(new QLineEdit(this), "txtName");
-  cboGenre = categoryCombo(this, "cboGenre");
-  cboKind = categoryCombo(this, "cboKind");
-  cboMethod = categoryCombo(this, "cboMethod");
-  txtCal = named(new QLineEdit(this), "txtCal");
-  txtSalt = named(new QLineEdit(this), "txtSalt");
-  txtTime = named(new QLineEdit(this), "txtTime");
+  cboGenre = controls::editableCombo(this, QStringLiteral("cboGenre"));
+  cboKind = controls::editableCombo(this, QStringLiteral("cboKind"));
+  cboMethod = controls::editableCombo(this, QStringLiteral("cboMethod"));
+  txtCal = controls::numberBox(this, QStringLiteral("txtCal"));
+  txtSalt = controls::numberBox(this, QStringLiteral("txtSalt"));
+  txtTime = controls::numberBox(this, QStringLiteral("txtTime"));
   txtSource = named(new QLineEdit(this), "txtSource");
   txtIngredients = textArea(this, "txtIngredients");
   txtSteps = textArea(this, "txtSteps");
@@ -119,8 +111,8 @@ void frmWebImport::buildControls() {
   lblPicture->setWordWrap(true);
   lstNotes = named(new QListWidget(this), "lstNotes");
   lstNotes->setAccessibleName(QStringLiteral("取り込みについて"));  // a list is not named by its caption
-  cmdAdd = named(new QPushButton(QStringLiteral("レシピ帳に追加"), this), "cmdAdd");
-  cmdClose = named(new QPushButton(QStringLiteral("閉じる"), this), "cmdClose");
+  cmdAdd = controls::button(this, QStringLiteral("レシピ帳に追加"), QStringLiteral("cmdAdd"));
+  cmdClose = controls::button(this, QStringLiteral("閉じる"), QStringLiteral("cmdClose"));
 
   auto* fetchRow = new QHBoxLayout;
   fetchRow->addWidget(captionFor(txtUrl, QStringLiteral("アドレス")));
