@@ -71,6 +71,7 @@ const QString kCloseBrackets = QStringLiteral(")）]］>＞〉》】」』}｝�
 const QString kNameEnds = QStringLiteral(":：…‥=＝~～〜");
 const QString kAmountSeparators = QStringLiteral(":：…‥=＝~～〜・･");
 const QString kNameSplits = QStringLiteral("、，,・･");
+const QString kMiddleDots = QStringLiteral("・･•‧");
 const QString kKanjiNumerals = QStringLiteral("一二三四五六七八九十半数");
 const std::initializer_list<const char16_t*> kAmountWords = {u"大さじ", u"小さじ", u"大匙", u"小匙", u"少々", u"少量",
                                                              u"少し", u"適量", u"適宜", u"各", u"ひとつまみ",
@@ -78,6 +79,7 @@ const std::initializer_list<const char16_t*> kAmountWords = {u"大さじ", u"小
 const std::initializer_list<const char16_t*> kCounters = {u"個", u"本", u"枚", u"片", u"切れ", u"束", u"株", u"玉",
                                                           u"丁", u"缶", u"袋", u"合", u"杯", u"つ", u"かけ",
                                                           u"房", u"尾", u"匹", u"分"};
+const std::initializer_list<const char16_t*> kSizeWords = {u"大きめ", u"小さめ", u"大", u"中", u"小"};
 
 bool startsWithAny(QStringView text, const std::initializer_list<const char16_t*>& words) {
   return std::any_of(words.begin(), words.end(), [&](const char16_t* w) { return text.startsWith(QStringView(w)); });
@@ -88,15 +90,53 @@ bool isLatinLetter(QChar c) {
   return (u >= u'A' && u <= u'Z') || (u >= u'a' && u <= u'z') || (u >= u'Ａ' && u <= u'Ｚ') || (u >= u'ａ' && u <= u'ｚ');
 }
 
-// Where the amount begins at position i of text, whose name began at start.
-bool amountStartsAt(QStringView text, qsizetype i, qsizetype start) {
+bool kanjiCountAt(QStringView text) {
+  return !text.isEmpty() && kKanjiNumerals.contains(text.front()) && startsWithAny(text.mid(1), kCounters);
+}
+
+// A size word (大, 中, 小, 大きめ, 小さめ) that opens the amount: "じゃがいも中3個", "玉葱大1個".
+bool sizeWordAt(QStringView rest) {
+  for (const char16_t* word : kSizeWords) {
+    const QStringView w(word);
+    if (!rest.startsWith(w)) continue;
+    const QStringView after = rest.mid(w.size());
+    if (after.isEmpty() || after.front().isSpace() || after.front().isDigit() || kanjiCountAt(after)) return true;
+  }
+  return false;
+}
+
+// Where the amount begins at position i of text, a name that starts at 0 with leadingDigits
+// digits. A number that opens the name is part of it ("3倍濃縮めんつゆ", "7分づき米",
+// "100%オレンジジュース").
+bool amountStartsAt(QStringView text, qsizetype i, qsizetype leadingDigits) {
   const QChar c = text[i];
-  if (c.isSpace() || c.isDigit() || kOpenBrackets.contains(c) || kNameEnds.contains(c)) return true;
-  if (i == start) return false;
+  if (c.isSpace() || kOpenBrackets.contains(c) || kNameEnds.contains(c)) return true;
+  if (c.isDigit()) return i > leadingDigits;
+  if (i == 0) return false;
   const QStringView rest = text.mid(i);
-  if (startsWithAny(rest, kAmountWords)) return true;
+  if (startsWithAny(rest, kAmountWords) || sizeWordAt(rest)) return true;
   if (rest.startsWith(u"カップ") && rest.size() > 3 && rest[3].isDigit()) return true;
-  return kKanjiNumerals.contains(c) && startsWithAny(rest.mid(1), kCounters);
+  return kanjiCountAt(rest);
+}
+
+// "2個", "200g", "1/2": a number and at most a unit, where a name was expected.
+bool isBareAmount(QStringView name) {
+  qsizetype i = 0;
+  while (i < name.size() && (name[i].isDigit() || name[i] == u'/' || name[i] == u'.' || name[i] == u'／')) ++i;
+  if (i == 0) return false;
+  const QStringView unit = name.mid(i);
+  if (unit.isEmpty() || std::any_of(kCounters.begin(), kCounters.end(), [&](const char16_t* c) { return unit == QStringView(c); }))
+    return true;
+  return std::all_of(unit.begin(), unit.end(), isLatinLetter);
+}
+
+// "①", "⑴", "⒈": a numbered mark that opens a line.
+bool isNumberMark(QChar c) { return c.unicode() >= 0x2460 && c.unicode() <= 0x24FF; }
+
+// "A 醤油", "A:醤油", "A.みりん", "Ａ）砂糖": a group letter and what closes it.
+bool groupLetterAt(QStringView text) {
+  static const QString kLetterEnds = QStringLiteral(":：)）.．");
+  return text.size() > 1 && isLatinLetter(text[0]) && (text[1].isSpace() || kLetterEnds.contains(text[1]));
 }
 
 QStringView trimmedOf(QStringView text, const QString& marks) {
@@ -115,18 +155,21 @@ struct SplitLine {
 SplitLine splitLine(QStringView line) {
   QStringView text = line.trimmed();
   if (text.isEmpty() || text.front() == u'※') return {};
-  while (!text.isEmpty() && (kLeadMarks.contains(text.front()) || text.front().isSpace())) text = text.mid(1);
+  while (!text.isEmpty() && (kLeadMarks.contains(text.front()) || isNumberMark(text.front()) || text.front().isSpace()))
+    text = text.mid(1);
   if (text.isEmpty()) return {};
   if (const qsizetype open = kOpenBrackets.indexOf(text.front()); open >= 0) {
     const qsizetype close = text.indexOf(kCloseBrackets[open], 1);
     if (close < 0 || close == text.size() - 1) return {};  // a heading in brackets
     text = text.mid(close + 1).trimmed();
-  } else if (isLatinLetter(text.front()) && text.size() > 1 &&
-             (text[1].isSpace() || text[1] == u':' || text[1] == u'：' || text[1] == u')' || text[1] == u'）')) {
+  } else if (groupLetterAt(text)) {
     text = text.mid(2).trimmed();
   }
+  qsizetype leadingDigits = 0;
+  while (leadingDigits < text.size() && text[leadingDigits].isDigit()) ++leadingDigits;
   qsizetype end = 0;
-  while (end < text.size() && !amountStartsAt(text, end, 0)) ++end;
+  while (end < text.size() && !amountStartsAt(text, end, leadingDigits)) ++end;
+  if (isBareAmount(text.first(end))) return {};
   SplitLine split{trimmedOf(text.first(end), kNameSplits), trimmedOf(text.mid(end), kAmountSeparators)};
   const bool labelOnly = split.amount.isEmpty() && end < text.size() && (text[end] == u':' || text[end] == u'：');
   if (labelOnly || split.name == u"材料") return {};
@@ -142,6 +185,7 @@ QString foldLetters(QStringView name) {
   QString folded = name.toString().normalized(QString::NormalizationForm_KC);
   for (QChar& c : folded)
     if (c.unicode() >= 0x30A1 && c.unicode() <= 0x30F6) c = QChar(char16_t(c.unicode() - 0x60));
+  folded.removeIf([](QChar c) { return kMiddleDots.contains(c); });
   return folded.toCaseFolded();
 }
 
