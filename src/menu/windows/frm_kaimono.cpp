@@ -299,6 +299,7 @@ void frmKaimono::cmdReizouko_Click() {
     return;
   }
   ticked_.clear();
+  bestBefore_.clear();
   showList(plan_);
   lblCopy->setText(QStringLiteral("冷蔵庫に%1品入れました").arg(bought.size()));
   cmdTorikesi->setEnabled(delivery_.canUndo());
