@@ -1,6 +1,5 @@
 // Points, level, the level bar and the category and rating figures derived from the table.
 #include "store/rules/statistics.h"
-#include "platform/rules/level_colours.h"
 
 #include <gtest/gtest.h>
 
