@@ -62,8 +62,7 @@ const std::initializer_list<std::initializer_list<const char16_t*>> kVariantGrou
     {u"林檎", u"りんご"},
 };
 
-const std::initializer_list<const char16_t*> kTapWater = {u"水", u"お水", u"湯", u"お湯", u"熱湯", u"ぬるま湯",
-                                                          u"冷水", u"氷水"};
+const QStringView kTapWater[] = {u"水", u"お水", u"湯", u"お湯", u"熱湯", u"ぬるま湯", u"冷水", u"氷水"};
 
 const QString kLeadMarks = QStringLiteral("・･•●○◎◯■□◆◇★☆▲△▼▽*＊-－+＋→");
 const QString kOpenBrackets = QStringLiteral("(（[［<＜〈《【「『{｛≪");
@@ -73,16 +72,49 @@ const QString kAmountSeparators = QStringLiteral(":：…‥=＝~～〜・･");
 const QString kNameSplits = QStringLiteral("、，,・･");
 const QString kMiddleDots = QStringLiteral("・･•‧");
 const QString kKanjiNumerals = QStringLiteral("一二三四五六七八九十半数");
-const std::initializer_list<const char16_t*> kAmountWords = {u"大さじ", u"小さじ", u"大匙", u"小匙", u"少々", u"少量",
-                                                             u"少し", u"適量", u"適宜", u"各", u"ひとつまみ",
-                                                             u"お好みで", u"好みで"};
-const std::initializer_list<const char16_t*> kCounters = {u"個", u"本", u"枚", u"片", u"切れ", u"束", u"株", u"玉",
-                                                          u"丁", u"缶", u"袋", u"合", u"杯", u"つ", u"かけ",
-                                                          u"房", u"尾", u"匹", u"分"};
-const std::initializer_list<const char16_t*> kSizeWords = {u"大きめ", u"小さめ", u"大", u"中", u"小"};
+const QStringView kAmountWords[] = {u"大さじ", u"小さじ", u"大匙", u"小匙", u"少々", u"少量", u"少し",
+                                    u"適量", u"適宜", u"各", u"ひとつまみ", u"お好みで", u"好みで"};
+const QStringView kCounters[] = {u"個", u"本", u"枚", u"片", u"切れ", u"束", u"株", u"玉", u"丁", u"缶",
+                                 u"袋", u"合", u"杯", u"つ", u"かけ", u"房", u"尾", u"匹", u"分"};
+const QStringView kSizeWords[] = {u"大きめ", u"小さめ", u"大", u"中", u"小"};
+constexpr QStringView kCup = u"カップ";
 
-bool startsWithAny(QStringView text, const std::initializer_list<const char16_t*>& words) {
-  return std::any_of(words.begin(), words.end(), [&](const char16_t* w) { return text.startsWith(QStringView(w)); });
+template <typename Words>
+bool startsWithAny(QStringView text, const Words& words) {
+  return std::any_of(std::begin(words), std::end(words), [&](QStringView w) { return text.startsWith(w); });
+}
+
+// What a character may do in the name rule, looked up in one table: the rule walks every line of
+// a whole book.
+enum CharFlag : quint8 {
+  kBlank = 1,
+  kDigit = 2,
+  kEndsTheName = 4,
+  kMayOpenAWord = 8,
+  kSplitsTheName = 16,
+  kSeparatesTheAmount = 32
+};
+
+quint8 flagsOf(QChar c) {
+  static const std::vector<quint8> flags = [] {
+    std::vector<quint8> table(0x10000, 0);
+    for (char32_t u = 0; u < 0x10000; ++u)
+      table[u] |= (QChar(char16_t(u)).isSpace() ? kBlank : 0) | (QChar(char16_t(u)).isDigit() ? kDigit : 0);
+    const auto mark = [&](const QString& chars, CharFlag flag) {
+      for (QChar ch : chars) table[ch.unicode()] |= flag;
+    };
+    mark(kOpenBrackets, kEndsTheName);
+    mark(kNameEnds, kEndsTheName);
+    mark(kNameSplits, kSplitsTheName);
+    mark(kAmountSeparators, kSeparatesTheAmount);
+    const auto opens = [&](QStringView word) { table[word.front().unicode()] |= kMayOpenAWord; };
+    std::for_each(std::begin(kAmountWords), std::end(kAmountWords), opens);
+    std::for_each(std::begin(kSizeWords), std::end(kSizeWords), opens);
+    opens(kCup);
+    for (QChar n : kKanjiNumerals) table[n.unicode()] |= kMayOpenAWord;
+    return table;
+  }();
+  return flags[c.unicode()];
 }
 
 bool isLatinLetter(QChar c) {
@@ -96,8 +128,7 @@ bool kanjiCountAt(QStringView text) {
 
 // A size word (大, 中, 小, 大きめ, 小さめ) that opens the amount: "じゃがいも中3個", "玉葱大1個".
 bool sizeWordAt(QStringView rest) {
-  for (const char16_t* word : kSizeWords) {
-    const QStringView w(word);
+  for (QStringView w : kSizeWords) {
     if (!rest.startsWith(w)) continue;
     const QStringView after = rest.mid(w.size());
     if (after.isEmpty() || after.front().isSpace() || after.front().isDigit() || kanjiCountAt(after)) return true;
@@ -110,12 +141,13 @@ bool sizeWordAt(QStringView rest) {
 // "100%オレンジジュース").
 bool amountStartsAt(QStringView text, qsizetype i, qsizetype leadingDigits) {
   const QChar c = text[i];
-  if (c.isSpace() || kOpenBrackets.contains(c) || kNameEnds.contains(c)) return true;
-  if (c.isDigit()) return i > leadingDigits;
-  if (i == 0) return false;
+  const quint8 flags = flagsOf(c);
+  if (flags & (kEndsTheName | kBlank)) return true;
+  if (flags & kDigit) return i > leadingDigits;
+  if (i == 0 || !(flags & kMayOpenAWord)) return false;
   const QStringView rest = text.mid(i);
   if (startsWithAny(rest, kAmountWords) || sizeWordAt(rest)) return true;
-  if (rest.startsWith(u"カップ") && rest.size() > 3 && rest[3].isDigit()) return true;
+  if (rest.startsWith(kCup) && rest.size() > kCup.size() && rest[kCup.size()].isDigit()) return true;
   return kanjiCountAt(rest);
 }
 
@@ -125,7 +157,7 @@ bool isBareAmount(QStringView name) {
   while (i < name.size() && (name[i].isDigit() || name[i] == u'/' || name[i] == u'.' || name[i] == u'／')) ++i;
   if (i == 0) return false;
   const QStringView unit = name.mid(i);
-  if (unit.isEmpty() || std::any_of(kCounters.begin(), kCounters.end(), [&](const char16_t* c) { return unit == QStringView(c); }))
+  if (unit.isEmpty() || std::any_of(std::begin(kCounters), std::end(kCounters), [&](QStringView c) { return unit == c; }))
     return true;
   return std::all_of(unit.begin(), unit.end(), isLatinLetter);
 }
@@ -139,9 +171,9 @@ bool groupLetterAt(QStringView text) {
   return text.size() > 1 && isLatinLetter(text[0]) && (text[1].isSpace() || kLetterEnds.contains(text[1]));
 }
 
-QStringView trimmedOf(QStringView text, const QString& marks) {
-  while (!text.isEmpty() && (text.front().isSpace() || marks.contains(text.front()))) text = text.mid(1);
-  while (!text.isEmpty() && (text.back().isSpace() || marks.contains(text.back()))) text.chop(1);
+QStringView trimmedOf(QStringView text, CharFlag marks) {
+  while (!text.isEmpty() && (flagsOf(text.front()) & (kBlank | marks))) text = text.mid(1);
+  while (!text.isEmpty() && (flagsOf(text.back()) & (kBlank | marks))) text.chop(1);
   return text;
 }
 
@@ -170,14 +202,14 @@ SplitLine splitLine(QStringView line) {
   qsizetype end = 0;
   while (end < text.size() && !amountStartsAt(text, end, leadingDigits)) ++end;
   if (isBareAmount(text.first(end))) return {};
-  SplitLine split{trimmedOf(text.first(end), kNameSplits), trimmedOf(text.mid(end), kAmountSeparators)};
+  SplitLine split{trimmedOf(text.first(end), kSplitsTheName), trimmedOf(text.mid(end), kSeparatesTheAmount)};
   const bool labelOnly = split.amount.isEmpty() && end < text.size() && (text[end] == u':' || text[end] == u'：');
   if (labelOnly || split.name == u"材料") return {};
   return split;
 }
 
 bool isTapWater(QStringView name) {
-  return std::any_of(kTapWater.begin(), kTapWater.end(), [&](const char16_t* w) { return name == QStringView(w); });
+  return std::any_of(std::begin(kTapWater), std::end(kTapWater), [&](QStringView w) { return name == w; });
 }
 
 // Width, kana and letter case folded; the variants not yet applied.
@@ -244,8 +276,8 @@ QList<IngredientNeed> ReadIngredientLine(QStringView line) {
   const QString amount = split.amount.toString();
   qsizetype start = 0;
   for (qsizetype i = 0; i <= split.name.size(); ++i) {
-    if (i < split.name.size() && !kNameSplits.contains(split.name[i])) continue;
-    const QStringView part = trimmedOf(split.name.mid(start, i - start), kNameSplits);
+    if (i < split.name.size() && !(flagsOf(split.name[i]) & kSplitsTheName)) continue;
+    const QStringView part = trimmedOf(split.name.mid(start, i - start), kSplitsTheName);
     if (!part.isEmpty() && !isTapWater(part)) needs.append({part.toString(), amount});
     start = i + 1;
   }
