@@ -27,6 +27,10 @@ const SumCase kSumCases[] = {
     {"NotReadKeptAsWrittenOnce", {{u"少々"_s}, {u"1個"_s}, {u"少々"_s}, {u"1パック(200g)"_s}}, u"1個＋少々＋1パック(200g)"_s},
     {"HalfOfAWholeIsNotAUnit", {{u"半分"_s}, {u"1個"_s}}, u"1個＋半分"_s},
     {"EmptyAddsNothing", {{u""_s}, {u"各大さじ1"_s}}, u"大さじ1"_s},
+    {"TooManyDigitsStayAsWritten", {{u"12345678901個"_s}, {u"1個"_s}}, u"1個＋12345678901個"_s},
+    {"SumsTooLargeStayAsWritten",
+     {{u"1/999999937個"_s}, {u"1/999999929個"_s}, {u"1/999999893個"_s}},
+     u"1999999866/999999866000004473個＋1/999999893個"_s},
     {"Scaled", {{u"3個"_s, Fraction(2)}, {u"大さじ1"_s, Fraction(3, 2)}, {u"少々"_s, Fraction(2)}}, u"6個＋大さじ1と1/2＋少々"_s},
 };
 

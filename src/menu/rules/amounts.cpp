@@ -50,7 +50,7 @@ class Reader {
       if (!top) return std::nullopt;
       auto part = overDenominator(*top);
       if (!part) return std::nullopt;
-      return Fraction(*whole) + *part;
+      return Sum(Fraction(*whole), *part);
     }
     return Fraction(*whole);
   }
@@ -126,8 +126,19 @@ Fraction::Fraction(qint64 n, qint64 d) {
   den = g ? d / g : 1;
 }
 
-Fraction Fraction::operator+(Fraction o) const { return Fraction(num * o.den + o.num * den, den * o.den); }
-Fraction Fraction::operator*(Fraction o) const { return Fraction(num * o.num, den * o.den); }
+std::optional<Fraction> Sum(Fraction a, Fraction b) {
+  qint64 left = 0, right = 0, num = 0, den = 0;
+  if (__builtin_mul_overflow(a.num, b.den, &left) || __builtin_mul_overflow(b.num, a.den, &right) ||
+      __builtin_add_overflow(left, right, &num) || __builtin_mul_overflow(a.den, b.den, &den))
+    return std::nullopt;
+  return Fraction(num, den);
+}
+
+std::optional<Fraction> Product(Fraction a, Fraction b) {
+  qint64 num = 0, den = 0;
+  if (__builtin_mul_overflow(a.num, b.num, &num) || __builtin_mul_overflow(a.den, b.den, &den)) return std::nullopt;
+  return Fraction(num, den);
+}
 
 QString FractionText(Fraction value, bool asDecimal) {
   if (value.den == 1) return QString::number(value.num);
@@ -166,34 +177,45 @@ std::optional<ReadAmount> ReadAmountText(const QString& text) {
 }
 
 QString AddUpAmounts(const std::vector<AmountToAdd>& amounts) {
-  struct Sum {
+  struct Total {
     QString key;
-    ReadAmount total;
+    ReadAmount amount;
   };
-  std::vector<Sum> sums;
+  std::vector<Total> totals;
   QStringList unread;
   for (const AmountToAdd& amount : amounts) {
     const QString written = amount.written.trimmed();
     if (written.isEmpty()) continue;
-    auto read = ReadAmountText(written);
-    if (!read) {
+    const auto keepAsWritten = [&] {
       if (!unread.contains(written)) unread.append(written);
+    };
+    auto read = ReadAmountText(written);
+    const auto low = read ? Product(read->low, amount.scale) : std::nullopt;
+    const auto high = read ? Product(read->high, amount.scale) : std::nullopt;
+    if (!low || !high) {
+      keepAsWritten();
       continue;
     }
-    read->low = read->low * amount.scale;
-    read->high = read->high * amount.scale;
+    read->low = *low;
+    read->high = *high;
     const QString key = unitKey(*read);
-    auto sum = std::find_if(sums.begin(), sums.end(), [&](const Sum& s) { return s.key == key; });
-    if (sum == sums.end()) {
-      sums.push_back({key, *read});
+    auto total = std::find_if(totals.begin(), totals.end(), [&](const Total& t) { return t.key == key; });
+    if (total == totals.end()) {
+      totals.push_back({key, *read});
       continue;
     }
-    sum->total.low = sum->total.low + read->low;
-    sum->total.high = sum->total.high + read->high;
-    sum->total.decimal = sum->total.decimal || read->decimal;
+    const auto lowSum = Sum(total->amount.low, read->low);
+    const auto highSum = Sum(total->amount.high, read->high);
+    if (!lowSum || !highSum) {
+      keepAsWritten();
+      continue;
+    }
+    total->amount.low = *lowSum;
+    total->amount.high = *highSum;
+    total->amount.decimal = total->amount.decimal || read->decimal;
   }
   QStringList parts;
-  for (const Sum& sum : sums) parts.append(amountText(sum.total));
+  for (const Total& total : totals) parts.append(amountText(total.amount));
   parts.append(unread);
   return parts.join(u'＋');
 }

@@ -15,10 +15,12 @@ struct Fraction {
   qint64 den = 1;
   Fraction() = default;
   Fraction(qint64 n, qint64 d = 1);
-  Fraction operator+(Fraction other) const;
-  Fraction operator*(Fraction other) const;
   bool operator==(const Fraction&) const = default;
 };
+
+// Nothing when the result does not fit.
+std::optional<Fraction> Sum(Fraction a, Fraction b);
+std::optional<Fraction> Product(Fraction a, Fraction b);
 
 // "5", "1/2", "1と1/2"; as a decimal ("1.5") when asDecimal and the value has one of at most two
 // places.
