@@ -16,8 +16,8 @@ void FoldedBook::follow(const RecipeTable& recipes) {
 
 void FoldedBook::fold(FoldedRecipe& recipe) {
   recipe.ids.clear();
-  ForEachIngredient(recipe.ingredients, [&](QStringView, const IngredientNeed& need) {
-    const QString& key = folder_.key(need.name);
+  ForEachIngredientName(recipe.ingredients, [&](QStringView, QStringView name) {
+    const QString& key = folder_.key(name);
     auto found = idOfKey_.constFind(key);
     if (found == idOfKey_.constEnd()) found = idOfKey_.insert(key, int(idOfKey_.size()));
     if (std::find(recipe.ids.begin(), recipe.ids.end(), *found) == recipe.ids.end()) recipe.ids.push_back(*found);

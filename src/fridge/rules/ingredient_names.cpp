@@ -269,18 +269,25 @@ class VariantTable {
 
 QString IngredientNamePart(QStringView line) { return splitLine(line).name.toString(); }
 
-QList<IngredientNeed> ReadIngredientLine(QStringView line) {
+QStringView IngredientNamesOf(QStringView line, IngredientNameViews& names) {
+  names.clear();
   const SplitLine split = splitLine(line);
-  QList<IngredientNeed> needs;
-  if (split.name.isEmpty()) return needs;
-  const QString amount = split.amount.toString();
+  if (split.name.isEmpty()) return {};
   qsizetype start = 0;
   for (qsizetype i = 0; i <= split.name.size(); ++i) {
     if (i < split.name.size() && !(flagsOf(split.name[i]) & kSplitsTheName)) continue;
     const QStringView part = trimmedOf(split.name.mid(start, i - start), kSplitsTheName);
-    if (!part.isEmpty() && !isTapWater(part)) needs.append({part.toString(), amount});
+    if (!part.isEmpty() && !isTapWater(part)) names.append(part);
     start = i + 1;
   }
+  return split.amount;
+}
+
+QList<IngredientNeed> ReadIngredientLine(QStringView line) {
+  IngredientNameViews names;
+  const QString amount = IngredientNamesOf(line, names).toString();
+  QList<IngredientNeed> needs;
+  for (QStringView name : names) needs.append({name.toString(), amount});
   return needs;
 }
 
@@ -289,8 +296,8 @@ QString FoldIngredientName(QStringView name) {
   return table.apply(foldLetters(name));
 }
 
-const QString& IngredientFolder::key(const QString& name) {
+const QString& IngredientFolder::key(QStringView name) {
   auto found = keys_.find(name);
-  if (found == keys_.end()) found = keys_.insert(name, FoldIngredientName(name));
-  return *found;
+  if (found == keys_.end()) found = keys_.emplace(name.toString(), FoldIngredientName(name)).first;
+  return found->second;
 }
