@@ -67,32 +67,34 @@ class IngredientFolder {
   std::unordered_map<QString, QString, ViewHash, std::equal_to<>> keys_;
 };
 
-// Calls visit(line, name) for every ingredient name of a multi-line Ingredients text.
+// Calls visit(line) for every line of a multi-line Ingredients text, without its line end.
 template <typename Visit>
-void ForEachIngredientName(const QString& ingredients, Visit visit) {
-  IngredientNameViews names;
+void ForEachIngredientLine(const QString& ingredients, Visit visit) {
   qsizetype start = 0;
   while (start <= ingredients.size()) {
     qsizetype end = ingredients.indexOf(u'\n', start);
     if (end < 0) end = ingredients.size();
     QStringView line = QStringView(ingredients).mid(start, end - start);
     if (line.endsWith(u'\r')) line.chop(1);
-    IngredientNamesOf(line, names);
-    for (QStringView name : names) visit(line, name);
+    visit(line);
     start = end + 1;
   }
+}
+
+// Calls visit(line, name) for every ingredient name of a multi-line Ingredients text.
+template <typename Visit>
+void ForEachIngredientName(const QString& ingredients, Visit visit) {
+  IngredientNameViews names;
+  ForEachIngredientLine(ingredients, [&](QStringView line) {
+    IngredientNamesOf(line, names);
+    for (QStringView name : names) visit(line, name);
+  });
 }
 
 // Calls visit(line, need) for every ingredient of a multi-line Ingredients text, line by line.
 template <typename Visit>
 void ForEachIngredient(const QString& ingredients, Visit visit) {
-  qsizetype start = 0;
-  while (start <= ingredients.size()) {
-    qsizetype end = ingredients.indexOf(u'\n', start);
-    if (end < 0) end = ingredients.size();
-    QStringView line = QStringView(ingredients).mid(start, end - start);
-    if (line.endsWith(u'\r')) line.chop(1);
+  ForEachIngredientLine(ingredients, [&](QStringView line) {
     for (const IngredientNeed& need : ReadIngredientLine(line)) visit(line, need);
-    start = end + 1;
-  }
+  });
 }
