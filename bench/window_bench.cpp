@@ -50,7 +50,7 @@ void BM_ChangeFromWindow(benchmark::State& state) {
     window.showRecord(middle);
     window.findChild<QLineEdit*>(QStringLiteral("txtCal"))->setText(QString::number(++n));
     state.ResumeTiming();
-    window.cmdTouroku_Click();
+    window.findChild<QPushButton*>(QStringLiteral("cmdTouroku"))->click();
     state.PauseTiming();
     bench::RestoreRecipeFile();
     window.LoadRecipeFile();

@@ -28,11 +28,9 @@ std::vector<RecipeBackup> RecipeBackups(const QString& bookFolder, const std::ve
 }
 
 std::variant<BackupRecipes, FileError> MissingRecipes(const QString& backupPath, const RecipeTable& book) {
-  if (auto table = recipe_file::LoadRecipeFile(backupPath); auto* error = std::get_if<FileError>(&table))
-    return *error;
-  auto read = exchange::ReadExchangeFile(backupPath);
+  auto read = recipe_file::ReadRawRecords(backupPath);
   if (auto* error = std::get_if<FileError>(&read)) return *error;
-  BackupRecipes recipes{std::get<exchange::ExchangeFile>(std::move(read)), {}};
+  BackupRecipes recipes{std::get<recipe_file::RawRecords>(std::move(read)), {}};
   const QStringList names = book.DishNames();
   const QSet<QString> inBook(names.begin(), names.end());
   for (size_t i = 0; i < recipes.file.records.size(); ++i)
@@ -42,11 +40,11 @@ std::variant<BackupRecipes, FileError> MissingRecipes(const QString& backupPath,
 
 std::optional<FileError> AppendFromBackup(const QString& recipePath, const BackupRecipes& from,
                                           const std::vector<int>& chosen) {
-  return exchange::AppendExchangeRecords(recipePath, from.file, chosen);
+  return recipe_file::AppendRawRecords(recipePath, from.file, chosen);
 }
 
 std::optional<FileError> RestoreWholeFile(const QString& recipePath, const BackupRecipes& from) {
-  return text_file::writeBytes(recipePath, from.file.lines.bytes());
+  return text_file::writeBytes(recipePath, from.file.bytes);
 }
 
 }  // namespace backups

@@ -7,7 +7,7 @@
 #include <vector>
 
 #include "store/rules/backups.h"
-#include "exchange/rules/exchange_file.h"
+#include "store/rules/raw_records.h"
 #include "store/rules/recipe.h"
 
 namespace backups {
@@ -23,11 +23,11 @@ struct RecipeBackup {
 std::vector<RecipeBackup> RecipeBackups(const QString& bookFolder, const std::vector<RecipeBackup>& known = {});
 
 struct BackupRecipes {
-  exchange::ExchangeFile file;  // the backup's records as they stand
-  std::vector<int> missing;     // indexes into file.records of those whose dish name the book lacks
+  recipe_file::RawRecords file;  // the backup's records as they stand
+  std::vector<int> missing;      // indexes into file.records of those whose dish name the book lacks
 };
 
-// Reads a backup whole; a copy that is not a sound recipe file is an error.
+// Reads a backup whole, once; a copy that is not a sound recipe file is an error.
 std::variant<BackupRecipes, FileError> MissingRecipes(const QString& backupPath, const RecipeTable& book);
 
 // Appends the chosen records (indexes into from.file.records) to the recipe file.

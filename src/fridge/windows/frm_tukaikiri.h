@@ -19,6 +19,7 @@ class QTreeWidget;
 
 class frmTukaikiri : public QWidget {
   Q_OBJECT
+  Q_DISABLE_COPY_MOVE(frmTukaikiri)
  public:
   frmTukaikiri(const RecipeTable& recipes, Dialogs& dialogs, QWidget* parent = nullptr);
 

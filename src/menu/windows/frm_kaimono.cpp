@@ -16,8 +16,11 @@
 #include "fridge/rules/fridge_dates.h"
 #include "fridge/rules/fridge_files.h"
 #include "fridge/rules/fridge_input.h"
+#include "platform/windows/controls.h"
 #include "platform/windows/page_printer.h"
 #include "store/windows/backup_before_write.h"
+
+using controls::button;
 
 namespace {
 
@@ -36,14 +39,6 @@ QTreeWidget* table(QWidget* parent, const QString& name, const QString& accessib
   tree->setColumnWidth(0, 140);
   tree->setColumnWidth(1, 240);
   return tree;
-}
-
-QPushButton* button(QWidget* parent, const QString& text, const QString& name, const QString& tip) {
-  auto* b = new QPushButton(text, parent);
-  b->setObjectName(name);
-  b->setToolTip(tip);
-  b->setAutoDefault(false);
-  return b;
 }
 
 // Of a ticked line only its best-before date can be changed.

@@ -35,6 +35,7 @@ class QTreeWidgetItem;
 
 class frmKaimono : public QWidget {
   Q_OBJECT
+  Q_DISABLE_COPY_MOVE(frmKaimono)
  public:
   frmKaimono(Module1& module, Dialogs& dialogs, Clock& clock, QWidget* parent = nullptr);
 
