@@ -2,6 +2,7 @@
 
 #include <QCryptographicHash>
 #include <QDir>
+#include <QLocalServer>
 #include <QLocalSocket>
 #include <QSysInfo>
 

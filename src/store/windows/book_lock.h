@@ -5,10 +5,11 @@
 // program that died is taken over. A lock held from another machine (the folder is synced, and the
 // lock file came with it) cannot be tested there: the program opens the book and says so, and its
 // writes check every file before they replace it.
-#include <QLocalServer>
 #include <QLockFile>
 #include <QObject>
 #include <memory>
+
+class QLocalServer;
 
 inline const QString kBookLockFileName = QStringLiteral(".zestra.lock");
 
