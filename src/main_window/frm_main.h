@@ -39,6 +39,8 @@ class SlideshowPanel;
 class WebImportDoor;
 class WindowButtons;
 class frmFukugen;
+class BookWatcher;
+class QTimer;
 class frmSplash;
 
 class frmMain : public QWidget {
@@ -63,6 +65,10 @@ class frmMain : public QWidget {
   void ComputePoints();
   void ShowLevelBar();
   void ShowHelpTour();
+
+  // Watches the book's folder from now on: a recipe file changed from outside is read again when
+  // nothing is being typed (see frm_main_outside.cpp).
+  void watchBookFolder();
 
   // The shown record number (hsbData's value).
   int shownRecord() const;
@@ -117,9 +123,27 @@ class frmMain : public QWidget {
   bool storeChangedRecipe(int number, const recipe_file::RecipeForm& form);
   // Takes the table a write left (the file as it now reads), or reports why nothing was written.
   bool reloadAfterWrite(recipe_file::Written written);
+  // A rewrite of the recipe file: the table to write, and the record to leave out (0 for none).
+  struct TableChange {
+    RecipeTable table;
+    int without = 0;
+    bool changesNothing = false;  // the file already holds it: nothing is written
+  };
+  // Makes the change on the table as it is now: the table on screen while the file is still the
+  // one it was read from, else the file read again (fresh is then true, and the edit finds its
+  // records by content). An edit that returns nothing writes nothing; the table on screen then
+  // becomes the fresh one, if there was one (Declined).
+  using TableEdit = std::function<std::optional<TableChange>(const RecipeTable& current, bool fresh)>;
+  enum class EditResult { Written, Failed, Declined };
+  EditResult writeRecipeEdit(const TableEdit& edit);
+  void takeFreshTable(recipe_file::StampedTable fresh);
   void takeTable(RecipeTable table);
   void offerUndoDelete(std::optional<std::pair<int, Recipe>> deleted);
   void reloadAfterRestore();
+  bool holdsUnsavedEdits() const;  // what is typed differs from the recipe on screen as stored
+  void bookChangedOutside();
+  void noticeConflictCopies();
+  void profileChangedOutside();  // the caption, photo mode and target follow the file  // tells of conflict copies of the recipe file not told of before
   void reportFileError(const FileError& error);
 
   Module1& module_;
@@ -130,6 +154,12 @@ class frmMain : public QWidget {
   bool showingNewRecipe_ = false;
   std::optional<std::pair<int, Recipe>> lastDeleted_;  // its old number and the record
   QPointer<frmFukugen> restoreWindow_;
+  BookWatcher* watcher_ = nullptr;
+  QTimer* outsideRetry_ = nullptr;  // a file that could not be read yet is looked at again
+  int outsideAttempts_ = 0;
+  bool toldChangedOutside_ = false;  // the user was told of the change while typing
+  QStringList knownConflictCopies_;
+  FileStamp profileStamp_;  // the profile as last read here
 
   // Controls, named as in the rest of the program (objectName is the same). Other windows and
   // tests find them by object name.

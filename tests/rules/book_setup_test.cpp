@@ -79,7 +79,7 @@ struct BrokenFileCase {
 };
 
 const BrokenFileCase kBrokenFiles[] = {
-    {"RecipeFileCutShort", recipe_file::kFileName, QByteArray(31, '*') + "\r\n", FileError::Kind::Malformed},
+    {"RecipeFileCutShort", recipe_file::kFileName, QByteArray(31, '*') + "\r\n", FileError::Kind::Unfinished},
     {"GenreFileNotCp932", kGenreFile.fileName, "\"\xFF\"\r\n", FileError::Kind::NotCp932},
     {"SettingsWithoutFlag", kSettingsFileName, "x\r\n", FileError::Kind::Malformed},
 };

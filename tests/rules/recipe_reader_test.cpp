@@ -58,7 +58,7 @@ const ReadCase kCases[] = {
     {"EmptyLinesAtTheEnd", record() + "\r\n\n\r\n\r\n\n", u"肉じゃが"_s, kIngredients},
     {"CarriageReturnAfterTheEnd", record() + "\r\n\r", {}, {}, FileError::Kind::Malformed, 25},
     {"EmptyLinesThenText", record() + record() + "\r\n\r\n\r\nx", {}, {}, FileError::Kind::Malformed, 49},
-    {"CutShort", record().chopped(5) + "\r\n\r\n", {}, {}, FileError::Kind::Malformed, 23},
+    {"CutShort", record().chopped(5) + "\r\n\r\n", {}, {}, FileError::Kind::Unfinished, 23},
     {"LongLine", replaced(record(), u"牛肉"_s, sjis(QString(3000, u'肉'))), u"肉じゃが"_s,
      u"じゃがいも　3個\r\n"_s + QString(3000, u'肉') + u"　200g"_s},
 };

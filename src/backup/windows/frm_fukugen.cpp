@@ -1,5 +1,6 @@
 #include "backup/windows/frm_fukugen.h"
 
+#include <QFileInfo>
 #include <QHBoxLayout>
 #include <QHeaderView>
 #include <QLabel>
@@ -11,7 +12,9 @@
 #include "store/windows/backup_before_write.h"
 #include "platform/windows/busy_cursor.h"
 #include "platform/windows/controls.h"
+#include "store/rules/conflict_copies.h"
 #include "store/rules/recipe_file.h"
+#include "store/rules/recipe_reader.h"
 
 using controls::button;
 
@@ -100,11 +103,22 @@ void frmFukugen::showBackups() {
   {
     BusyCursor busy;
     backups_ = backups::RecipeBackups(module_.Folder.folder(), backups_);
+    // The copies a sync tool left beside the recipe file after a conflict come first, offered as
+    // backups are.
+    const QStringList copies = FindConflictCopies(module_.Folder.folder(), recipe_file::kFileName);
+    for (auto copy = copies.crbegin(); copy != copies.crend(); ++copy) {
+      const auto count = recipe_file::CountRecordsInFile(*copy);
+      const QFileInfo info(*copy);
+      backups_.insert(backups_.begin(), {{*copy, info.fileName(), info.lastModified()},
+                                         std::holds_alternative<int>(count) ? std::get<int>(count) : -1});
+    }
   }
   lstBackup->clear();
   for (const backups::RecipeBackup& b : backups_) {
-    new QTreeWidgetItem(lstBackup, {b.backup.takenAt.toString(QStringLiteral("yyyy/MM/dd")),
-                                    b.backup.takenAt.toString(QStringLiteral("HH:mm:ss")), countText(b.recipeCount)});
+    const bool conflict = IsConflictCopyOf(b.backup.fileName, recipe_file::kFileName);
+    new QTreeWidgetItem(lstBackup, {conflict ? QStringLiteral("競合コピー") : b.backup.takenAt.toString(QStringLiteral("yyyy/MM/dd")),
+                                    b.backup.takenAt.toString(conflict ? QStringLiteral("yyyy/MM/dd HH:mm:ss") : QStringLiteral("HH:mm:ss")),
+                                    countText(b.recipeCount)});
   }
   QString where = QStringLiteral("保存場所：%1").arg(backups::FolderOf(module_.Folder.folder()));
   if (backups_.empty()) where += QStringLiteral("\nバックアップはまだありません。レシピ帳を変更すると作成されます。");

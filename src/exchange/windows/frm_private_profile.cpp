@@ -26,7 +26,8 @@ void frmPrivate::cmdHozon_Click() {
   changed.Nickname = typed_text::ToStored(txtNamae->text()).trimmed();
   changed.TargetPoints = target->value;
   BackUpBeforeWrite(module_, dialogs_, module_.path(kProfileFileName), backups::Change::Keeps);
-  if (auto error = SaveProfileWithTargetText(module_.path(kProfileFileName), changed, target->text)) {
+  if (auto error = SaveProfileWithTargetText(module_.path(kProfileFileName), changed, target->text,
+                                              kNicknameLine | kTargetLine)) {
     dialogs_.error(error->message() + QStringLiteral("\n名前と目標ポイントは元のままです。"), QStringLiteral("保存エラー"));
     return;
   }

@@ -8,6 +8,7 @@
 #include <QWidget>
 #include <array>
 #include <functional>
+#include <optional>
 
 #include "menu/rules/menu_plan.h"
 #include "platform/rules/clock.h"
@@ -54,6 +55,7 @@ class frmMenu : public QWidget {
   Clock& clock_;
   std::function<void(QWidget&)> printWindow_;
   bool menuEdited_ = false;
+  std::optional<MenuPlan> readPlan_;  // as read or last saved; nothing when the file could not be read
 
   QStringListModel* dishNames_;  // one list shared by the nine combo boxes
   QComboBox* cboHizuke;

@@ -3,7 +3,9 @@
 #include <QString>
 
 struct FileError {
-  enum class Kind { Missing, Unreadable, NotCp932, Unencodable, Malformed, WriteFailed, Refused };
+  // ChangedOutside: the file was changed by another writer after it was read, so nothing was
+  // written over it. Unfinished: the file is still being written, or was cut short.
+  enum class Kind { Missing, Unreadable, NotCp932, Unencodable, Malformed, WriteFailed, Refused, ChangedOutside, Unfinished };
   Kind kind = Kind::Malformed;
   QString path;   // the file concerned
   int line = 0;   // 1-based line, 0 when not about one line

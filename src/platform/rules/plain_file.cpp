@@ -63,6 +63,12 @@ std::variant<qsizetype, FileError> OpenedFile::readSome(char* into, qsizetype ro
   }
 }
 
+bool OpenedFile::changedWhileRead() const {
+  struct stat info {};
+  if (::fstat(fd_, &info) != 0) return true;
+  return readSoFar_ != sizeWhenOpened_ || qint64(info.st_size) != sizeWhenOpened_;
+}
+
 std::optional<FileError> OpenedFile::rewind() {
   if (::lseek(fd_, 0, SEEK_SET) != 0) return fromErrno(path_, errno);
   readSoFar_ = 0;

@@ -35,6 +35,9 @@ class OpenedFile {
   // Back to the first byte, for another reading from the start.
   std::optional<FileError> rewind();
   qint64 sizeWhenOpened() const { return sizeWhenOpened_; }
+  // After a reading to the end: true when it met more or fewer bytes than the file held when
+  // opened, or the file has another size now (another writer is still writing it).
+  bool changedWhileRead() const;
 
  private:
   // Only open makes one, after its checks.

@@ -124,7 +124,7 @@ void frmPrint::hsbMjn_Change() {
 
 void frmPrint::cmdHozon_Click() {
   BackUpBeforeWrite(module_, dialogs_, module_.path(kProfileFileName), backups::Change::Keeps);
-  if (auto error = SaveProfile(module_.path(kProfileFileName), module_.Prof))
+  if (auto error = SaveProfile(module_.path(kProfileFileName), module_.Prof, kMarginLine))
     dialogs_.error(error->message(), QStringLiteral("保存エラー"));
 }
 

@@ -4,7 +4,7 @@
 // eleven header lines, then the ingredients, steps and memo, each opened by "----------" and its
 // label line, and the cooking log, which ends at a line holding a single apostrophe. The book's
 // reader, the exchange and the restore of a backup all take records this one way.
-#include <QString>
+#include <QStringList>
 #include <memory>
 #include <optional>
 
@@ -48,6 +48,8 @@ class RecordWalker {
   bool readRecord();
   bool nextLine();
   bool decodeLine(bool replacing);
+  bool labelInPlace(const QStringList& labels, int expected);
+  bool cutShort(const QString& detail);
   FileError malformed(int line, const QString& detail);
 
   LineCursor& lines_;
