@@ -103,9 +103,10 @@ bool RecordWalker::readRecord() {
   Decoder& d = *decoder_;
   const bool all = fields_ == Fields::All;
   for (int f = 0; f < kHeaderCount; ++f) {
-    if (!nextLine() || !decodeLine(true)) return false;
     const HeaderField& field = kHeader[f];
-    if (!all && field.text != &Recipe::DishName) continue;
+    const bool kept = all || field.text == &Recipe::DishName;
+    if (!nextLine() || !(kept ? decodeLine(true) : checkLine())) return false;
+    if (!kept) continue;
     const QStringView value = d.decoded().mid(kLabelLength);
     switch (field.type) {
       case T::Text: record_.*field.text = field.repeats ? d.shared[f](value, textOf) : value.toString(); break;
@@ -117,11 +118,15 @@ bool RecordWalker::readRecord() {
     // The lines that open a section are passed over (the first section's is the header's end
     // line too), but they must still be CP932.
     for (int opening = s == 0 ? 2 : 1; opening > 0; --opening)
-      if (!nextLine() || !decodeLine(true)) return false;
+      if (!nextLine() || !checkLine()) return false;
     d.used = 0;
     for (bool first = true;; first = false) {
       if (!nextLine()) return false;
       if (isLine(d.line, stopBytesOf(s))) break;
+      if (!all) {
+        if (!checkLine()) return false;
+        continue;
+      }
       if (!first) {
         d.room(2);
         d.scratch[size_t(d.used++)] = u'\r';
@@ -155,6 +160,13 @@ bool RecordWalker::decodeLine(bool replacing) {
   const cp932::Run run = cp932::decodeInto(d.line, d.scratch.data() + d.used);
   d.used += run.written;
   if (run.badOffset < 0) return true;
+  error_ = FileError{FileError::Kind::NotCp932, path_, lines_.number(), {}};
+  return false;
+}
+
+// Checks that the current line is CP932, for a line whose text is not kept.
+bool RecordWalker::checkLine() {
+  if (cp932::firstUndecodable(decoder_->line) < 0) return true;
   error_ = FileError{FileError::Kind::NotCp932, path_, lines_.number(), {}};
   return false;
 }

@@ -48,6 +48,7 @@ class RecordWalker {
   bool readRecord();
   bool nextLine();
   bool decodeLine(bool replacing);
+  bool checkLine();
   FileError malformed(int line, const QString& detail);
 
   LineCursor& lines_;
