@@ -30,10 +30,7 @@ class frmKensaku : public QWidget {
 
   // Handlers, as the controls call them.
   void cmdALL_Click();
-  void cmdModori_Click();
   void search(SearchKey key, bool narrowing);  // the narrowing and whole-table buttons of a row
-  void lstKondate_Click(int row);
-  void txtZairyo_KeyPress(int index, int keyAscii);
 
   const ResultList& results() const;
 
@@ -42,6 +39,11 @@ class frmKensaku : public QWidget {
 
  protected:
   bool eventFilter(QObject* watched, QEvent* event) override;
+
+ private slots:
+  void cmdModori_Click();
+  void lstKondate_Click(int row);
+  void txtZairyo_KeyPress(int index, int keyAscii);
 
  private:
   void buildControls();
