@@ -34,9 +34,7 @@ class frmPrivate : public QWidget {
 
   // Handlers, as the controls call them.
   void RefreshExchangeLists();
-  void cmdFile_Click();
   void File2_Click(const QString& path);
-  void cmdCopy_Click();
 
  public slots:
   // The recipe table was reloaded: the name lists, counts and points show the new table.
@@ -47,6 +45,8 @@ class frmPrivate : public QWidget {
   void profileChanged();   // the nickname or the target changed
 
  private slots:
+  void cmdFile_Click();
+  void cmdCopy_Click();
   void cmdNew_Click();
   void cmdNukidashi_Click();
   void cmdHozon_Click();

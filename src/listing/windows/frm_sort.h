@@ -21,13 +21,13 @@ class frmSort : public QWidget {
  public:
   explicit frmSort(const Module1& module, QWidget* parent = nullptr);
 
-  // Re-sorts a grid: option 0 lowest first, option 1 highest first.
-  void option_Click(ListingValue grid, int index);
 
  signals:
   void recipeChosen(int recordNumber);
 
  private slots:
+  // Re-sorts a grid: option 0 lowest first, option 1 highest first.
+  void option_Click(ListingValue grid, int index);
   // Opens the recipe of the clicked row, then hides the window when optHide is selected.
   void grid_Click(ListingValue grid, const QModelIndex& index);
   void cmdModori_Click();
