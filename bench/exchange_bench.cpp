@@ -4,6 +4,7 @@
 #include <benchmark/benchmark.h>
 
 #include <QApplication>
+#include <QPushButton>
 #include <QTemporaryDir>
 
 #include "book_generator.h"
@@ -35,7 +36,7 @@ void BM_OpenExchangeWindow(benchmark::State& state) {
   if (!program) return;
   WindowButtons& buttons = *program->main->findChild<WindowButtons*>();
   for (auto _ : state) {
-    buttons.windowButton_Click(kButton);
+    program->main->findChild<QPushButton*>(kButton)->click();
     state.PauseTiming();
     buttons.closeWindows({kButton});
     QApplication::sendPostedEvents(nullptr, QEvent::DeferredDelete);
@@ -88,11 +89,11 @@ void BM_ImportTenRecipes(benchmark::State& state) {
   Clock clock;
   auto program = bench::StartOnBook(state, dialogs, clock);
   if (!program) return;
-  program->main->findChild<WindowButtons*>()->windowButton_Click(kButton);
+  program->main->findChild<QPushButton*>(kButton)->click();
   auto* window = program->main->findChild<frmPrivate*>();
-  window->cmdFile_Click();
+  window->findChild<QPushButton*>(QStringLiteral("cmdFile"))->click();
   for (auto _ : state) {
-    window->cmdCopy_Click();
+    window->findChild<QPushButton*>(QStringLiteral("cmdCopy"))->click();
     state.PauseTiming();
     if (program->module->RecipeCount() != kMaxRecipes) state.SkipWithError("the import did not append ten recipes");
     files.restoreBook();

@@ -15,6 +15,7 @@
 #include "fridge/rules/recipes_using.h"
 #include "fridge/windows/frm_reizou.h"
 #include "fridge/windows/stock_grid.h"
+#include "support/fixed_clock.h"
 #include "platform/rules/cp932.h"
 #include "platform/rules/text_file.h"
 #include "silent_dialogs.h"

@@ -4,6 +4,7 @@
 #include <benchmark/benchmark.h>
 
 #include <QApplication>
+#include <QPushButton>
 #include <QLineEdit>
 #include <QStringListModel>
 
@@ -99,7 +100,7 @@ void BM_SearchButtonInWindow(benchmark::State& state, bool narrowing) {
   QApplication::processEvents();
   for (auto _ : state) {
     state.PauseTiming();
-    window.cmdALL_Click();
+    window.findChild<QPushButton*>(QStringLiteral("cmdALL"))->click();
     QApplication::processEvents();
     state.ResumeTiming();
     window.search(SearchKey::DishName, narrowing);

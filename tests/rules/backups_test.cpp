@@ -10,6 +10,7 @@
 #include "rules_test_util.h"
 #include "store/rules/recipe_reader.h"
 #include "support/file_size_limit.h"
+#include "support/fixed_clock.h"
 #include "support/temp_book.h"
 
 namespace {

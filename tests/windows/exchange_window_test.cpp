@@ -66,7 +66,7 @@ class ExchangeWindowTest : public MainWindowTest {
   T* part(const QString& name) {
     return FindControl<T>(exchangeWindow, name);
   }
-  void press(const QString& name) { QTest::mouseClick(part<QPushButton>(name), Qt::LeftButton); }
+  void press(const QString& name) { Press(exchangeWindow, name); }
   void clickRow(const QString& listName, int row) {
     auto* list = part<QListView>(listName);
     const QModelIndex index = list->model()->index(row, 0);

@@ -56,7 +56,7 @@ class PrintWindowTest : public MainWindowTest {
   T* printControl(const QString& name) {
     return FindControl<T>(printWindow, name);
   }
-  void clickPrint(const QString& name) { QTest::mouseClick(printControl<QAbstractButton>(name), Qt::LeftButton); }
+  void clickPrint(const QString& name) { Press(printWindow, name); }
   QString boxText(const QString& name) { return printControl<QLineEdit>(name)->text(); }
   void typeRange(const QString& first, const QString& last) {
     clickPrint("optHani");

@@ -53,7 +53,7 @@ class SearchWindowTest : public MainWindowTest {
     return FindControl<T>(search, name);
   }
   void type(const QString& box, const QString& text) { typeText(in(box), text); }
-  void press(const QString& button) { QTest::mouseClick(in<QPushButton>(button), Qt::LeftButton); }
+  void press(const QString& button) { Press(search, button); }
 
   QListView* list() { return in<QListView>(QStringLiteral("lstKondate")); }
   QStringList listed() {

@@ -61,7 +61,7 @@ class ShoppingAndUseItUpTest : public MainWindowTest {
   T* in(QWidget* window, const QString& name) {
     return FindControl<T>(window, name);
   }
-  void press(QWidget* window, const QString& name) { QTest::mouseClick(in<QPushButton>(window, name), Qt::LeftButton); }
+  void press(QWidget* window, const QString& name) { Press(window, name); }
 };
 
 TEST_F(ShoppingAndUseItUpTest, TheMenuShowsDayTotalsAndWarningsAndMakesTheShoppingListOfThePlanOnScreen) {

@@ -28,14 +28,16 @@ class CookingLogPanel : public QWidget {
   Ratings ratings() const { return ratings_; }
 
   void ShowRecipePoints();
+
+ signals:
+  void ratingsChanged(const QString& self, const QString& others);
+
+ private slots:
   void lblKai_Click();
   void lblKaisu_Click() { lblKai_Click(); }
   void lstRireki_DblClick();
   void imgFace1_Click(int index);
   void imgFace2_Click(int index);
-
- signals:
-  void ratingsChanged(const QString& self, const QString& others);
 
  private:
   void setRatings(const Ratings& ratings);

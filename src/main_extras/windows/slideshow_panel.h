@@ -16,8 +16,6 @@ class SlideshowPanel : public QWidget {
  public:
   SlideshowPanel(Module1& module, Dialogs& dialogs, QWidget* parent);
 
-  void cmdSaisei_Click();
-  void cmdStop_Click();
   void tmrPlay_Timer();
 
   bool isPlaying() const { return playing_; }
@@ -30,6 +28,10 @@ class SlideshowPanel : public QWidget {
  signals:
   void showRecordRequested(int record);
   void enlargePictureRequested();
+
+ private slots:
+  void cmdSaisei_Click();
+  void cmdStop_Click();
 
  private:
   bool refuseWhenEmpty();

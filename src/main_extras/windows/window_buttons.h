@@ -31,12 +31,14 @@ class WindowButtons : public QWidget {
   // Opens the help file with this (tests replace it); returns false when nothing could open it.
   void setHelpOpener(std::function<bool(const QString&)> opener) { openHelp_ = std::move(opener); }
 
-  void chkHelp_Click();
-  void cmdHelp_Click();
-  void windowButton_Click(const QString& buttonName);
 
   // Sets the check box from HelpTourOn without acting as a click.
   void showHelpTourFlag();
+
+ private slots:
+  void windowButton_Click(const QString& buttonName);
+  void chkHelp_Click();
+  void cmdHelp_Click();
 
  private:
   QCheckBox* chkHelp;

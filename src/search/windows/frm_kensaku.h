@@ -29,11 +29,7 @@ class frmKensaku : public QWidget {
   frmKensaku(Module1& module, Dialogs& dialogs, const QAbstractItemModel& referenceList, QWidget* parent = nullptr);
 
   // Handlers, as the controls call them.
-  void cmdALL_Click();
-  void cmdModori_Click();
   void search(SearchKey key, bool narrowing);  // the narrowing and whole-table buttons of a row
-  void lstKondate_Click(int row);
-  void txtZairyo_KeyPress(int index, int keyAscii);
 
   const ResultList& results() const;
 
@@ -42,6 +38,12 @@ class frmKensaku : public QWidget {
 
  protected:
   bool eventFilter(QObject* watched, QEvent* event) override;
+
+ private slots:
+  void cmdALL_Click();
+  void cmdModori_Click();
+  void lstKondate_Click(int row);
+  void txtZairyo_KeyPress(int index, int keyAscii);
 
  private:
   void buildControls();

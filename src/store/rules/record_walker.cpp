@@ -112,6 +112,7 @@ bool RecordWalker::readRecord() {
   Decoder& d = *decoder_;
   const bool all = fields_ == Fields::All;
   for (int f = 0; f < kHeaderCount; ++f) {
+    // Every header line is decoded, kept or not: its label must stand in its place.
     if (!nextLine() || !decodeLine(true) || !labelInPlace(kHeaderLabels, f)) return false;
     const HeaderField& field = kHeader[f];
     if (!all && field.text != &Recipe::DishName) continue;
@@ -132,6 +133,10 @@ bool RecordWalker::readRecord() {
     for (bool first = true;; first = false) {
       if (!nextLine()) return false;
       if (isLine(d.line, stopBytesOf(s))) break;
+      if (!all) {
+        if (!checkLine()) return false;
+        continue;
+      }
       if (!first) {
         d.room(2);
         d.scratch[size_t(d.used++)] = u'\r';
@@ -162,9 +167,19 @@ bool RecordWalker::decodeLine(bool replacing) {
   d.room(d.line.size());
   const cp932::Run run = cp932::decodeInto(d.line, d.scratch.data() + d.used);
   d.used += run.written;
-  if (run.badOffset < 0) return true;
+  return run.badOffset < 0 || undecodableAt(run.badOffset);
+}
+
+// Checks that the current line is CP932, for a line whose text is not kept.
+bool RecordWalker::checkLine() {
+  const auto bad = cp932::firstUndecodable(decoder_->line);
+  return bad < 0 || undecodableAt(bad);
+}
+
+// The current line holds a byte that is not CP932 at offset.
+bool RecordWalker::undecodableAt(qsizetype offset) {
   // A first byte of a character with nothing after it at the end of the file: the file was cut there.
-  if (run.badOffset == d.line.size() - 1 && lines_.atEnd()) {
+  if (offset == decoder_->line.size() - 1 && lines_.atEnd()) {
     error_ = FileError{FileError::Kind::Unfinished, path_, lines_.number(), QStringLiteral("最後の文字が途中で切れています。")};
     return false;
   }

@@ -50,6 +50,8 @@ class RecordWalker {
   bool decodeLine(bool replacing);
   bool labelInPlace(const QStringList& labels, int expected);
   bool cutShort(const QString& detail);
+  bool checkLine();
+  bool undecodableAt(qsizetype offset);
   FileError malformed(int line, const QString& detail);
 
   LineCursor& lines_;

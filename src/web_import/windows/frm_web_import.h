@@ -26,6 +26,7 @@ class PageFetch;
 
 class frmWebImport : public QWidget {
   Q_OBJECT
+  Q_DISABLE_COPY_MOVE(frmWebImport)
  public:
   // Registers a record as 登録 does; true when it was stored.
   using AddRecipe = std::function<bool(const recipe_file::RecipeForm&)>;

@@ -1,0 +1,72 @@
+// A backup the restore window cannot read is named in a message, lists no recipes and brings
+// nothing back; the book stays as it is.
+#include <QFile>
+#include <QLabel>
+#include <QListWidget>
+#include <QTreeWidget>
+#include <functional>
+
+#include "store/rules/backups.h"
+#include "support/main_window_fixture.h"
+
+namespace {
+
+const QString kRecipeFile = QStringLiteral("レシピ.TXT");
+
+struct SpoiledBackup {
+  std::string name;
+  std::function<void(const QString& path)> spoil;
+};
+
+void PrintTo(const SpoiledBackup& c, std::ostream* os) { *os << c.name; }
+
+void rewrite(const QString& path, const std::function<QByteArray(QByteArray)>& change) {
+  QFile file(path);
+  ASSERT_TRUE(file.open(QIODevice::ReadOnly));
+  const QByteArray bytes = change(file.readAll());
+  file.close();
+  ASSERT_TRUE(file.open(QIODevice::WriteOnly | QIODevice::Truncate));
+  file.write(bytes);
+}
+
+const SpoiledBackup kSpoiled[] = {
+    {"Damaged", [](const QString& path) { rewrite(path, [](QByteArray b) { return b.chopped(5); }); }},
+    {"NotText", [](const QString& path) { rewrite(path, [](QByteArray b) { return b.replace("\r\n'", "\r\n\x81\x20"); }); }},
+    {"Vanished", [](const QString& path) { QFile::remove(path); }},
+};
+
+class RestoreErrors : public MainWindowTest, public testing::WithParamInterface<SpoiledBackup> {};
+
+TEST_P(RestoreErrors, AreReportedAndRestoreNothing) {
+  writeRecipes({simpleRecipe(QStringLiteral("カレー")), simpleRecipe(QStringLiteral("肉じゃが"))});
+  open();
+  window->showRecord(2);
+  click("cmdDelete");  // backs the book up first
+  const QByteArray before = book.bytes(kRecipeFile);
+  click("cmdFukugen");
+  QWidget* restore = FindControl(window.get(), QStringLiteral("frmFukugen"));
+  auto* list = FindControl<QTreeWidget>(restore, QStringLiteral("lstBackup"));
+  ASSERT_EQ(list->topLevelItemCount(), 1);
+
+  GetParam().spoil(backups::List(book.folder(), kRecipeFile).at(0).path);
+  dialogs.clear();
+  list->setCurrentItem(list->topLevelItem(0));
+  ASSERT_EQ(dialogs.messages().size(), 1u);
+  EXPECT_EQ(dialogs.messages()[0].title, QStringLiteral("ファイルエラー"));
+  EXPECT_EQ(dialogs.messages()[0].icon, MessageBox::Icon::Critical);
+  EXPECT_EQ(FindControl<QListWidget>(restore, QStringLiteral("lstRecipe"))->count(), 0);
+  EXPECT_EQ(FindControl<QLabel>(restore, QStringLiteral("lblRecipe"))->text(),
+            QStringLiteral("今のレシピ帳にないレシピ（このバックアップは読めません）"));
+
+  dialogs.clear();
+  Press(restore, QStringLiteral("cmdZenbu"));
+  ASSERT_EQ(dialogs.messages().size(), 1u);
+  EXPECT_EQ(dialogs.messages()[0].title, QStringLiteral("復元対象無し"));
+  EXPECT_EQ(book.bytes(kRecipeFile), before);
+  EXPECT_EQ(module->RecipeCount(), 1);
+}
+
+INSTANTIATE_TEST_SUITE_P(Backups, RestoreErrors, testing::ValuesIn(kSpoiled),
+                         [](const auto& info) { return info.param.name; });
+
+}  // namespace
