@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 // What backups add to a full book: the copy taken before a delete (read, atomic write, dropping
 // the oldest of 20), and listing the 20 copies with their recipe counts as the restore window opens.
 #include <benchmark/benchmark.h>

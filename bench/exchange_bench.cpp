@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 // What the user waits for in the exchange window with a full book: opening it (two lists of
 // 32,766 names), and importing ten recipes into a book with room for just those ten (the atomic
 // append, the reload, the statistics and both lists following the new table).

@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 // What the user waits for in the refrigerator with a full stock of 32,767 entries: opening the
 // window, a sort, deleting a range of 10,000 entries (rewrite of the rest included), and finding
 // the recipes that use an ingredient in the full book. The bare CP932 decode of the stock file is

@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 // What the user waits for in the sorted list and the chart windows with a full book: opening each
 // window (built, shown and painted) and turning a sorted grid round.
 #include <benchmark/benchmark.h>

@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 // What the user waits for in the search window with a full book: a search over the whole table,
 // a narrowing of the full result list, and opening the window with every recipe listed. Read each
 // figure against BM_DecodeCp932, the bare decode of the same book.

@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 // What proving the recipe file unchanged costs before a write, on the full book: a look at the
 // file's identity when its time is settled, and a hash of its content when the time is too recent
 // to tell (the file was written a moment ago). Read against BM_ChangeExisting, the write it guards.

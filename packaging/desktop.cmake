@@ -1,3 +1,4 @@
+# SPDX-License-Identifier: GPL-3.0-or-later
 # The program as a Linux desktop program: its icon inside the windows, the files a desktop
 # needs to list it (desktop entry, icons, AppStream metainfo), the install rules, the Debian
 # package, and the checks on all of them.

@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 // zestra [FOLDER]: opens the recipe book in FOLDER, or in the default book folder.
 #include <QApplication>
 #include <QCommandLineParser>

@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 #pragma once
 // The main window: one recipe at a time, every field editable in place, and the hub that opens
 // every other window.

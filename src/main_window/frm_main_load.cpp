@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 // Start-up loading, reloading the recipe table, statistics and points.
 #include <QComboBox>
 #include <QLabel>

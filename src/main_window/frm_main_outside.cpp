@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 // Changes to the book from outside: another copy of the program on the same folder, a sync tool,
 // the user. When the recipe file changes and nothing is being typed, the table is read again and
 // the recipe on screen stays on screen; with unsaved typing, the typing stays and the user is

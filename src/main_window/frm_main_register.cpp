@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 // Registering, changing and deleting recipes: every store writes the file, takes the table the
 // written file reads as and recomputes the statistics, so the table always mirrors the file.
 // Another window or program may have written the file since it was read: a rewrite then reads it

@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 // Rolling backups: names that sort by time, the daily and the removing copies, the newest 20
 // kept, and a copy that cannot be made reported without touching the book.
 #include <gtest/gtest.h>

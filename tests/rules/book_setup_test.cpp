@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 // Setting up a recipe book in a folder on first start, and leaving an existing one alone.
 #include "store/rules/book_setup.h"
 

@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 // Exchange files: the export into a new numbered folder, reading an exchange file, and appending
 // its records to the book; every check is on the files' bytes.
 #include "exchange/rules/exchange_file.h"

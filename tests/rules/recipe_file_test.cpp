@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 // The recipe file: loading, the three writers, the shapes the reader must accept, and the records
 // the writers must refuse so that the file always reads back as it was written.
 #include "store/rules/recipe_file.h"

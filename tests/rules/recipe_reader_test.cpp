@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 // The recipe file read straight from its bytes: line ends of either kind, labels of any
 // characters, and a byte that is not CP932 named by its line wherever it stands.
 #include "store/rules/recipe_reader.h"

@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 // Getting recipes back from a backup of the recipe file: which of its recipes the book lacks, and
 // the two ways back, both checked on the files' bytes.
 #include "backup/rules/recipe_restore.h"

@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 // Two writers on one book: every write proves the file is still the one it read, and a change
 // made meanwhile by another writer is kept. Files cut short are told from whole ones.
 #include <gtest/gtest.h>

@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 #pragma once
 // A clock that stands still at the day and time a test sets.
 #include "platform/rules/clock.h"

@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 #pragma once
 // A main window over a fresh temporary recipe book, loaded as at start-up, with scripted
 // dialogs and a fixed day.

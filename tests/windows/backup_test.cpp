@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 // A recipe is never lost: every delete is backed up first and can be undone in place, a backup
 // that cannot be made never stops a save, and recipes come back from a backup through the
 // restore window.

@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 // The exchange window as a user drives it from the main window: exporting chosen recipes,
 // importing an exchange file, and the settings frame; checked in what is shown and in the bytes of
 // the files.

@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 // The refrigerator window, driven as a user would from the main window's cmdReizou: entering
 // purchases, the day count, the ingredient list, sorting, dragged range deletion, deleting
 // everything, and opening the recipes that use an ingredient. Files are checked byte for byte.

@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 // The sorted list and the two chart windows, opened from the main window's buttons as a user
 // opens them.
 #include <QAbstractItemModelTester>

@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 // The print window as a user drives it: the recipe on screen and the picture catalogue printed
 // into real PDFs (this machine has no printer), the range checks and the binding margin.
 #include <QAccessible>

@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 // The real message boxes: Japanese standard buttons from Qt's own translation, the default
 // button the question asks for, and Escape as Cancel.
 #include <gtest/gtest.h>

@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 // A backup the restore window cannot read is named in a message, lists no recipes and brings
 // nothing back; the book stays as it is.
 #include <QFile>

@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 // The search window as a user drives it from the main window: typing conditions, pressing the
 // row buttons, choosing entries, and the window's life across reloads of the book.
 #include <QAbstractItemModel>

@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 // Two main windows (two copies of the program) on one book, each over its own table: whatever
 // one writes, the other's later write keeps. And a recipe file replaced under a running window
 // is read again, the recipe on screen kept.

@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 #pragma once
 // Bringing recipes back from the backups of the recipe file: which backups there are and how many
 // recipes each holds, which of a backup's recipes the book lacks, and the two ways back (append

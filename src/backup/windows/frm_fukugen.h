@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 #pragma once
 // The window "バックアップから復元": the backups of the recipe file, newest first, with the date,
 // time and number of recipes of each; for the chosen one, the recipes it holds that the book

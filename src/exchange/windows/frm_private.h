@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 #pragma once
 // The exchange window "ゼストラ　コミュニケーション": on the left the export of up to ten recipes
 // into a new exchange folder, on the right the import of an exchange file, below them the settings

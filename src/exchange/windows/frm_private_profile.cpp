@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 // The settings frame of the exchange window: nickname, target points, points and level.
 #include <QLabel>
 #include <QLineEdit>

@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 #pragma once
 // The refrigerator grid's model: the stock as five columns ("№", "材料", "購入日", "賞味期限",
 // "残日数"), rows coloured by best-before state. Every change that the file must see is written

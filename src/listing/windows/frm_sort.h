@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 #pragma once
 // The sorted list "並び替えリスト": all recipes four times, ordered by calories, salt, cooking time
 // and times cooked. Each grid is a view over its own ordering of one shared copy of the table

@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 #pragma once
 // The cooking log and the two ratings of the recipe on screen, with the recipe's points.
 // The panel owns this on-screen state; it reaches the recipe file when the recipe is registered

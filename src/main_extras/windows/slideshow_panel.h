@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 #pragma once
 // The slideshow: every second the next recipe, with the picture enlarged, until the last one has
 // been shown; a new start continues where the last run stopped. The panel asks the main window

@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 #pragma once
 // The hub's buttons: each opens its window (modeless, shown again when it is already open), the
 // help-tour switch and the help file. A button whose window the program does not have is disabled.

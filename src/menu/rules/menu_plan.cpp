@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 #include "menu/rules/menu_plan.h"
 
 #include "platform/rules/quoted_fields.h"

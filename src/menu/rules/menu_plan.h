@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 #pragma once
 // The three-day menu plan and its file "MENU.TXT": three lines, one per day, each the day caption
 // and the breakfast, lunch and dinner dish names, every field in double quotes.

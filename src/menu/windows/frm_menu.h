@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 #pragma once
 // The three-day menu planner: a dish for breakfast, lunch and dinner of three days, each with
 // its picture, kept in "MENU.TXT" and printed as an image of the window.

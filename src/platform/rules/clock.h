@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 #pragma once
 // "Today" for the cooking log, and the time of day that names backups. Tests set their own.
 #include <QDateTime>

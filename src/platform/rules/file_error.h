@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 #pragma once
 // What went wrong with a data file, in words a user can act on. Rules return it; windows show it.
 #include <QString>

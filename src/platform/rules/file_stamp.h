@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 #pragma once
 // What a data file was when the program last read or wrote it, so that a write can prove that
 // the file on disk is still that one before it replaces it. Another copy of the program, another

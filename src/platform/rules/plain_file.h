@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 #pragma once
 // Reading a file that anyone may have put into a folder: a data file, an exchange file from a
 // friend, a picture. Only a regular file is read, never a named pipe, a device or a socket (a

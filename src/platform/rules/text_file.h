@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 #pragma once
 // Every data file is CP932 text of whole lines ending in CR LF. This is the one place that reads
 // and writes them. Reads are strict about the encoding; every write replaces the file atomically,

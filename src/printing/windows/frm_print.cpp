@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 #include "store/windows/backup_before_write.h"
 #include "printing/windows/frm_print.h"
 

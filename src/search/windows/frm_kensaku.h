@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 #pragma once
 // The search window: eleven search keys, each run over the whole table or to narrow the list
 // found so far, and the result list from which a recipe is opened in the main window.

@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 #pragma once
 // Rolling copies of the book's data files, kept in the book's folder "バックアップ". A file is
 // copied before its first write of each day and before every write that removes records (a

@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 #include "store/rules/book_watcher.h"
 
 BookWatcher::BookWatcher(const DataFolder& folder, QStringList fileNames, QObject* parent)

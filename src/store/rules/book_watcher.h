@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 #pragma once
 // Notices changes made to the book's folder from outside the program: another copy of the program,
 // a sync tool bringing a file from another machine, the user. It watches the folder and the data

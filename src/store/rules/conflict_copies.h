@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 #pragma once
 // Conflict copies a sync tool leaves beside a file when two machines changed it at once: the
 // losing version, under a name made from the file's own. Their recipes can be brought back into

@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 #pragma once
 // The shared state of one run: the recipe table, the category lists, the statistics, the profile,
 // the help tour and the ratings of the recipe on screen. The application owns one; every window

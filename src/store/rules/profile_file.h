@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 #pragma once
 // The profile "ﾌﾟﾗｲﾍﾞｰﾄ.txt": four lines, nickname, target points, photo mode, binding margin.
 #include <optional>

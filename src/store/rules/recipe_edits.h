@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 #pragma once
 // Finding a recipe again in a table read afresh: another window or program may have added,
 // changed or removed records since the table on screen was read, so a record is found again by

@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 #pragma once
 // The recipe file "レシピ.TXT": the records in order, each opened by a line of 31 asterisks and
 // closed by a line holding a single apostrophe; CP932, CR LF.

@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 #pragma once
 // One walk over the records of a recipe file, in file order: each record's fields decoded from its
 // lines and where the record stands in the bytes. A record is a separator line of 31 asterisks,

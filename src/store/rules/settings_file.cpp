@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 #include "store/rules/settings_file.h"
 
 #include "platform/rules/numbers.h"

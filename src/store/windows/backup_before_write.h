@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 #pragma once
 // Called by every window just before it writes a file of the book: takes the backup the write
 // needs and tells the user when none could be made. The write goes on either way.

@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 #pragma once
 // One program per book on one machine. The first program on a folder holds a lock file in it
 // (".zestra.lock") and listens on a local socket named after the folder; a second start on the same

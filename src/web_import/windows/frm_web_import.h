@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 #pragma once
 // 「Webから取り込み」: a recipe brought in from a web page. The user pastes an address (or opens a
 // saved page, or drops either on the main window); the page is fetched, its recipe data read and
