@@ -28,8 +28,10 @@ void frmMain::fillCategoryCombos() {
   const std::pair<QComboBox*, const QStringList*> combos[] = {
       {cboJyanru, &module_.Lists.GenreList}, {cboSyurui, &module_.Lists.KindList}, {cboCyouri, &module_.Lists.MethodList}};
   for (const auto& [combo, list] : combos) {
+    const QString typed = combo->currentText();
     combo->clear();
     combo->addItems(*list);
+    combo->setEditText(typed);
   }
 }
 
@@ -50,6 +52,7 @@ std::optional<FileError> frmMain::Form_Load(frmSplash* splash) {
   // Stamped before it is read: a change while it is read shows as a change at the next write.
   const FileStamp recipeStamp = file_stamp::of(module_.path(recipe_file::kFileName));
   profileStamp_ = file_stamp::of(module_.path(kProfileFileName));
+  stampListFiles();
   auto loaded = LoadBook(module_.Folder, progress);
   if (auto* error = std::get_if<FileError>(&loaded)) return *error;
   LoadedBook& book = std::get<LoadedBook>(loaded);

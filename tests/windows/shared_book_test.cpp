@@ -1,11 +1,14 @@
 // Two main windows (two copies of the program) on one book, each over its own table: whatever
 // one writes, the other's later write keeps. And a recipe file replaced under a running window
 // is read again, the recipe on screen kept.
+#include <QCheckBox>
 #include <QFile>
+#include <QLineEdit>
 #include <cstdio>
 #include <QListWidget>
 #include <QSignalSpy>
 #include <QSysInfo>
+#include <QTableView>
 #include <QTreeWidget>
 
 #include "store/rules/book_watcher.h"
@@ -267,6 +270,129 @@ TEST_F(OutsideChanges, RegisteringAnUnchangedRecipeWritesNothing) {
   a.click("cmdTouroku");
   EXPECT_TRUE(before.sameIdentity(file_stamp::of(book.path(kRecipeFile))));
   EXPECT_EQ(a.dialogs.messages().back().text, QStringLiteral("登録しました"));
+}
+
+QStringList itemsOf(const QComboBox* combo) {
+  QStringList items;
+  for (int i = 0; i < combo->count(); ++i) items.append(combo->itemText(i));
+  return items;
+}
+
+// The files behind the window's lists, changed elsewhere (the category editor of another copy,
+// a sync tool): first half written or malformed, which is waited for quietly and shows nothing,
+// then whole, which the lists show at once. What the user typed in the box stays.
+struct ListFileCase {
+  std::string name;
+  QString file;
+  const char* box;        // the control that shows the file; a combo box gets typing first
+  QByteArray unfinished;  // as a copy cut short leaves it
+  QStringList whole;
+  QString shownBefore, shownAfter;
+};
+
+QByteArray quotedLines(std::initializer_list<const char*> items) {
+  QByteArray out;
+  for (const char* item : items) out += QByteArray("\"") + item + "\"\r\n";
+  return out;
+}
+
+const ListFileCase kListFileCases[] = {
+    {"Genres", QStringLiteral("ジャンル.TXT"), "cboJyanru", quotedLines({"A", "B"}),
+     {"\"家庭料理\"", "\"洋食\"", "\"中華\"", "\"エスニック\"", "\"イタリアン\"", "\"デザート\""},
+     QStringLiteral("和食,洋食,中華,エスニック,イタリアン,デザート,その他"),
+     QStringLiteral("家庭料理,洋食,中華,エスニック,イタリアン,デザート,その他")},
+    {"Kinds", QStringLiteral("種類.TXT"), "cboSyurui", quotedLines({"A"}),
+     {"\"主菜\"", "\"副菜\"", "\"汁物\"", "\"ご飯物\"", "\"麺類\"", "\"サラダ\"", "\"丼\"", "\"お菓子\"", "\"飲み物\""},
+     {}, QStringLiteral("主菜,副菜,汁物,ご飯物,麺類,サラダ,丼,お菓子,飲み物,その他")},
+    {"Methods", QStringLiteral("調理方法.TXT"), "cboCyouri", quotedLines({"A", "B", "C"}),
+     {"\"焼く\"", "\"煮る\"", "\"炒める\"", "\"揚げる\"", "\"蒸す\"", "\"茹でる\"", "\"和える\"", "\"生\"", "\"炊く\""},
+     {}, QStringLiteral("焼く,煮る,炒める,揚げる,蒸す,茹でる,和える,生,炊く,その他")},
+    {"References", QStringLiteral("参考資料.TXT"), "cboSankou", QByteArray("\x8e\x51\x8d\x6c\r\n\x96"),  // cut inside a character
+     {QStringLiteral("料理の本"), QStringLiteral("母のノート")}, QString(), QStringLiteral("料理の本,母のノート")},
+    {"Settings", QStringLiteral("設定.TXT"), "chkHelp", QByteArray("\"\x83\x77\x83\x8b"),
+     {QStringLiteral("\"ヘルプツアー\",1")}, QStringLiteral("off"), QStringLiteral("on")},
+};
+
+void PrintTo(const ListFileCase& c, std::ostream* os) { *os << c.name; }
+
+// What the control shows of its file: a combo box's items, or the check box's state.
+QString shownOf(QWidget* control) {
+  if (auto* check = qobject_cast<QCheckBox*>(control)) return check->isChecked() ? QStringLiteral("on") : QStringLiteral("off");
+  return itemsOf(qobject_cast<QComboBox*>(control)).join(u',');
+}
+
+class ListFilesChangedOutside : public BookOfThree, public testing::WithParamInterface<ListFileCase> {};
+
+TEST_P(ListFilesChangedOutside, AreTakenInWholeOnlyAndKeepWhatIsTyped) {
+  const ListFileCase& c = GetParam();
+  Copy a(book.folder(), clock);
+  a.window->watchBookFolder();
+  a.show(kSoup);
+  QWidget* control = a.control(c.box);
+  auto* combo = qobject_cast<QComboBox*>(control);
+  if (combo) {
+    combo->lineEdit()->clear();
+    typeText(combo->lineEdit(), QStringLiteral("手入力"));
+  }
+  const QString before = shownOf(control);
+  if (!c.shownBefore.isEmpty()) EXPECT_EQ(before, c.shownBefore);
+
+  book.writeBytes(c.file, c.unfinished);
+  QTest::qWait(3 * BookWatcher::kSettleMs);
+  EXPECT_EQ(shownOf(control), before);
+  book.writeLines(c.file, c.whole);
+  const QByteArray whole = book.bytes(c.file);
+  QTRY_COMPARE(shownOf(control), c.shownAfter);
+  if (combo) EXPECT_EQ(combo->currentText(), QStringLiteral("手入力"));
+  EXPECT_TRUE(a.dialogs.messages().empty());
+  EXPECT_EQ(book.bytes(c.file), whole);
+}
+
+INSTANTIATE_TEST_SUITE_P(SharedBook, ListFilesChangedOutside, testing::ValuesIn(kListFileCases),
+                         [](const auto& info) { return info.param.name; });
+
+// The refrigerator holds no unsaved stock// The refrigerator holds no unsaved stock: another writer's entries and names show at once.
+TEST_F(OutsideChanges, AnOpenRefrigeratorShowsTheFilesAsTheyNowAre) {
+  book.writeLines(QStringLiteral("冷蔵庫.TXT"), {"\"豆腐\",\"2024/05/10\",\"2024/05/12\""});
+  book.writeLines(QStringLiteral("材料.TXT"), {"牛乳"});
+  Copy a(book.folder(), clock);
+  a.click("cmdReizou");
+  QWidget* fridge = a.control("frmReizou");
+  auto* names = FindControl<QComboBox>(fridge, QStringLiteral("cboZai"));
+  typeText(names->lineEdit(), QStringLiteral("手入力"));
+  const QAbstractItemModel* grid = FindControl<QTableView>(fridge, QStringLiteral("msgReizou"))->model();
+  ASSERT_EQ(grid->rowCount(), 1);
+
+  book.writeLines(QStringLiteral("冷蔵庫.TXT"), {"\"豆腐\",\"2024/05/10\",\"2024/05/12\"", "\"卵\",\"2024/05/11\",\"\""});
+  book.writeLines(QStringLiteral("材料.TXT"), {"牛乳", "卵"});
+  QTRY_COMPARE(grid->rowCount(), 2);
+  EXPECT_EQ(grid->index(1, 1).data().toString(), QStringLiteral("卵"));
+  QTRY_COMPARE(itemsOf(names), (QStringList{QStringLiteral("牛乳"), QStringLiteral("卵")}));
+  EXPECT_EQ(names->currentText(), QStringLiteral("手入力"));
+  EXPECT_TRUE(a.dialogs.messages().empty());
+}
+
+// The menu planner follows MENU.TXT while nothing is edited, and keeps an unsaved plan.
+TEST_F(OutsideChanges, AnOpenMenuPlannerShowsTheFileUnlessItsPlanIsEdited) {
+  const auto plan = [&](const char* breakfast) {
+    book.writeLines(QStringLiteral("MENU.TXT"), {QStringLiteral("\"日付１\",\"%1\",\"\",\"\"").arg(QString::fromUtf8(breakfast)),
+                                                 "\"日付２\",\"\",\"\",\"\"", "\"日付３\",\"\",\"\",\"\""});
+  };
+  plan("カレー");
+  Copy a(book.folder(), clock);
+  a.click("cmdMenu");
+  auto* breakfast = FindControl<QComboBox>(a.control("frmMenu"), QStringLiteral("cboMenu(0)"));
+  ASSERT_EQ(breakfast->currentText(), kCurry);
+  plan("味噌汁");
+  QTRY_COMPARE(breakfast->currentText(), kSoup);
+
+  auto* lunch = FindControl<QComboBox>(a.control("frmMenu"), QStringLiteral("cboMenu(1)"));
+  typeText(lunch->lineEdit(), QStringLiteral("手入力"));
+  plan("ご飯");
+  QTest::qWait(3 * BookWatcher::kSettleMs);
+  EXPECT_EQ(breakfast->currentText(), kSoup);
+  EXPECT_EQ(lunch->currentText(), QStringLiteral("手入力"));
+  EXPECT_TRUE(a.dialogs.messages().empty());
 }
 
 struct LockCase {

@@ -15,7 +15,11 @@ ReferenceBox::ReferenceBox(Module1& module, Dialogs& dialogs, QComboBox* cboSank
 }
 
 void ReferenceBox::showReferenceList(const QStringList& sources) {
+  QStringList shown;
+  for (int i = 0; i < cboSankou_->count(); ++i) shown.append(cboSankou_->itemText(i));
+  if (shown == sources) return;
   const QString text = cboSankou_->currentText();
+  cboSankou_->clear();
   cboSankou_->addItems(sources);
   cboSankou_->setEditText(text);
 }
