@@ -15,6 +15,7 @@
 #include "store/windows/frm_splash.h"
 #include "platform/rules/freed_memory.h"
 #include "platform/windows/level_bar.h"
+#include "platform/windows/typed_combo.h"
 
 namespace {
 
@@ -27,12 +28,7 @@ const QStringList kTableWindows = {QStringLiteral("cmdKensaku"), QStringLiteral(
 void frmMain::fillCategoryCombos() {
   const std::pair<QComboBox*, const QStringList*> combos[] = {
       {cboJyanru, &module_.Lists.GenreList}, {cboSyurui, &module_.Lists.KindList}, {cboCyouri, &module_.Lists.MethodList}};
-  for (const auto& [combo, list] : combos) {
-    const QString typed = combo->currentText();
-    combo->clear();
-    combo->addItems(*list);
-    combo->setEditText(typed);
-  }
+  for (const auto& [combo, list] : combos) ShowItemsKeepingText(combo, *list);
 }
 
 std::optional<FileError> frmMain::Form_Load(frmSplash* splash) {

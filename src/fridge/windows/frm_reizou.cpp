@@ -24,6 +24,7 @@
 #include "store/windows/backup_before_write.h"
 #include "platform/windows/busy_cursor.h"
 #include "platform/windows/controls.h"
+#include "platform/windows/typed_combo.h"
 
 using controls::button;
 using controls::caption;
@@ -232,16 +233,7 @@ bool frmReizou::Form_Load() {
 void frmReizou::filesChangedOutside() {
   if (!loaded_) return;
   auto names = fridge_files::ReadIngredientNames(ingredientPath());
-  if (auto* read = std::get_if<QStringList>(&names)) {
-    QStringList shown;
-    for (int i = 0; i < cboZai->count(); ++i) shown.append(cboZai->itemText(i));
-    if (*read != shown) {
-      const QString typed = cboZai->currentText();
-      cboZai->clear();
-      cboZai->addItems(*read);
-      cboZai->setEditText(typed);
-    }
-  }
+  if (auto* read = std::get_if<QStringList>(&names)) ShowItemsKeepingText(cboZai, *read);
   if (model_->reload(stockPath(), clock_.today())) forgetSelection();
 }
 
