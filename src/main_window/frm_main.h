@@ -13,6 +13,7 @@
 // recipe file, the table becomes the one the written file reads as, and the statistics are
 // recomputed, so the table always mirrors the file. Other windows show a recipe through the slot
 // openChosenRecipe, which moves hsbData as the user would.
+#include <QHash>
 #include <QPointer>
 #include <QWidget>
 #include <functional>
@@ -144,7 +145,15 @@ class frmMain : public QWidget {
   bool holdsUnsavedEdits() const;  // what is typed differs from the recipe on screen as stored
   void bookChangedOutside();
   void noticeConflictCopies();
-  void profileChangedOutside();  // the caption, photo mode and target follow the file  // tells of conflict copies of the recipe file not told of before
+  void profileChangedOutside();  // the caption, photo mode and target follow the file
+  // The category lists, the reference list and the settings follow their files; what is typed
+  // in the boxes stays. stampListFiles notes the files as start-up reads them.
+  void stampListFiles();
+  void listFilesChangedOutside();
+  bool takeCategoryList(const CategoryList& file, QStringList& shown);
+  bool takeReferenceList();
+  bool takeSettings();
+  void retryOutsideLater();  // a file not readable yet is looked at again, a few times
   void reportFileError(const FileError& error);
 
   Module1& module_;
@@ -161,6 +170,7 @@ class frmMain : public QWidget {
   bool toldChangedOutside_ = false;  // the user was told of the change while typing
   QStringList knownConflictCopies_;
   FileStamp profileStamp_;  // the profile as last read here
+  QHash<QString, FileStamp> listFileStamps_;  // the list files and settings as last read here
 
   // Controls, named as in the rest of the program (objectName is the same). Other windows and
   // tests find them by object name.

@@ -16,6 +16,7 @@
 #include "store/windows/frm_splash.h"
 #include "platform/rules/freed_memory.h"
 #include "platform/windows/level_bar.h"
+#include "platform/windows/typed_combo.h"
 
 namespace {
 
@@ -28,10 +29,7 @@ const QStringList kTableWindows = {QStringLiteral("cmdKensaku"), QStringLiteral(
 void frmMain::fillCategoryCombos() {
   const std::pair<QComboBox*, const QStringList*> combos[] = {
       {cboJyanru, &module_.Lists.GenreList}, {cboSyurui, &module_.Lists.KindList}, {cboCyouri, &module_.Lists.MethodList}};
-  for (const auto& [combo, list] : combos) {
-    combo->clear();
-    combo->addItems(*list);
-  }
+  for (const auto& [combo, list] : combos) ShowItemsKeepingText(combo, *list);
 }
 
 std::optional<FileError> frmMain::Form_Load(frmSplash* splash) {
@@ -51,6 +49,7 @@ std::optional<FileError> frmMain::Form_Load(frmSplash* splash) {
   // Stamped before it is read: a change while it is read shows as a change at the next write.
   const FileStamp recipeStamp = file_stamp::of(module_.path(recipe_file::kFileName));
   profileStamp_ = file_stamp::of(module_.path(kProfileFileName));
+  stampListFiles();
   auto loaded = LoadBook(module_.Folder, progress);
   if (auto* error = std::get_if<FileError>(&loaded)) return *error;
   LoadedBook& book = std::get<LoadedBook>(loaded);

@@ -3,14 +3,19 @@
 // the user. When the recipe file changes and nothing is being typed, the table is read again and
 // the recipe on screen stays on screen; with unsaved typing, the typing stays and the user is
 // told once. A file still being written is looked at again a little later, a few times, and is
-// never written over: a write checks the file first (writeRecipeEdit).
+// never written over: a write checks the file first (writeRecipeEdit). The category lists, the
+// reference list and the settings are taken in whenever their files change, the text typed in
+// their boxes kept.
 #include <QComboBox>
+#include <functional>
 #include <algorithm>
 #include <QFileInfo>
 #include <QScrollBar>
 #include <QTimer>
 
 #include "main_extras/windows/picture_box.h"
+#include "main_extras/windows/reference_box.h"
+#include "main_extras/windows/window_buttons.h"
 #include "main_window/frm_main.h"
 #include "platform/windows/user_text.h"
 #include "store/rules/book_watcher.h"
@@ -37,12 +42,16 @@ void frmMain::watchBookFolder() {
     outsideAttempts_ = 0;
     bookChangedOutside();
     profileChangedOutside();
+    listFilesChangedOutside();
     noticeConflictCopies();
   });
   outsideRetry_ = new QTimer(this);
   outsideRetry_->setSingleShot(true);
   outsideRetry_->setInterval(kRetryMs);
-  connect(outsideRetry_, &QTimer::timeout, this, &frmMain::bookChangedOutside);
+  connect(outsideRetry_, &QTimer::timeout, this, [this] {
+    bookChangedOutside();
+    listFilesChangedOutside();
+  });
   noticeConflictCopies();
 }
 
@@ -57,6 +66,12 @@ void frmMain::noticeConflictCopies() {
                                  "「バックアップ」で選ぶと、このレシピ帳にないレシピを戻せます。")
                       .arg(added.join(u'\n')),
                   QStringLiteral("競合コピー"));
+}
+
+void frmMain::retryOutsideLater() {
+  // Mid-copy, or moved away for a moment: looked at again later, without a box each time. Files
+  // failing together share one retry.
+  if (!outsideRetry_->isActive() && ++outsideAttempts_ < kRetries) outsideRetry_->start();
 }
 
 bool frmMain::holdsUnsavedEdits() const {
@@ -86,8 +101,7 @@ void frmMain::bookChangedOutside() {
   }
   auto loaded = recipe_file::LoadStampedRecipeFile(path);
   if (std::holds_alternative<FileError>(loaded)) {
-    // Mid-copy, or moved away for a moment: looked at again later, without a box each time.
-    if (++outsideAttempts_ < kRetries) outsideRetry_->start();
+    retryOutsideLater();
     return;
   }
   outsideAttempts_ = 0;
@@ -125,4 +139,62 @@ void frmMain::profileChangedOutside() {
     ShowRecipe();
   }
   ComputeStatistics();  // the level follows the target
+}
+
+namespace {
+
+const QString* const kListFiles[] = {&kGenreFile.fileName, &kKindFile.fileName, &kMethodFile.fileName,
+                                     &kReferenceFileName, &kSettingsFileName};
+
+}  // namespace
+
+void frmMain::stampListFiles() {
+  for (const QString* name : kListFiles) listFileStamps_[*name] = file_stamp::of(module_.path(*name));
+}
+
+void frmMain::listFilesChangedOutside() {
+  const std::function<bool()> takers[] = {
+      [this] { return takeCategoryList(kGenreFile, module_.Lists.GenreList); },
+      [this] { return takeCategoryList(kKindFile, module_.Lists.KindList); },
+      [this] { return takeCategoryList(kMethodFile, module_.Lists.MethodList); },
+      [this] { return takeReferenceList(); },
+      [this] { return takeSettings(); },
+  };
+  static_assert(std::size(takers) == std::size(kListFiles));
+  for (size_t i = 0; i < std::size(takers); ++i) {
+    const QString path = module_.path(*kListFiles[i]);
+    FileStamp& known = listFileStamps_[*kListFiles[i]];
+    if (file_stamp::unchanged(path, known)) continue;
+    // Stamped before it is read: a change while it is read is seen at the next notice.
+    const FileStamp now = file_stamp::of(path);
+    if (takers[i]()) known = now;
+    else retryOutsideLater();  // half written or cut short: the lists shown stay, nothing is written
+  }
+}
+
+bool frmMain::takeCategoryList(const CategoryList& file, QStringList& shown) {
+  auto loaded = LoadCategoryList(module_.Folder, file);
+  auto* read = std::get_if<QStringList>(&loaded);
+  if (!read) return false;
+  if (*read != shown) {
+    shown = std::move(*read);
+    fillCategoryCombos();
+  }
+  return true;
+}
+
+bool frmMain::takeReferenceList() {
+  auto loaded = LoadReferenceList(module_.path(kReferenceFileName));
+  auto* read = std::get_if<QStringList>(&loaded);
+  if (read) reference->showReferenceList(*read);
+  return read != nullptr;
+}
+
+bool frmMain::takeSettings() {
+  auto loaded = LoadSettings(module_.path(kSettingsFileName));
+  auto* read = std::get_if<int>(&loaded);
+  if (!read) return false;
+  module_.HelpTourOn = *read;
+  windowButtons->showHelpTourFlag();
+  return true;
 }

@@ -21,9 +21,11 @@
 #include "fridge/windows/stock_model.h"
 #include "platform/rules/cp932.h"
 #include "platform/rules/typed_text.h"
+#include "store/rules/book_watcher.h"
 #include "store/windows/backup_before_write.h"
 #include "platform/windows/busy_cursor.h"
 #include "platform/windows/controls.h"
+#include "platform/windows/typed_combo.h"
 
 using controls::button;
 using controls::caption;
@@ -68,6 +70,8 @@ frmReizou::frmReizou(Module1& module, Dialogs& dialogs, Clock& clock, QWidget* p
   placeControls();
   resize(1000, 600);
   loaded_ = Form_Load();
+  auto* watcher = new BookWatcher(module_.Folder, {fridge_files::kStockFileName, fridge_files::kIngredientFileName}, this);
+  connect(watcher, &BookWatcher::settled, this, &frmReizou::filesChangedOutside);
 }
 
 // The entry row on top; the grid with its buttons and legend beside the recipe frame; back below.
@@ -225,6 +229,13 @@ bool frmReizou::Form_Load() {
   }
   forgetSelection();
   return true;
+}
+
+void frmReizou::filesChangedOutside() {
+  if (!loaded_) return;
+  auto names = fridge_files::ReadIngredientNames(ingredientPath());
+  if (auto* read = std::get_if<QStringList>(&names)) ShowItemsKeepingText(cboZai, *read);
+  if (model_->reload(stockPath(), clock_.today())) forgetSelection();
 }
 
 void frmReizou::showEvent(QShowEvent* event) {

@@ -8,7 +8,8 @@
 // the grid's model. Every change of the stock is written to its file before the grid shows it;
 // a sort changes only the shown order until the next deletion writes it. A recipe picked in
 // lstKondate goes out by record number through recipeChosen; the main window shows it. So does
-// one picked in frmTukaikiri (cmdTukaikiri), which follows the stock as shown.
+// one picked in frmTukaikiri (cmdTukaikiri), which follows the stock as shown. Both files are
+// watched while the window is open and shown again when they change outside.
 #include <QWidget>
 
 #include "fridge/rules/stock.h"
@@ -60,6 +61,10 @@ class frmReizou : public QWidget {
   // Fills the boxes and reads both files. False (after a message) when a file cannot be read;
   // the window then closes once it is shown, and nothing has been written.
   bool Form_Load();
+  // Another window or program changed the stock or the ingredient names: the window holds no
+  // unsaved stock (every change is written at once), so it shows the files as they now are; the
+  // text typed in the boxes stays.
+  void filesChangedOutside();
   void buildEntryRow();
   void buildStockArea();
   void buildRecipeFrame();

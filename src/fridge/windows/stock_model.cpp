@@ -1,6 +1,9 @@
 // SPDX-License-Identifier: GPL-3.0-or-later
 #include "fridge/windows/stock_model.h"
 
+#include <algorithm>
+#include <tuple>
+
 #include <QColor>
 
 #include "fridge/rules/fridge_files.h"
@@ -72,6 +75,24 @@ std::optional<FileError> StockModel::load(const QString& path, QDate today) {
   stock_.assign(std::get<std::vector<StockEntry>>(std::move(entries)));
   endResetModel();
   return std::nullopt;
+}
+
+bool StockModel::reload(const QString& path, QDate today) {
+  auto entries = fridge_files::ReadStock(path, today);
+  auto* read = std::get_if<std::vector<StockEntry>>(&entries);
+  if (!read) return false;
+  using Key = std::tuple<QString, QString, QString>;
+  const auto keys = [](const std::vector<StockEntry>& from) {
+    std::vector<Key> out;
+    for (const StockEntry& e : from) out.emplace_back(e.IngredientName, e.PurchaseDate, e.BestBefore);
+    std::sort(out.begin(), out.end());
+    return out;
+  };
+  if (keys(*read) == keys(stock_.entries())) return false;
+  beginResetModel();
+  stock_.assign(std::move(*read));
+  endResetModel();
+  return true;
 }
 
 std::optional<FileError> StockModel::add(const QString& path, StockEntry entry) {

@@ -26,6 +26,10 @@ class StockModel : public QAbstractTableModel {
 
   // Reads the stock file; on an error the shown stock is left as it was.
   std::optional<FileError> load(const QString& path, QDate today);
+  // Reads the stock file again after a change from outside. Other entries than the shown ones are
+  // shown in file order; the same entries keep the shown order. True when the shown stock changed;
+  // a file that cannot be read (still being written) changes nothing.
+  bool reload(const QString& path, QDate today);
   // Appends the entry to the file and then to the end of the stock. The caller checks isFull.
   std::optional<FileError> add(const QString& path, StockEntry entry);
   // Takes the shown entries out of the file, then empties the stock; entries another writer

@@ -6,6 +6,7 @@
 #include <QLineEdit>
 
 #include "platform/rules/typed_text.h"
+#include "platform/windows/typed_combo.h"
 #include "store/windows/backup_before_write.h"
 #include "store/rules/reference_list.h"
 
@@ -15,11 +16,7 @@ ReferenceBox::ReferenceBox(Module1& module, Dialogs& dialogs, QComboBox* cboSank
   if (cboSankou_->lineEdit()) cboSankou_->lineEdit()->installEventFilter(this);
 }
 
-void ReferenceBox::showReferenceList(const QStringList& sources) {
-  const QString text = cboSankou_->currentText();
-  cboSankou_->addItems(sources);
-  cboSankou_->setEditText(text);
-}
+void ReferenceBox::showReferenceList(const QStringList& sources) { ShowItemsKeepingText(cboSankou_, sources); }
 
 bool ReferenceBox::cboSankou_KeyPress(int keyAscii) {
   const QString text = typed_text::ToStored(cboSankou_->currentText());

@@ -14,7 +14,8 @@ class ReferenceBox : public QObject {
  public:
   ReferenceBox(Module1& module, Dialogs& dialogs, QComboBox* cboSankou);
 
-  // Adds the sources of the reference list (as the book loaded them) to the list.
+  // Shows the sources of the reference list (as the file reads) in place of the ones listed; the
+  // typed text stays.
   void showReferenceList(const QStringList& sources);
 
   // Acts on Enter (key code 13) with a text; returns whether it handled the key.

@@ -9,6 +9,7 @@
 #include <QPushButton>
 #include <QStringListModel>
 
+#include "store/rules/book_watcher.h"
 #include "store/rules/picture_files.h"
 #include "menu/windows/day_summaries.h"
 #include "menu/windows/frm_kaimono.h"
@@ -50,6 +51,8 @@ frmMenu::frmMenu(Module1& module, Dialogs& dialogs, Clock& clock, std::function<
                kSummaryTop + DaySummaries::kHeight + 8);
   buildControls();
   Form_Load();
+  auto* watcher = new BookWatcher(module_.Folder, {kMenuFileName}, this);
+  connect(watcher, &BookWatcher::settled, this, &frmMenu::planChangedOutside);
 }
 
 void frmMenu::buildControls() {
@@ -145,6 +148,17 @@ void frmMenu::Form_Load() {
     showPlan(*readPlan_);
   }
   menuEdited_ = false;
+  summaries_->refresh();
+}
+
+void frmMenu::planChangedOutside() {
+  // Unsaved work stays on screen; 保存 then merges it with the file as it is.
+  if (menuEdited_ || !readPlan_ || shownPlan() != *readPlan_) return;
+  auto plan = ReadMenuPlan(module_.path(kMenuFileName));
+  auto* read = std::get_if<MenuPlan>(&plan);
+  if (!read || *read == *readPlan_) return;  // still being written, or its own save
+  readPlan_ = std::move(*read);
+  showPlan(*readPlan_);
   summaries_->refresh();
 }
 

@@ -4,7 +4,8 @@
 // its picture, kept in "MENU.TXT" and printed as an image of the window.
 //
 // The plan lives in the controls: the day captions in the frames, the dishes in the combo boxes.
-// It is read from the file when the window opens and written only by cmdHozon. Under the days,
+// It is read from the file when the window opens (and again when the file changes outside while
+// nothing is edited) and written only by cmdHozon. Under the days,
 // DaySummaries follows the plan on screen; cmdKaimono opens its shopping list.
 #include <QWidget>
 #include <array>
@@ -48,6 +49,8 @@ class frmMenu : public QWidget {
  private:
   void buildControls();
   void Form_Load();
+  // MENU.TXT changed outside: shown as it now is unless the plan on screen holds unsaved changes.
+  void planChangedOutside();
   void showPlan(const MenuPlan& plan);
   void loadSlotPicture(int slot, const QString& dishName);
 

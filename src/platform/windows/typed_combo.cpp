@@ -12,3 +12,14 @@ void KeepTypedText(QComboBox* combo) {
   // emits activated() as if it had been picked; the text then stays as typed and nothing moves.
   QObject::disconnect(combo->lineEdit(), &QLineEdit::editingFinished, combo, nullptr);
 }
+
+bool ShowItemsKeepingText(QComboBox* combo, const QStringList& items) {
+  QStringList shown;
+  for (int i = 0; i < combo->count(); ++i) shown.append(combo->itemText(i));
+  if (shown == items) return false;
+  const QString text = combo->currentText();
+  combo->clear();
+  combo->addItems(items);
+  combo->setEditText(text);
+  return true;
+}
