@@ -60,4 +60,53 @@ void BM_ChangeFromWindow(benchmark::State& state) {
 }
 BENCHMARK(BM_ChangeFromWindow)->Unit(benchmark::kMillisecond)->MinTime(3.0);
 
+// Deleting the middle recipe from the window as the user waits for it: the backup, the write,
+// the reload and the recipe shown again. The file is put back outside the timing.
+void BM_DeleteFromWindow(benchmark::State& state) {
+  SilentDialogs dialogs;
+  Clock clock;
+  auto program = bench::StartOnBook(state, dialogs, clock);
+  if (!program) return;
+  frmMain& window = *program->main;
+  const int middle = program->module->RecipeCount() / 2;
+  for (auto _ : state) {
+    state.PauseTiming();
+    window.showRecord(middle);
+    state.ResumeTiming();
+    window.cmdDelete_Click();
+    state.PauseTiming();
+    if (program->module->RecipeCount() != kMaxRecipes - 1) state.SkipWithError("not deleted");
+    bench::RestoreRecipeFile();
+    window.LoadRecipeFile();
+    state.ResumeTiming();
+  }
+}
+BENCHMARK(BM_DeleteFromWindow)->Unit(benchmark::kMillisecond)->MinTime(3.0);
+
+// Registering a new recipe from the window on a book one short of full (one recipe deleted
+// outside the timing).
+void BM_RegisterFromWindow(benchmark::State& state) {
+  SilentDialogs dialogs;
+  Clock clock;
+  auto program = bench::StartOnBook(state, dialogs, clock);
+  if (!program) return;
+  frmMain& window = *program->main;
+  const recipe_file::RecipeForm form = bench::NewRecipeForm();
+  for (auto _ : state) {
+    state.PauseTiming();
+    window.showRecord(1);
+    window.cmdDelete_Click();
+    window.cmdNew_Click();
+    window.findChild<QComboBox*>(QStringLiteral("cboNamae"))->setEditText(form.DishName);
+    state.ResumeTiming();
+    window.cmdTouroku_Click();
+    state.PauseTiming();
+    if (program->module->RecipeCount() != kMaxRecipes) state.SkipWithError("not registered");
+    bench::RestoreRecipeFile();
+    window.LoadRecipeFile();
+    state.ResumeTiming();
+  }
+}
+BENCHMARK(BM_RegisterFromWindow)->Unit(benchmark::kMillisecond)->MinTime(3.0);
+
 }  // namespace

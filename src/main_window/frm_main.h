@@ -111,6 +111,8 @@ class frmMain : public QWidget {
   // Takes the table a write left (the file as it now reads), or reports why nothing was written.
   bool reloadAfterWrite(recipe_file::Written written);
   void takeTable(RecipeTable table);
+  // What the history keeps of a write that changes or removes record number ("削除: 肉じゃが").
+  backups::Write changeOf(const QString& action, int number) const;
   void offerUndoDelete(std::optional<std::pair<int, Recipe>> deleted);
   void reloadAfterRestore();
   void reportFileError(const FileError& error);

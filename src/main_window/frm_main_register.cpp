@@ -31,6 +31,12 @@ void frmMain::cmdNew_Click() {
   cboNamae->setFocus();
 }
 
+backups::Write frmMain::changeOf(const QString& action, int number) const {
+  const Recipe& old = module_.Recipes[number];
+  return {backups::Change::Removes, QStringLiteral("%1: %2").arg(action, old.DishName),
+          {{number, recipe_file::RecordBytes(old)}}};
+}
+
 bool frmMain::reloadAfterWrite(recipe_file::Written written) {
   if (auto* error = std::get_if<FileError>(&written)) {
     reportFileError(*error);
@@ -50,8 +56,10 @@ bool frmMain::storeNewRecipe(const recipe_file::RecipeForm& form) {
                         MessageBox::Icon::Information))
     return false;
   BusyCursor busy;
-  BackUpBeforeWrite(module_, dialogs_, module_.path(recipe_file::kFileName), backups::Change::Keeps);
-  if (!reloadAfterWrite(recipe_file::AppendRecipe(module_.path(recipe_file::kFileName), form))) return false;
+  const QString path = module_.path(recipe_file::kFileName);
+  if (!reloadAfterWrite(WriteWithBackup(module_, dialogs_, path, {backups::Change::Keeps, {}, {}},
+                                        [&] { return recipe_file::AppendRecipe(path, form); })))
+    return false;
   showRecord(module_.RecipeCount());
   return true;
 }
@@ -67,8 +75,9 @@ bool frmMain::storeChangedRecipe(int number, const recipe_file::RecipeForm& form
   {
     RecipeTable changed = module_.Recipes;
     recipe_file::ApplyForm(changed[number], form);
-    BackUpBeforeWrite(module_, dialogs_, module_.path(recipe_file::kFileName), backups::Change::Keeps);
-    written = recipe_file::RewriteRecipeFile(module_.path(recipe_file::kFileName), changed);
+    const QString path = module_.path(recipe_file::kFileName);
+    written = WriteWithBackup(module_, dialogs_, path, changeOf(QStringLiteral("変更登録"), number),
+                              [&] { return recipe_file::RewriteRecipeFile(path, changed); });
   }
   if (!reloadAfterWrite(std::move(written))) return false;
   showRecord(number);
@@ -116,9 +125,9 @@ void frmMain::cmdDelete_Click() {
   bool deleted = false;
   {
     BusyCursor busy;
-    BackUpBeforeWrite(module_, dialogs_, module_.path(recipe_file::kFileName), backups::Change::Removes);
-    deleted = reloadAfterWrite(
-        recipe_file::WriteRecipeFileWithout(module_.path(recipe_file::kFileName), module_.Recipes, d));
+    const QString path = module_.path(recipe_file::kFileName);
+    deleted = reloadAfterWrite(WriteWithBackup(module_, dialogs_, path, changeOf(QStringLiteral("削除"), d),
+                                               [&] { return recipe_file::WriteRecipeFileWithout(path, module_.Recipes, d); }));
     if (deleted) showRecord(d > module_.RecipeCount() ? d - 1 : d);
   }
   setBusy(false);
@@ -143,8 +152,9 @@ void frmMain::cmdTorikesi_Click() {
   bool undone = false;
   {
     BusyCursor busy;
-    BackUpBeforeWrite(module_, dialogs_, module_.path(recipe_file::kFileName), backups::Change::Keeps);
-    undone = reloadAfterWrite(recipe_file::RewriteRecipeFile(module_.path(recipe_file::kFileName), restored));
+    const QString path = module_.path(recipe_file::kFileName);
+    undone = reloadAfterWrite(WriteWithBackup(module_, dialogs_, path, {backups::Change::Keeps, {}, {}},
+                                              [&] { return recipe_file::RewriteRecipeFile(path, restored); }));
     if (undone) showRecord(number);
   }
   setBusy(false);

@@ -231,6 +231,12 @@ Written AppendRecipe(const QString& path, const RecipeForm& form) {
   return writeReadingBack(path, bytes);
 }
 
+QByteArray RecordBytes(const Recipe& record) {
+  QByteArray bytes;
+  appendRecordBytes(bytes, textOf(record), EmptySection::NoLine);
+  return bytes;
+}
+
 Written RewriteRecipeFile(const QString& path, const RecipeTable& table) {
   return writeTable(path, table, 0, EmptySection::NoLine);
 }

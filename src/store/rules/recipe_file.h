@@ -50,6 +50,10 @@ using Written = std::variant<RecipeTable, FileError>;
 // which go (the new record follows the last one).
 Written AppendRecipe(const QString& path, const RecipeForm& form);
 
+// The record's lines as RewriteRecipeFile writes them, each ending in CR LF; empty when the
+// record cannot be written.
+QByteArray RecordBytes(const Recipe& record);
+
 // Writes records 1..count over the file; numbers from their single-precision values.
 Written RewriteRecipeFile(const QString& path, const RecipeTable& table);
 

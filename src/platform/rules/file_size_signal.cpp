@@ -1,0 +1,5 @@
+#include "platform/rules/file_size_signal.h"
+
+#include <csignal>
+
+void IgnoreFileSizeSignal() { std::signal(SIGXFSZ, SIG_IGN); }
