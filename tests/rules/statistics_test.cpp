@@ -3,6 +3,7 @@
 
 #include <gtest/gtest.h>
 
+#include "platform/rules/level_colours.h"
 #include "rules_test_util.h"
 #include "store/rules/module1.h"
 

@@ -5,6 +5,7 @@
 #include <QString>
 #include <vector>
 
+#include "platform/rules/level_colours.h"
 #include "store/rules/module1.h"
 #include "store/rules/statistics.h"
 
