@@ -223,6 +223,35 @@ TEST(Backups, AFailureIsToldEveryTime) {
   }
 }
 
+// A large file's day start is compressed beside the write; what goes wrong there is told with
+// the next backup, and a failed write drops it.
+TEST(Backups, ALargeDayStartIsWrittenBesideTheWrite) {
+  TempBook book;
+  const QByteArray large = noise(3 * 1024 * 1024);
+  book.writeBytes(kRecipes, large);
+  FixedClock clock(kMorning.date(), kMorning.time());
+  BookBackups keeper;
+  keeper.setClock(clock);
+  backups::Outcome outcome;
+  {
+    FileSizeLimit full(1024 * 1024);
+    outcome = keeper.beforeWrite(book.path(kRecipes), Change::Keeps);
+    EXPECT_FALSE(outcome.notKept) << "not yet known";
+    keeper.finish();
+  }
+  EXPECT_TRUE(backups::List(book.folder(), kRecipes).empty());
+  outcome = keeper.beforeWrite(book.path(kRecipes), Change::Keeps);
+  ASSERT_TRUE(outcome.notKept) << "told with the next backup";
+  outcome = keeper.beforeWrite(book.path(kRecipes), Change::Keeps);
+  EXPECT_FALSE(outcome.notKept);
+  keeper.finish();
+  ASSERT_EQ(backups::List(book.folder(), kRecipes).size(), 1u);
+  EXPECT_EQ(contents(backups::List(book.folder(), kRecipes)[0]), large);
+  clock.set(kMorning.date().addDays(1));
+  keeper.discard(keeper.beforeWrite(book.path(kRecipes), Change::Keeps));
+  EXPECT_EQ(backups::List(book.folder(), kRecipes).size(), 1u);
+}
+
 // What gzip itself reads back, and a damaged entry listed as damaged.
 TEST(Backups, EntriesAreGzipAndDamageShowsInTheListing) {
   TempBook book;

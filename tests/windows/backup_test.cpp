@@ -27,7 +27,11 @@ class BackupTest : public MainWindowTest {
                   simpleRecipe(QStringLiteral("味噌汁"))});
     original = book.bytes(kRecipeFile);
   }
-  std::vector<backups::Backup> recipeBackups() const { return backups::List(book.folder(), kRecipeFile); }
+  std::vector<backups::Backup> recipeBackups() const { return backupsOf(kRecipeFile); }
+  std::vector<backups::Backup> backupsOf(const QString& file) const {
+    if (module) module->Backups.finish();
+    return backups::List(book.folder(), file);
+  }
   static QByteArray kept(const backups::Backup& b) { return std::get<QByteArray>(backups::Contents(b)); }
   QByteArray recordBytes(int number) const { return recipe_file::RecordBytes(module->Recipes[number]); }
   void deleteRecord(int number) {
@@ -158,7 +162,7 @@ TEST_F(BackupTest, SavingTheCategoryListsBacksUpAllThree) {
   editor.findChild<QLineEdit*>(QStringLiteral("txtJyanru(0)"))->setText(QStringLiteral("郷土料理"));
   QTest::mouseClick(editor.cmdHozon1, Qt::LeftButton);
   for (size_t i = 0; i < before.size(); ++i) {
-    const auto copies = backups::List(book.folder(), lists[int(i)]);
+    const auto copies = backupsOf(lists[int(i)]);
     ASSERT_EQ(copies.size(), 1u) << lists[int(i)].toStdString();
     EXPECT_EQ(kept(copies[0]), before[i]);
   }
@@ -309,7 +313,7 @@ TEST_F(RestoreWindowTest, BringsOtherFilesBackAndShowsDamage) {
                                                        "今の「MENU.TXT」もバックアップに残します。"));
   EXPECT_EQ(dialogs.messages()[1].title, QStringLiteral("復元終了"));
   EXPECT_EQ(book.bytes(menu), "old menu\r\n");
-  EXPECT_EQ(kept(backups::List(book.folder(), menu).back()), "new menu\r\n");
+  EXPECT_EQ(kept(backupsOf(menu).back()), "new menu\r\n");
 }
 
 }  // namespace

@@ -110,6 +110,7 @@ void frmFukugen::showBackups() {
   const QSignalBlocker quiet(lstBackup);
   {
     BusyCursor busy;
+    module_.Backups.finish();  // an entry still being written is listed whole
     backups_ = backups::ListBackups(module_.Folder.folder(), backups_);
   }
   lstBackup->clear();

@@ -5,6 +5,7 @@
 #include <QRegularExpression>
 #include <QStorageInfo>
 #include <algorithm>
+#include <utility>
 
 #include "platform/rules/plain_file.h"
 #include "platform/rules/text_file.h"
@@ -20,6 +21,8 @@ constexpr qint64 kRoomToSpare = 64 * 1024;
 // An entry's head is read from its first bytes; one of many records' positions may need more.
 constexpr qsizetype kHeadPiece = 4096;
 constexpr qsizetype kLongestHead = 70000;
+// A day's first state from this size on is compressed beside the write (see BookBackups).
+constexpr qsizetype kCompressedLater = 1024 * 1024;
 
 // "レシピ.TXT" -> {"レシピ", ".TXT"}; a name without a dot has no extension.
 std::pair<QString, QString> splitExtension(const QString& fileName) {
@@ -116,6 +119,16 @@ void readHead(Backup& backup) {
   backup.what = QString::fromUtf8(head->comment);
 }
 
+// "20261208-183738" as a time of day on a date; invalid when it is none. The digits stand as the
+// clock showed them: parsed without a time zone, which would look the zone up for every name.
+QDateTime stampTime(QStringView stamp) {
+  const auto number = [&](qsizetype from, qsizetype length) { return stamp.mid(from, length).toInt(); };
+  const QDate date(number(0, 4), number(4, 2), number(6, 2));
+  const QTime time(number(9, 2), number(11, 2), number(13, 2));
+  if (!date.isValid() || !time.isValid()) return {};
+  return QDateTime(date, time, Qt::UTC);
+}
+
 // Every entry in the backup folder whose name fits, of one file or (fileName empty) of all.
 std::vector<Backup> entries(const QString& bookFolder, const QString& fileName) {
   const QString folder = FolderOf(bookFolder);
@@ -131,7 +144,7 @@ std::vector<Backup> entries(const QString& bookFolder, const QString& fileName) 
     backup.path = info.filePath();
     backup.fileName = name;
     backup.ofFile = match.captured(1) + match.captured(4);
-    backup.takenAt = QDateTime::fromString(match.captured(2), kStampFormat);
+    backup.takenAt = stampTime(match.capturedView(2));
     if (!backup.takenAt.isValid()) continue;
     if (n.hasMatch()) readHead(backup);
     else backup.kind = Kind::Earlier;
@@ -252,7 +265,8 @@ std::variant<QByteArray, FileError> Contents(const Backup& backup) {
 
 qint64 SystemFreeSpace(const QString& folder) { return QStorageInfo(folder).bytesAvailable(); }
 
-Outcome BeforeWrite(const QString& path, const Write& write, const QDateTime& now, const FreeSpace& freeSpace) {
+Outcome BeforeWrite(const QString& path, const Write& write, const QDateTime& now, const FreeSpace& freeSpace,
+                    LaterEntry* later) {
   Outcome outcome;
   const QFileInfo file(path);
   // Only a regular file is kept: nothing is there to lose in a missing file, and a folder or a
@@ -285,9 +299,16 @@ Outcome BeforeWrite(const QString& path, const Write& write, const QDateTime& no
   }
   qint64 sequence = nextSequence(bookFolder);
   for (const Planned& p : planned) {
-    const QByteArray member = gzip_entry::Compress(
-        p.kept, {factsOf(sequence, p.kind, p.records), p.what.toUtf8(), quint32(now.toSecsSinceEpoch())});
+    const gzip_entry::Head head{factsOf(sequence, p.kind, p.records), p.what.toUtf8(), quint32(now.toSecsSinceEpoch())};
     const QString entryPath = QDir(folder).filePath(NameFor(file.fileName(), now, sequence));
+    if (later && p.kind == Kind::DayStart && p.kept.size() >= kCompressedLater &&
+        freeSpace(folder) >= 2 * (p.kept.size() + file.size()) + kRoomToSpare) {
+      *later = [kept = p.kept, head, entryPath] { return text_file::writeBytes(entryPath, gzip_entry::Compress(kept, head)); };
+      outcome.made.append(entryPath);
+      kept.push_back(Backup{entryPath, {}, {}, p.kind, sequence++, {}, {}, {}});
+      continue;
+    }
+    const QByteArray member = gzip_entry::Compress(p.kept, head);
     // The rewritten file is about as large as the file is now.
     if (!makeRoom(kept, member.size() + file.size() + kRoomToSpare, freeSpace(folder), outcome.droppedForRoom)) {
       outcome.notKept = failed(entryPath, QStringLiteral("ディスクの空き容量が足りないため、%1（%2）は残していません。")
@@ -299,11 +320,7 @@ Outcome BeforeWrite(const QString& path, const Write& write, const QDateTime& no
       break;
     }
     outcome.made.append(entryPath);
-    Backup made;
-    made.path = entryPath;
-    made.kind = p.kind;
-    made.sequence = sequence++;
-    kept.push_back(std::move(made));
+    kept.push_back(Backup{entryPath, {}, {}, p.kind, sequence++, {}, {}, {}});
   }
   dropBeyondKept(kept);
   return outcome;
@@ -316,7 +333,22 @@ void Discard(const Outcome& outcome) {
 }  // namespace backups
 
 backups::Outcome BookBackups::beforeWrite(const QString& path, const backups::Write& write) {
-  return backups::BeforeWrite(path, write, clock_->now(), freeSpace_);
+  finish();
+  backups::LaterEntry later;
+  backups::Outcome outcome = backups::BeforeWrite(path, write, clock_->now(), freeSpace_, &later);
+  if (!outcome.notKept) outcome.notKept = std::exchange(laterFailure_, std::nullopt);
+  if (later) writing_ = std::thread([this, later = std::move(later)] { laterFailure_ = later(); });
+  return outcome;
+}
+
+void BookBackups::finish() {
+  if (writing_.joinable()) writing_.join();
+}
+
+void BookBackups::discard(const backups::Outcome& outcome) {
+  finish();
+  laterFailure_.reset();
+  backups::Discard(outcome);
 }
 
 QString BackupFailureMessage(const backups::Outcome& outcome) {

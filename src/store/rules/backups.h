@@ -16,6 +16,7 @@
 #include <QStringList>
 #include <functional>
 #include <optional>
+#include <thread>
 #include <variant>
 #include <vector>
 
@@ -97,13 +98,18 @@ struct Outcome {
   int droppedForRoom = 0;            // old entries removed to make room
 };
 
+// Compresses and writes an entry whose bytes are already read; an error when it is not written.
+using LaterEntry = std::function<std::optional<FileError>()>;
+
 // Before a write of the book's file at path: keeps the day's first state when the file has none
 // of today, and what a Removes write takes away; then removes the entries beyond what is kept.
 // Only a regular file is kept (a missing one needs nothing). An entry is written only when the
 // disk has room for it and for the rewritten file; the oldest entries of the file give way when
 // that makes room, or else the entry is not kept.
+// With later given, the day's first state, once read, may be handed over there to be compressed
+// and written while the write goes on (when the disk has room for it even uncompressed).
 Outcome BeforeWrite(const QString& path, const Write& write, const QDateTime& now,
-                    const FreeSpace& freeSpace = SystemFreeSpace);
+                    const FreeSpace& freeSpace = SystemFreeSpace, LaterEntry* later = nullptr);
 
 // Removes the entries a backup made, for a write that then failed: the disk may have room for
 // the write alone.
@@ -116,13 +122,20 @@ void Discard(const Outcome& outcome);
 class BookBackups {
  public:
   BookBackups() = default;
+  ~BookBackups() { finish(); }
   BookBackups(const BookBackups&) = delete;
   BookBackups& operator=(const BookBackups&) = delete;
 
   void setClock(const Clock& clock) { clock_ = &clock; }
   const Clock& clock() const { return *clock_; }
   void setFreeSpace(backups::FreeSpace freeSpace) { freeSpace_ = std::move(freeSpace); }
+  // Waits for an entry still being written; its failure, if any, goes with the next backup.
+  void finish();
+  // Removes the entries a backup made, for a write that then failed.
+  void discard(const backups::Outcome& outcome);
 
+  // The day's first state of a large file is compressed and written beside the write, on a
+  // thread of its own; a failure there is told with the next backup.
   backups::Outcome beforeWrite(const QString& path, const backups::Write& write);
   backups::Outcome beforeWrite(const QString& path, backups::Change change) {
     return beforeWrite(path, backups::Write{change, {}, {}});
@@ -132,6 +145,8 @@ class BookBackups {
   Clock systemClock_;
   const Clock* clock_ = &systemClock_;
   backups::FreeSpace freeSpace_ = backups::SystemFreeSpace;
+  std::thread writing_;
+  std::optional<FileError> laterFailure_;  // set by writing_, read once it is joined
 };
 
 // What the user is told when a backup did not keep what it should have, or made room by

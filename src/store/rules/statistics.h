@@ -4,7 +4,6 @@
 #include <QString>
 #include <array>
 
-#include "platform/rules/level_colours.h"
 #include "store/rules/category_lists.h"
 #include "store/rules/recipe.h"
 

@@ -39,7 +39,7 @@ auto WriteWithBackup(Module1& module, Dialogs& dialogs, const QString& path, con
   backups::Outcome outcome = module.Backups.beforeWrite(path, write);
   auto result = writeFile();
   if (backup_detail::failed(result) && !outcome.made.isEmpty()) {
-    backups::Discard(outcome);
+    module.Backups.discard(outcome);
     result = writeFile();
     if (!backup_detail::failed(result) && !outcome.notKept)
       outcome.notKept = FileError{FileError::Kind::WriteFailed, path, 0,
