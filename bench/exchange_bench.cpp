@@ -53,9 +53,8 @@ struct RoomForTen {
 
   RoomForTen() {
     const QByteArray& full = bench::Book().recipeBytes;
-    const exchange::ByteLines lines(full);
-    const auto spans = std::get<std::vector<exchange::RecordSpan>>(exchange::FindRecords(lines, {}));
-    book = full.left(lines.startOf(spans[spans.size() - 10].first));
+    const auto records = std::get<recipe_file::RawRecords>(recipe_file::FindRawRecords({}, full)).records;
+    book = full.left(records[records.size() - 10].span.begin);
     text_file::writeBytes(exchangeFile, full.mid(book.size()));
   }
   bool restoreBook() const { return !text_file::writeBytes(bench::Book().recipePath, book); }

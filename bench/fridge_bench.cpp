@@ -14,6 +14,7 @@
 #include "fridge/rules/fridge_files.h"
 #include "fridge/rules/recipes_using.h"
 #include "fridge/windows/frm_reizou.h"
+#include "fridge/windows/stock_grid.h"
 #include "platform/rules/cp932.h"
 #include "platform/rules/text_file.h"
 #include "silent_dialogs.h"
@@ -107,9 +108,11 @@ void BM_DeleteTenThousand(benchmark::State& state) {
     restoreStock();
     auto open = std::make_unique<OpenFridge>();
     state.ResumeTiming();
-    open->window.msgReizou_MouseDown(5000);
-    open->window.msgReizou_MouseUp(5000, 14999);
-    open->window.cmdDel_Click();
+    // The grid tells the window the rows a drag from row 5,000 to row 14,999 highlights.
+    auto* grid = open->window.findChild<StockGrid*>(QStringLiteral("msgReizou"));
+    emit grid->selectionStarted(5000);
+    emit grid->selectionEnded(5000, 14999);
+    open->window.findChild<QPushButton*>(QStringLiteral("cmdDel"))->click();
     QApplication::processEvents();
     state.PauseTiming();
     open.reset();

@@ -34,6 +34,10 @@ void BM_StartUpToMainWindow(benchmark::State& state) {
 }
 BENCHMARK(BM_StartUpToMainWindow)->Unit(benchmark::kMillisecond)->MinTime(3.0);
 
+void press(frmMain& window, const char* button) {
+  window.findChild<QPushButton*>(QString::fromLatin1(button))->click();
+}
+
 // Times act() in the program started on the book, as the user waits for it: the backup, the
 // write, the reload and the recipe shown again. prepare() runs before each act, the recipe file
 // is put back and reloaded after each, both outside the timing; the book must then hold
@@ -71,14 +75,14 @@ void BM_ChangeFromWindow(benchmark::State& state) {
         window.showRecord(kMaxRecipes / 2);
         window.findChild<QLineEdit*>(QStringLiteral("txtCal"))->setText(QString::number(++n));
       },
-      [](frmMain& window) { window.cmdTouroku_Click(); });
+      [](frmMain& window) { press(window, "cmdTouroku"); });
 }
 BENCHMARK(BM_ChangeFromWindow)->Unit(benchmark::kMillisecond)->MinTime(3.0);
 
 void BM_DeleteFromWindow(benchmark::State& state) {
   timeFromWindow(
       state, kMaxRecipes - 1, [](frmMain& window) { window.showRecord(kMaxRecipes / 2); },
-      [](frmMain& window) { window.cmdDelete_Click(); });
+      [](frmMain& window) { press(window, "cmdDelete"); });
 }
 BENCHMARK(BM_DeleteFromWindow)->Unit(benchmark::kMillisecond)->MinTime(3.0);
 
@@ -89,11 +93,11 @@ void BM_RegisterFromWindow(benchmark::State& state) {
       state, kMaxRecipes,
       [&](frmMain& window) {
         window.showRecord(1);
-        window.cmdDelete_Click();
-        window.cmdNew_Click();
+        press(window, "cmdDelete");
+        press(window, "cmdNew");
         window.findChild<QComboBox*>(QStringLiteral("cboNamae"))->setEditText(name);
       },
-      [](frmMain& window) { window.cmdTouroku_Click(); });
+      [](frmMain& window) { press(window, "cmdTouroku"); });
 }
 BENCHMARK(BM_RegisterFromWindow)->Unit(benchmark::kMillisecond)->MinTime(3.0);
 

@@ -18,9 +18,13 @@
 #include "main_extras/windows/slideshow_panel.h"
 #include "main_extras/windows/window_buttons.h"
 #include "platform/windows/clickable_label.h"
+#include "platform/windows/controls.h"
 #include "platform/windows/fixed_layout.h"
-#include "platform/windows/typed_combo.h"
 #include "platform/windows/level_bar.h"
+
+using controls::caption;
+using controls::editableCombo;
+using controls::numberBox;
 
 namespace {
 
@@ -62,26 +66,6 @@ template <typename Control>
 Control* named(Control* control, const QString& name) {
   control->setObjectName(name);
   return control;
-}
-
-// A caption beside an entry box; a screen reader reads it as the box's name.
-QLabel* caption(QWidget* parent, const QString& name, const QString& text, QWidget* box = nullptr) {
-  auto* label = named(new QLabel(text, parent), name);
-  if (box) label->setBuddy(box);
-  return label;
-}
-
-QComboBox* editableCombo(QWidget* parent, const QString& name) {
-  auto* combo = named(new QComboBox(parent), name);
-  KeepTypedText(combo);
-  combo->setMaxVisibleItems(20);
-  return combo;
-}
-
-QLineEdit* numberBox(QWidget* parent, const QString& name) {
-  auto* box = named(new QLineEdit(parent), name);
-  box->setAlignment(Qt::AlignRight);
-  return box;
 }
 
 QPlainTextEdit* textArea(QWidget* parent, const QString& name) {
@@ -130,31 +114,31 @@ void frmMain::buildControls() {
   Label2->setStyleSheet(QStringLiteral("color: #806040;"));
 
   cboJyanru = editableCombo(this, QStringLiteral("cboJyanru"));
-  caption(this, QStringLiteral("lblJyanru"), QStringLiteral("ジャンル"), cboJyanru);
+  caption(this, QStringLiteral("ジャンル"), QStringLiteral("lblJyanru"), cboJyanru);
   cboSyurui = editableCombo(this, QStringLiteral("cboSyurui"));
-  caption(this, QStringLiteral("lblSyurui"), QStringLiteral("種類"), cboSyurui);
+  caption(this, QStringLiteral("種類"), QStringLiteral("lblSyurui"), cboSyurui);
   cboCyouri = editableCombo(this, QStringLiteral("cboCyouri"));
-  caption(this, QStringLiteral("lblCyouri"), QStringLiteral("調理方法"), cboCyouri);
+  caption(this, QStringLiteral("調理方法"), QStringLiteral("lblCyouri"), cboCyouri);
 
   txtCal = numberBox(this, QStringLiteral("txtCal"));
-  caption(this, QStringLiteral("lblCal"), QStringLiteral("一人分㌍"), txtCal);
-  caption(this, QStringLiteral("lblCalUnit"), QStringLiteral("KCal"));
+  caption(this, QStringLiteral("一人分㌍"), QStringLiteral("lblCal"), txtCal);
+  caption(this, QStringLiteral("KCal"), QStringLiteral("lblCalUnit"));
   txtEnbun = numberBox(this, QStringLiteral("txtEnbun"));
-  caption(this, QStringLiteral("lblEnbun"), QStringLiteral("塩分"), txtEnbun);
-  caption(this, QStringLiteral("lblEnbunUnit"), QStringLiteral("ｇ"));
+  caption(this, QStringLiteral("塩分"), QStringLiteral("lblEnbun"), txtEnbun);
+  caption(this, QStringLiteral("ｇ"), QStringLiteral("lblEnbunUnit"));
   txtJikan = numberBox(this, QStringLiteral("txtJikan"));
-  caption(this, QStringLiteral("lblJikan"), QStringLiteral("調理時間"), txtJikan);
-  caption(this, QStringLiteral("lblJikanUnit"), QStringLiteral("分"));
+  caption(this, QStringLiteral("調理時間"), QStringLiteral("lblJikan"), txtJikan);
+  caption(this, QStringLiteral("分"), QStringLiteral("lblJikanUnit"));
 
   cboSankou = editableCombo(this, QStringLiteral("cboSankou"));
-  caption(this, QStringLiteral("lblSankou"), QStringLiteral("参考"), cboSankou);
+  caption(this, QStringLiteral("参考"), QStringLiteral("lblSankou"), cboSankou);
 
   txtZairyou = textArea(this, QStringLiteral("txtZairyou"));
-  caption(this, QStringLiteral("lblZairyou"), QStringLiteral("材料"), txtZairyou);
+  caption(this, QStringLiteral("材料"), QStringLiteral("lblZairyou"), txtZairyou);
   txtTukuri = textArea(this, QStringLiteral("txtTukuri"));
-  caption(this, QStringLiteral("lblTukuri"), QStringLiteral("作り方"), txtTukuri);
+  caption(this, QStringLiteral("作り方"), QStringLiteral("lblTukuri"), txtTukuri);
   txtMemo = textArea(this, QStringLiteral("txtMemo"));
-  caption(this, QStringLiteral("lblMemo"), QStringLiteral("メモ"), txtMemo);
+  caption(this, QStringLiteral("メモ"), QStringLiteral("lblMemo"), txtMemo);
 
   hsbData = named(new QScrollBar(Qt::Horizontal, this), QStringLiteral("hsbData"));
   hsbData->setAccessibleName(QStringLiteral("レシピの移動"));
@@ -169,7 +153,7 @@ void frmMain::buildControls() {
   cookingLog = new CookingLogPanel(dialogs_, clock_, this);
   levelBar = new LevelBar(this);
   reference = new ReferenceBox(module_, dialogs_, cboSankou);
-  caption(this, QStringLiteral("lblSlideshow"), QStringLiteral("スライドショー"));
+  caption(this, QStringLiteral("スライドショー"), QStringLiteral("lblSlideshow"));
   slideshow = new SlideshowPanel(module_, dialogs_, this);
 }
 

@@ -42,6 +42,7 @@ class frmSplash;
 
 class frmMain : public QWidget {
   Q_OBJECT
+  Q_DISABLE_COPY_MOVE(frmMain)
  public:
   frmMain(Module1& module, Dialogs& dialogs, Clock& clock, QWidget* parent = nullptr);
   ~frmMain() override;
@@ -81,7 +82,7 @@ class frmMain : public QWidget {
   // typed there.
   void openChosenRecipe(int number);
 
- public:
+ private slots:
   // Handlers, as the controls call them.
   // Every change of the scroll bar, a drag of its thumb included, shows that record at once.
   void hsbData_Change();

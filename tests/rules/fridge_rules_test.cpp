@@ -8,6 +8,7 @@
 #include "fridge/rules/fridge_input.h"
 #include "fridge/rules/recipes_using.h"
 #include "fridge/rules/stock.h"
+#include "fridge/rules/stock_delivery.h"
 #include "rules_test_util.h"
 #include "support/temp_book.h"
 
@@ -131,6 +132,30 @@ TEST_F(FridgeFiles, StockLinesTheFormatCannotHoldAreReportedNotMisread) {
 
   book.writeBytes(fridge_files::kStockFileName, QByteArray("\"\x82\"\r\n"));
   EXPECT_EQ(errorOf(fridge_files::ReadStock(stockPath(), kToday)).kind, FileError::Kind::NotCp932);
+}
+
+// Bought items go in with one write and come out again only while the file is as that write left it.
+TEST_F(FridgeFiles, ADeliveryIsOneWriteUndoneOnlyOverItsOwnBytes) {
+  const QByteArray before = "\"milk\",\"2024/05/01\",\"\"\n";  // a lone LF, kept as it is
+  book.writeBytes(fridge_files::kStockFileName, before);
+  StockDelivery delivery;
+  const std::vector<StockEntry> bought = {MakeEntry(u"卵"_s, u"2024/05/12"_s, u"2024/05/22"_s, kToday),
+                                          MakeEntry(u"豆腐"_s, u"2024/05/12"_s, u""_s, kToday)};
+  ASSERT_EQ(delivery.deliver(stockPath(), bought), std::nullopt);
+  EXPECT_EQ(book.bytes(fridge_files::kStockFileName), before + sjisLines({u"\"卵\",\"2024/05/12\",\"2024/05/22\""_s,
+                                                            u"\"豆腐\",\"2024/05/12\",\"\""_s}));
+  EXPECT_EQ(delivery.delivered(), 2);
+  std::optional<FileError> error;
+  EXPECT_EQ(delivery.undo(stockPath(), error), StockDelivery::UndoResult::Undone);
+  EXPECT_EQ(book.bytes(fridge_files::kStockFileName), before);
+  EXPECT_FALSE(delivery.canUndo());
+
+  ASSERT_EQ(delivery.deliver(stockPath(), bought), std::nullopt);
+  const QByteArray changed = book.bytes(fridge_files::kStockFileName) + sjisLines({u"\"鮭\",\"\",\"\""_s});
+  book.writeBytes(fridge_files::kStockFileName, changed);  // another writer adds a line
+  EXPECT_EQ(delivery.undo(stockPath(), error), StockDelivery::UndoResult::FileChanged);
+  EXPECT_EQ(book.bytes(fridge_files::kStockFileName), changed);
+  EXPECT_FALSE(delivery.canUndo());
 }
 
 TEST_F(FridgeFiles, ShortAndBlankStockLinesReadWithEmptyFields) {

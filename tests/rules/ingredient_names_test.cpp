@@ -40,6 +40,21 @@ const LineCase kLineCases[] = {
     {"Water", u"水　200cc"_s, {}},
     {"HotWater", u"お湯 カップ1"_s, {}},
     {"Blank", u"　"_s, {}},
+    {"NameOpensWithANumber", u"3倍濃縮めんつゆ 大さじ2"_s, {{u"3倍濃縮めんつゆ"_s, u"大さじ2"_s}}},
+    {"NameOpensWithANumberThenTheAmount", u"7分づき米2合"_s, {{u"7分づき米"_s, u"2合"_s}}},
+    {"NameOpensWithAPercentage", u"100%オレンジジュース 200ml"_s, {{u"100%オレンジジュース"_s, u"200ml"_s}}},
+    {"SizeWordBeforeTheAmount", u"じゃがいも中3個"_s, {{u"じゃがいも"_s, u"中3個"_s}}},
+    {"SizeWordBeforeAKanjiCount", u"玉葱大一個"_s, {{u"玉葱"_s, u"大一個"_s}}},
+    {"LongerSizeWord", u"ピーマン小さめ2個"_s, {{u"ピーマン"_s, u"小さめ2個"_s}}},
+    {"SizeWordThatOpensTheName", u"大根 1/3本"_s, {{u"大根"_s, u"1/3本"_s}}},
+    {"SizeWordInsideTheName", u"中華麺大盛り 1玉"_s, {{u"中華麺大盛り"_s, u"1玉"_s}}},
+    {"OnlyAnAmount", u"200g"_s, {}},
+    {"OnlyACount", u"２個"_s, {}},
+    {"CircledNumber", u"①砂糖 大さじ1"_s, {{u"砂糖"_s, u"大さじ1"_s}}},
+    {"ParenthesisedNumber", u"⑵醤油 小さじ1"_s, {{u"醤油"_s, u"小さじ1"_s}}},
+    {"GroupLetterWithAPoint", u"A.みりん 大さじ2"_s, {{u"みりん"_s, u"大さじ2"_s}}},
+    {"GroupLetterWithAFullWidthPoint", u"A．酒 大さじ1"_s, {{u"酒"_s, u"大さじ1"_s}}},
+    {"FullWidthGroupLetterWithAColon", u"Ａ:酢 大さじ1"_s, {{u"酢"_s, u"大さじ1"_s}}},
 };
 
 void PrintTo(const LineCase& c, std::ostream* os) { *os << c.name; }
@@ -96,6 +111,8 @@ const FoldCase kFoldCases[] = {
     {"EggplantLongForm", u"なすび"_s, u"茄子"_s, true},
     {"BeefIsNotPork", u"牛肉"_s, u"豚肉"_s, false},
     {"PorkBelly", u"ぶたバラ肉"_s, u"豚ばら肉"_s, true},
+    {"MiddleDotInsideAName", u"塩こしょう"_s, u"塩・コショウ"_s, true},
+    {"HalfWidthMiddleDot", u"ミックス･ベジタブル"_s, u"ミックスベジタブル"_s, true},
 };
 
 void PrintTo(const FoldCase& c, std::ostream* os) { *os << c.name; }

@@ -7,7 +7,9 @@
 #include <optional>
 #include <vector>
 
+#include "exchange/rules/exchange_file.h"
 #include "rules_test_util.h"
+#include "store/rules/raw_records.h"
 #include "support/temp_book.h"
 
 namespace {
@@ -107,6 +109,33 @@ void check(const ReadCase& c, const Reading& reading) {
 TEST_P(ReadRecipeBytes, ReadsAsTheFileSays) {
   const ReadCase& c = GetParam();
   for (const Reading& reading : readings(c.bytes)) check(c, reading);
+}
+
+// Exchange, export and restore take records as they stand in the bytes: they accept and refuse
+// the files the reader does, find its records, and copy each whole (with CR LF line ends).
+TEST_P(ReadRecipeBytes, RawRecordsAcceptAndRefuseTheSameFiles) {
+  const ReadCase& c = GetParam();
+  const TempBook folder;
+  folder.writeBytes(u"x.TXT"_s, c.bytes);
+  const auto raw = recipe_file::FindRawRecords(u"r.txt"_s, c.bytes);
+  const auto exchanged = exchange::ReadExchangeFile(folder.path(u"x.TXT"_s));
+  if (c.error) {
+    EXPECT_EQ(errorOf(raw).kind, *c.error);
+    EXPECT_EQ(errorOf(exchanged).kind, *c.error);
+    return;
+  }
+  const RecipeTable table = valueOf(recipe_file::ReadRecipeBytes(c.bytes, u"r.txt"_s));
+  const recipe_file::RawRecords records = valueOf(raw);
+  ASSERT_EQ(int(records.records.size()), table.count());
+  QByteArray copied;
+  for (const recipe_file::RawRecord& record : records.records) {
+    EXPECT_EQ(record.dishName, table[int(&record - records.records.data()) + 1].DishName);
+    recipe_file::AppendRecordLines(copied, records, record);
+  }
+  QByteArray expected = c.bytes.left(recipe_file::EndOfRecords(c.bytes)).replace("\r\n", "\n").replace("\n", "\r\n");
+  if (!expected.endsWith('\n')) expected += "\r\n";
+  EXPECT_EQ(copied, expected);
+  EXPECT_TRUE(std::holds_alternative<exchange::ExchangeFile>(exchanged));
 }
 
 INSTANTIATE_TEST_SUITE_P(Bytes, ReadRecipeBytes, testing::ValuesIn(kCases), ByName());

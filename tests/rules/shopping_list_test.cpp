@@ -46,15 +46,60 @@ TEST(ShoppingList, StockUsedByAnEarlierMealIsNotCountedAgainAndTheEarliestDateGo
   EXPECT_EQ(ShoppingListLines(list, p, stock),
             (QStringList{u"買い物リスト　24年05月12日 日曜日 ～ 24年05月14日 火曜日"_s,
                          u"【買うもの】3品"_s,
-                         u"□ ジャガイモ　2個（カレー）、3個（肉じゃが）、2個（カレー）"_s,
-                         u"□ 牛肉　200g（肉じゃが）"_s,
-                         u"□ たまねぎ　2個（カレー）"_s,
+                         u"〈野菜・果物〉"_s,
+                         u"□ ジャガイモ　7個　2個（カレー）、3個（肉じゃが）、2個（カレー）"_s,
+                         u"□ たまねぎ　2個　2個（カレー）"_s,
+                         u"〈肉〉"_s,
+                         u"□ 牛肉　200g　200g（肉じゃが）"_s,
                          u"【家にあるもの】3品"_s,
-                         u"・たまねぎ　2個（カレー） ← 冷蔵庫の「タマネギ」（賞味期限 2024/05/13）"_s,
-                         u"・玉ねぎ　1個（肉じゃが） ← 冷蔵庫の「玉葱」（賞味期限 2024/05/20）"_s,
+                         u"・たまねぎ　2個（カレー） ← 冷蔵庫の「タマネギ」（賞味期限 2024/05/13、あと1日）"_s,
+                         u"・玉ねぎ　1個（肉じゃが） ← 冷蔵庫の「玉葱」（賞味期限 2024/05/20、あと8日）"_s,
                          u"・醤油　大さじ2（肉じゃが） ← 冷蔵庫の「醤油」（賞味期限なし）"_s,
                          u"【レシピにない料理（材料はわかりません）】"_s,
                          u"・2日目の昼　もう無い料理"_s}));
+}
+
+// Stock past its date serves only when the cook allows it; the fresh entry serves first then.
+TEST(ShoppingList, StockPastItsDateServesNothingUnlessAllowed) {
+  const RecipeTable book({dish(u"ハンバーグ"_s, u"材料（2人分）\r\n牛乳 大さじ2\r\n豚肉 200g\r\n卵 1個"_s)});
+  const std::vector<StockEntry> stock = {stocked(u"牛乳"_s, u"2024/05/11"_s), stocked(u"牛乳 1L"_s, u"2024/05/22"_s),
+                                         stocked(u"豚肉"_s, u"2024/05/10"_s)};
+  const MenuPlan p = plan({{2, u"ハンバーグ"_s}});
+  const auto served = [&](const ShoppingOptions& options) {
+    const ShoppingList list = BuildShoppingList(p, book, stock, options);
+    std::vector<int> positions;
+    for (const PlannedNeed& need : list.needs) positions.push_back(need.stockPosition);
+    QStringList toBuy;
+    for (const BuyGroup& group : list.toBuy) toBuy.append(group.name + u' ' + group.total + u' ' + UsesOf(list, group));
+    return std::pair(positions, toBuy);
+  };
+  EXPECT_EQ(served({}), std::pair(std::vector<int>{2, 0, 0}, QStringList{u"豚肉 200g 200g（ハンバーグ）"_s, u"卵 1個 1個（ハンバーグ）"_s}));
+  EXPECT_EQ(served({true, 0}), std::pair(std::vector<int>{1, 3, 0}, QStringList{u"卵 1個 1個（ハンバーグ）"_s}));
+  // Cooked for 5 persons, the recipe for 2 is taken 2.5 times.
+  EXPECT_EQ(served({false, 5}).second, (QStringList{u"豚肉 500g 200g（ハンバーグ×2.5）"_s, u"卵 2と1/2個 1個（ハンバーグ×2.5）"_s}));
+  EXPECT_EQ(StockEntryText(stock[0]), u"冷蔵庫の「牛乳」（賞味期限 2024/05/11、期限切れ）"_s);
+}
+
+TEST(ShoppingList, StaplesAreLeftOutOnceAndTickedLinesGoLastStruckOut) {
+  const MenuPlan p = plan({{0, u"カレー"_s}, {2, u"肉じゃが"_s}, {5, u"味噌汁"_s}});
+  ShoppingOptions options;
+  options.staples = {u"しょうゆ"_s, u"味噌"_s, u"塩"_s};
+  const ShoppingList list = BuildShoppingList(p, kBook, {}, options);
+  EXPECT_EQ(list.staplesLeftOut, (QStringList{u"醤油"_s, u"みそ"_s}));
+  const QSet<QString> ticked{FoldIngredientName(u"じゃがいも"_s)};
+  const QStringList lines = ShoppingListLines(list, p, {}, ticked);
+  EXPECT_EQ(lines.mid(1, 9), (QStringList{u"【買うもの】5品"_s, u"〈野菜・果物〉"_s, u"□ たまねぎ　3個　2個（カレー）、1個（肉じゃが）"_s,
+                                          u"□ ねぎ　少々　少々（味噌汁）"_s, u"〈肉〉"_s, u"□ 牛肉　200g　200g（肉じゃが）"_s,
+                                          u"〈豆腐・大豆製品〉"_s, u"□ 豆腐　1/2丁　1/2丁（味噌汁）"_s,
+                                          u"■ ジャガイモ　5個　2個（カレー）、3個（肉じゃが）"_s}));
+  EXPECT_EQ(lines.mid(lines.size() - 2), (QStringList{u"【常備品として省いたもの】"_s, u"醤油、みそ"_s})) << lines.join(u"\n"_s).toStdString();
+
+  const PageDocument document = ShoppingListDocument(lines, {11000, 16000});
+  std::vector<int> struckAt;
+  for (const PlacedItem& item : document.pages()[0].items)
+    if (const auto* rule = std::get_if<PlacedRule>(&item)) struckAt.push_back(rule->y1);
+  ASSERT_EQ(struckAt.size(), 1u);
+  EXPECT_EQ(struckAt[0], 9 * 360 + 120);  // through the middle of the tenth line
 }
 
 TEST(ShoppingList, AnEmptyPlanNeedsNothingAndTheDocumentFlowsOntoPages) {
@@ -83,9 +128,9 @@ TEST(PlanChecks, DayTotalsCountUnsetValuesAsZeroAndSayWhich) {
   EXPECT_EQ(first.calories, 1150.0f);
   EXPECT_EQ(first.salt, 4.0f);
   EXPECT_EQ(first.countedAsZero, (QStringList{u"カレーの塩分"_s, u"味噌汁のカロリー"_s}));
-  EXPECT_EQ(DayTotalsText(first), u"合計 1150kcal※　塩分 4g※\n※0として計算：カレーの塩分、味噌汁のカロリー"_s);
-  EXPECT_EQ(DayTotalsText(TotalsOfDay(p, 1, kBook)), u"合計 0kcal※　塩分 0g※\n※0として計算：もう無い料理（レシピにない）"_s);
-  EXPECT_EQ(DayTotalsText(TotalsOfDay(p, 2, kBook)), u"合計 0kcal　塩分 0g"_s);
+  EXPECT_EQ(DayTotalsText(first), u"一人分合計 1150kcal※　塩分 4g※\n※0として計算：カレーの塩分、味噌汁のカロリー"_s);
+  EXPECT_EQ(DayTotalsText(TotalsOfDay(p, 1, kBook)), u"一人分合計 0kcal※　塩分 0g※\n※0として計算：もう無い料理（レシピにない）"_s);
+  EXPECT_EQ(DayTotalsText(TotalsOfDay(p, 2, kBook)), u"一人分合計 0kcal　塩分 0g"_s);
 }
 
 TEST(PlanChecks, AStockedIngredientPastItsDateOnThePlannedDayIsWarnedOnThatDay) {
@@ -136,6 +181,19 @@ TEST(UseItUp, RanksByPointsThenFewerMissingThenBookOrder) {
   ASSERT_EQ(ranked[1].items.size(), 2u);
   EXPECT_EQ(ranked[1].items[0].stockPosition, 2);  // the best tofu, counted once
   EXPECT_EQ(ranked[1].missing, 1);
+  EXPECT_EQ(ranked[1].missingNames, QStringList{u"牛肉"_s});
+  EXPECT_EQ(ranked[2].missingNames, (QStringList{u"砂糖"_s, u"粉寒天"_s}));
+
+  // A folding kept between presses follows a changed recipe and gives the same ranking.
+  FoldedBook folded;
+  RecipeTable changed = book;
+  EXPECT_EQ(RankUseItUp(changed, stock, folded).size(), ranked.size());
+  changed[5].Ingredients = u"トマト 1個\r\n牛乳 100cc"_s;
+  const std::vector<UseItUpSuggestion> again = RankUseItUp(changed, stock, folded, 1);
+  ASSERT_EQ(again.size(), ranked.size() + 1);
+  EXPECT_EQ(again[1].recordNumber, 5);
+  EXPECT_EQ(again[2].missing, 1);
+  EXPECT_TRUE(again[2].missingNames.isEmpty());  // named for the first row only
 }
 
 }  // namespace

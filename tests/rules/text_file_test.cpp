@@ -14,6 +14,7 @@
 
 #include "platform/rules/data_folder.h"
 #include "platform/rules/quoted_fields.h"
+#include "platform/rules/system_errors.h"
 #include "rules_test_util.h"
 #include "support/temp_book.h"
 
@@ -46,6 +47,22 @@ TEST_P(ReadLines, SplitsAtLineEnds) {
 }
 
 INSTANTIATE_TEST_SUITE_P(TextFile, ReadLines, testing::ValuesIn(kLineCases), ByName());
+
+// The system's English words for common failures reach the user in Japanese; others as they are.
+TEST(TextFile, CommonSystemErrorsAreToldInJapanese) {
+  const std::pair<FileError::Kind, const char*> cases[] = {{FileError::Kind::WriteFailed, "Read-only file system"},
+                                                           {FileError::Kind::WriteFailed, "No space left on device"},
+                                                           {FileError::Kind::Unreadable, "Permission denied"},
+                                                           {FileError::Kind::Unreadable, "Input/output error"}};
+  for (const auto& [kind, english] : cases) {
+    const QString message = FileError{kind, u"a.TXT"_s, 0, QString::fromLatin1(english)}.message();
+    EXPECT_FALSE(message.contains(QString::fromLatin1(english))) << message.toStdString();
+    EXPECT_NE(SystemErrorInJapanese(QString::fromLatin1(english)), QString::fromLatin1(english)) << english;
+  }
+  const FileError other{FileError::Kind::WriteFailed, u"a.TXT"_s, 0, u"Stale file handle?"_s};
+  EXPECT_TRUE(other.message().endsWith(u"Stale file handle?"_s));
+  EXPECT_EQ(SystemErrorInJapanese(u"Read-only file system"_s), u"読み取り専用の場所のため、書き込めません。"_s);
+}
 
 TEST(TextFile, MissingFileIsReportedAsMissing) {
   TempBook book;

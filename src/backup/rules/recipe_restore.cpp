@@ -12,26 +12,17 @@ namespace backups {
 namespace {
 
 // The entry's records, checked as the book's reader would take them.
-std::variant<exchange::ExchangeFile, FileError> readRecords(const Backup& backup) {
+std::variant<recipe_file::RawRecords, FileError> readRecords(const Backup& backup) {
   auto contents = Contents(backup);
   if (auto* error = std::get_if<FileError>(&contents)) return *error;
-  exchange::ExchangeFile file{backup.path, exchange::ByteLines(std::get<QByteArray>(std::move(contents))), {}};
-  const cp932::Decoded decoded = cp932::decode(file.lines.bytes());
+  const cp932::Decoded decoded = cp932::decode(std::get<QByteArray>(contents));
   if (decoded.error) return FileError{FileError::Kind::NotCp932, backup.path, decoded.error->line, {}};
-  auto spans = exchange::FindRecords(file.lines, backup.path);
-  if (auto* error = std::get_if<FileError>(&spans)) return *error;
-  for (const exchange::RecordSpan& span : std::get<std::vector<exchange::RecordSpan>>(spans)) {
-    if (!file.lines.line(span.first + 1).startsWith(exchange::DishNameLabel()))
-      return FileError{FileError::Kind::Malformed, backup.path, int(span.first) + 2,
-                       QStringLiteral("料理名の行（【料理名　】で始まる行）があるはずの所に別の行があります。")};
-    file.records.push_back({exchange::DishNameOf(file.lines, span), span});
-  }
-  return file;
+  return recipe_file::FindRawRecords(backup.path, std::get<QByteArray>(std::move(contents)));
 }
 
-QByteArray bytesOf(const exchange::ExchangeFile& file, const exchange::ExchangeRecord& record) {
+QByteArray bytesOf(const recipe_file::RawRecords& file, const recipe_file::RawRecord& record) {
   QByteArray bytes;
-  exchange::AppendRecord(bytes, file.lines, record.span);
+  recipe_file::AppendRecordLines(bytes, file, record);
   return bytes;
 }
 
@@ -42,7 +33,7 @@ ListedBackup check(const Backup& backup) {
   if (listed.damaged) return listed;
   if (isRecipeFile(backup)) {
     auto records = readRecords(backup);
-    if (auto* file = std::get_if<exchange::ExchangeFile>(&records)) listed.recipeCount = int(file->records.size());
+    if (auto* file = std::get_if<recipe_file::RawRecords>(&records)) listed.recipeCount = int(file->records.size());
     else listed.damaged = true;
     return listed;
   }
@@ -71,11 +62,11 @@ std::vector<ListedBackup> ListBackups(const QString& bookFolder, const std::vect
 std::variant<BackupRecipes, FileError> MissingRecipes(const Backup& backup, const RecipeTable& book) {
   auto read = readRecords(backup);
   if (auto* error = std::get_if<FileError>(&read)) return *error;
-  BackupRecipes recipes{std::get<exchange::ExchangeFile>(std::move(read)), {}, {}};
+  BackupRecipes recipes{std::get<recipe_file::RawRecords>(std::move(read)), {}, {}};
   const QStringList names = book.DishNames();
   const QSet<QString> inBook(names.begin(), names.end());
   for (size_t i = 0; i < recipes.file.records.size(); ++i) {
-    const exchange::ExchangeRecord& r = recipes.file.records[i];
+    const recipe_file::RawRecord& r = recipes.file.records[i];
     if (!inBook.contains(r.dishName)) recipes.missing.push_back(int(i));
     else if (backup.kind == Kind::Records &&
              bytesOf(recipes.file, r) != recipe_file::RecordBytes(book[book.FindRecipeByDishName(r.dishName)]))
@@ -86,7 +77,7 @@ std::variant<BackupRecipes, FileError> MissingRecipes(const Backup& backup, cons
 
 std::optional<FileError> AppendFromBackup(const QString& recipePath, const BackupRecipes& from,
                                           const std::vector<int>& chosen) {
-  return exchange::AppendExchangeRecords(recipePath, from.file, chosen);
+  return recipe_file::AppendRawRecords(recipePath, from.file, chosen);
 }
 
 std::variant<RecipeTable, FileError> WithRecordsBack(const RecipeTable& book, const BackupRecipes& from,

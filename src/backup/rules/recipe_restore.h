@@ -5,8 +5,8 @@
 #include <variant>
 #include <vector>
 
-#include "exchange/rules/exchange_file.h"
 #include "store/rules/backups.h"
+#include "store/rules/raw_records.h"
 #include "store/rules/recipe.h"
 
 namespace backups {
@@ -26,9 +26,9 @@ bool KeepsWholeFile(const Backup& backup);
 std::vector<ListedBackup> ListBackups(const QString& bookFolder, const std::vector<ListedBackup>& known = {});
 
 struct BackupRecipes {
-  exchange::ExchangeFile file;  // the entry's records as they stand
-  std::vector<int> missing;     // indexes into file.records of those whose dish name the book lacks
-  std::vector<int> changed;     // of those the book holds otherwise (the old state of a change)
+  recipe_file::RawRecords file;  // the entry's records as they stand
+  std::vector<int> missing;      // indexes into file.records of those whose dish name the book lacks
+  std::vector<int> changed;      // of those the book holds otherwise (the old state of a change)
 };
 
 // Reads a recipe entry whole; one that is not a sound run of records is an error. Only an

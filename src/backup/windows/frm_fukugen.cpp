@@ -11,18 +11,14 @@
 
 #include "store/windows/backup_before_write.h"
 #include "platform/windows/busy_cursor.h"
+#include "platform/windows/controls.h"
 #include "store/rules/recipe_file.h"
+
+using controls::button;
 
 namespace {
 
 const QString kTitle = QStringLiteral("バックアップから復元");
-
-QPushButton* button(QWidget* parent, const QString& text, const QString& name, const QString& tip) {
-  auto* b = new QPushButton(text, parent);
-  b->setObjectName(name);
-  b->setToolTip(tip);
-  return b;
-}
 
 QString countText(int count) { return count < 0 ? QString() : QStringLiteral("%1件").arg(count); }
 

@@ -23,6 +23,7 @@ class QTreeWidget;
 
 class frmFukugen : public QWidget {
   Q_OBJECT
+  Q_DISABLE_COPY_MOVE(frmFukugen)
  public:
   frmFukugen(Module1& module, Dialogs& dialogs, QWidget* parent = nullptr);
 

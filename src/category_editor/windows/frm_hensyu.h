@@ -13,17 +13,19 @@ class QPushButton;
 
 class frmHensyu : public QDialog {
   Q_OBJECT
+  Q_DISABLE_COPY_MOVE(frmHensyu)
  public:
   frmHensyu(Module1& module, Dialogs& dialogs, std::function<void()> endProgram, QWidget* parent = nullptr);
-
-  void cmdHozon1_Click();
-  void cmdModori_Click();
 
   std::vector<QLineEdit*> txtJyanru;  // 6
   std::vector<QLineEdit*> txtSyurui;  // 9
   std::vector<QLineEdit*> txtCyouri;  // 9
   QPushButton* cmdHozon1;
   QPushButton* cmdModori;
+
+ private slots:
+  void cmdHozon1_Click();
+  void cmdModori_Click();
 
  protected:
   void showEvent(QShowEvent* event) override;

@@ -18,6 +18,7 @@
 #include "platform/rules/cp932.h"
 #include "platform/rules/plain_file.h"
 #include "platform/rules/text_file.h"
+#include "store/rules/line_cursor.h"
 #include "store/rules/recipe_file.h"
 
 namespace exchange {
@@ -27,95 +28,55 @@ std::filesystem::path fsPath(const QString& path) { return std::filesystem::path
 
 FileError refused(const QString& path, const QString& detail) { return FileError{FileError::Kind::Refused, path, 0, detail}; }
 
-std::variant<ByteLines, FileError> readLines(const QString& path) {
-  auto bytes = text_file::readBytes(path);
-  if (auto* error = std::get_if<FileError>(&bytes)) return *error;
-  return ByteLines(std::get<QByteArray>(std::move(bytes)));
-}
-
 // A full book has under a million lines; a file of little else but line ends is refused before
-// its lines are indexed.
+// its lines are looked at.
 constexpr qsizetype kMaxExchangeLines = 4'000'000;
 
-std::variant<ByteLines, FileError> readExchangeLines(const QString& path) {
-  auto bytes = text_file::readBytes(path, plain_file::kExchangeFileCap);
-  if (auto* error = std::get_if<FileError>(&bytes)) return *error;
-  if (std::get<QByteArray>(bytes).count('\n') > kMaxExchangeLines)
-    return FileError{FileError::Kind::Unreadable, path, 0,
-                     QStringLiteral("行が多すぎるため読み込みません（%1行まで）。").arg(kMaxExchangeLines)};
-  return ByteLines(std::get<QByteArray>(std::move(bytes)));
+const QByteArray& dishNameLabel() {
+  static const QByteArray label = cp932::encode(QStringLiteral("【料理名　】")).bytes;
+  return label;
 }
 
-// A recipe file's lines and where each of its records stands; an error when it is not a sound
-// sequence of records.
-struct BookRecords {
-  ByteLines lines;
-  std::vector<RecordSpan> records;
-};
-
-std::variant<BookRecords, FileError> readRecords(const QString& path) {
-  auto read = readLines(path);
-  if (auto* error = std::get_if<FileError>(&read)) return *error;
-  BookRecords book{std::get<ByteLines>(std::move(read)), {}};
-  auto spans = FindRecords(book.lines, path);
-  if (auto* error = std::get_if<FileError>(&spans)) return *error;
-  book.records = std::get<std::vector<RecordSpan>>(std::move(spans));
-  return book;
-}
-
-bool holdsDishNameLine(const ByteLines& lines) {
-  for (qsizetype i = 0; i < lines.count(); ++i)
-    if (lines.line(i).startsWith(DishNameLabel())) return true;
+bool holdsDishNameLine(QByteArrayView bytes) {
+  recipe_file::LineCursor lines(bytes);
+  while (!lines.atEnd())
+    if (lines.next().startsWith(dishNameLabel())) return true;
   return false;
+}
+
+// The record's second line, the one that names the dish.
+QByteArrayView secondLine(const QByteArray& bytes, const recipe_file::RecordSpan& span) {
+  const QByteArrayView record = QByteArrayView(bytes).sliced(span.begin, span.end - span.begin);
+  const qsizetype second = record.indexOf('\n') + 1;
+  return record.sliced(second);
 }
 
 }  // namespace
 
 std::variant<ExchangeFile, FileError> ReadExchangeFile(const QString& path) {
-  auto read = readExchangeLines(path);
+  auto read = text_file::readBytes(path, plain_file::kExchangeFileCap);
   if (auto* error = std::get_if<FileError>(&read)) return *error;
-  ExchangeFile file{path, std::get<ByteLines>(std::move(read)), {}};
-  const cp932::Decoded decoded = cp932::decode(file.lines.bytes());
+  QByteArray& bytes = std::get<QByteArray>(read);
+  if (bytes.count('\n') > kMaxExchangeLines)
+    return FileError{FileError::Kind::Unreadable, path, 0,
+                     QStringLiteral("行が多すぎるため読み込みません（%1行まで）。").arg(kMaxExchangeLines)};
+  const cp932::Decoded decoded = cp932::decode(bytes);
   if (decoded.error) return FileError{FileError::Kind::NotCp932, path, decoded.error->line, {}};
-  if (!holdsDishNameLine(file.lines)) return file;
+  if (!holdsDishNameLine(bytes)) return ExchangeFile{path, std::move(bytes), {}};
 
-  auto spans = FindRecords(file.lines, path);
-  if (auto* error = std::get_if<FileError>(&spans)) return *error;
-  for (const RecordSpan& span : std::get<std::vector<RecordSpan>>(spans)) {
-    if (!file.lines.line(span.first + 1).startsWith(DishNameLabel()))
-      return FileError{FileError::Kind::Malformed, path, int(span.first) + 2,
+  auto found = recipe_file::FindRawRecords(path, std::move(bytes));
+  if (auto* error = std::get_if<FileError>(&found)) return *error;
+  ExchangeFile& file = std::get<ExchangeFile>(found);
+  for (const recipe_file::RawRecord& record : file.records)
+    if (!secondLine(file.bytes, record.span).startsWith(dishNameLabel()))
+      return FileError{FileError::Kind::Malformed, path, record.span.firstLine + 1,
                        QStringLiteral("料理名の行（【料理名　】で始まる行）があるはずの所に別の行があります。")};
-    file.records.push_back({DishNameOf(file.lines, span), span});
-  }
-  return file;
+  return std::move(file);
 }
 
 bool IsSameFile(const QString& a, const QString& b) {
   std::error_code error;
   return std::filesystem::equivalent(fsPath(a), fsPath(b), error);
-}
-
-std::optional<FileError> AppendExchangeRecords(const QString& recipePath, const ExchangeFile& file,
-                                               const std::vector<int>& chosen) {
-  auto read = readRecords(recipePath);
-  if (auto* error = std::get_if<FileError>(&read)) return *error;
-  const ByteLines& book = std::get<BookRecords>(read).lines;
-  const std::vector<RecordSpan>& records = std::get<BookRecords>(read).records;
-
-  const qsizetype total = qsizetype(records.size()) + qsizetype(chosen.size());
-  if (total > kMaxRecipes)
-    return refused(recipePath, QStringLiteral("レシピは%1件までしか登録できません。\n"
-                                              "今の%2件に%3件を加えると%4件になるため、取り込めません。")
-                                   .arg(kMaxRecipes)
-                                   .arg(qsizetype(records.size()))
-                                   .arg(qsizetype(chosen.size()))
-                                   .arg(total));
-
-  // The book up to the end of its last record; a last line without its line end gets one.
-  QByteArray content = book.bytes().left(records.empty() ? 0 : book.startOf(records.back().end));
-  if (!content.isEmpty() && !content.endsWith('\n')) content += "\r\n";
-  for (int index : chosen) AppendRecord(content, file.lines, file.records[size_t(index)].span);
-  return text_file::writeBytes(recipePath, content);
 }
 
 namespace {
@@ -182,19 +143,19 @@ std::variant<ExportResult, FileError> ExportRecipes(const DataFolder& book, cons
   recordNumbers.erase(std::unique(recordNumbers.begin(), recordNumbers.end()), recordNumbers.end());
 
   const QString recipePath = book.path(recipe_file::kFileName);
-  auto read = readRecords(recipePath);
+  auto read = recipe_file::ReadRawRecords(recipePath);
   if (auto* error = std::get_if<FileError>(&read)) return *error;
-  const ByteLines& lines = std::get<BookRecords>(read).lines;
-  const std::vector<RecordSpan>& records = std::get<BookRecords>(read).records;
+  const recipe_file::RawRecords& file = std::get<recipe_file::RawRecords>(read);
+  const std::vector<recipe_file::RawRecord>& records = file.records;
 
   QByteArray exchange;
   for (int number : recordNumbers) {
     const bool stillThere = number >= 1 && number <= table.count() && size_t(number) <= records.size() &&
-                            DishNameOf(lines, records[size_t(number - 1)]) == table[number].DishName;
+                            records[size_t(number - 1)].dishName == table[number].DishName;
     if (!stillThere)
       return refused(recipePath, QStringLiteral("レシピファイルが読み込んだ後に書き換えられているため、抜き出せません。\n"
                                                 "ゼストラを起動し直してから、もう一度抜き出してください。"));
-    AppendRecord(exchange, lines, records[size_t(number - 1)]);
+    recipe_file::AppendRecordLines(exchange, file, records[size_t(number - 1)]);
   }
 
   // Built complete in a hidden folder, then given its number: a killed export leaves no

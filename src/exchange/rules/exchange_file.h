@@ -7,9 +7,9 @@
 #include <variant>
 #include <vector>
 
-#include "exchange/rules/record_walk.h"
 #include "platform/rules/data_folder.h"
 #include "platform/rules/file_error.h"
+#include "store/rules/raw_records.h"
 #include "store/rules/recipe.h"
 
 namespace exchange {
@@ -19,16 +19,8 @@ inline const QString kExchangeFolderPrefix = QStringLiteral("追加レシピ");
 constexpr int kMaxExportCount = 10;
 constexpr int kLastExchangeFolderNumber = 32767;
 
-struct ExchangeRecord {
-  QString dishName;
-  RecordSpan span;
-};
-
-struct ExchangeFile {
-  QString path;
-  ByteLines lines;
-  std::vector<ExchangeRecord> records;  // in file order; none when the file holds no dish-name line
-};
+// The file's bytes and its records; none when the file holds no dish-name line.
+using ExchangeFile = recipe_file::RawRecords;
 
 // Reads and checks an exchange file: only a regular file of at most kExchangeFileCap bytes (a
 // full book is about 23 MB), not a link that leads out of its folder. A file without any dish-name line comes back with no
@@ -40,12 +32,12 @@ std::variant<ExchangeFile, FileError> ReadExchangeFile(const QString& path);
 // True when both paths name one file (the same path spelled otherwise, a link to it).
 bool IsSameFile(const QString& a, const QString& b);
 
-// Appends the chosen records (indexes into file.records, in file order) to the recipe file in one
-// atomic write. Refused before anything is written when the recipe file itself is not a sound
-// sequence of records or the book would go past kMaxRecipes. Empty lines after the book's last
-// record are dropped, so that the appended records read back.
-std::optional<FileError> AppendExchangeRecords(const QString& recipePath, const ExchangeFile& file,
-                                               const std::vector<int>& chosen);
+// Appends the chosen records (indexes into file.records, in file order) to the recipe file, as
+// recipe_file::AppendRawRecords does.
+inline std::optional<FileError> AppendExchangeRecords(const QString& recipePath, const ExchangeFile& file,
+                                                      const std::vector<int>& chosen) {
+  return recipe_file::AppendRawRecords(recipePath, file, chosen);
+}
 
 struct ExportResult {
   QString folderName;  // "追加レシピ003"

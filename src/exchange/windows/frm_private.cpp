@@ -16,15 +16,11 @@
 #include <QVBoxLayout>
 
 #include "platform/rules/numbers.h"
+#include "platform/windows/controls.h"
+
+using controls::button;
 
 namespace {
-
-QPushButton* button(QWidget* parent, const QString& text, const QString& name, const QString& tooltip = {}) {
-  auto* b = new QPushButton(text, parent);
-  b->setObjectName(name);
-  b->setToolTip(tooltip);
-  return b;
-}
 
 QLabel* heading(QWidget* parent, const QString& text) {
   auto* label = new QLabel(text, parent);

@@ -27,6 +27,7 @@ class QStringListModel;
 
 class frmPrivate : public QWidget {
   Q_OBJECT
+  Q_DISABLE_COPY_MOVE(frmPrivate)
  public:
   frmPrivate(Module1& module, Dialogs& dialogs, QWidget* parent = nullptr);
   ~frmPrivate() override;

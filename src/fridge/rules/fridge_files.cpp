@@ -75,7 +75,13 @@ std::optional<FileError> WriteStock(const QString& path, const std::vector<Stock
 }
 
 std::optional<FileError> AppendStockEntry(const QString& path, const StockEntry& entry) {
-  return text_file::appendLines(path, {StockLine(entry)});
+  return AppendStockEntries(path, {entry});
+}
+
+std::optional<FileError> AppendStockEntries(const QString& path, const std::vector<StockEntry>& entries) {
+  QStringList lines;
+  for (const StockEntry& entry : entries) lines.append(StockLine(entry));
+  return text_file::appendLines(path, lines);
 }
 
 std::variant<QStringList, FileError> ReadIngredientNames(const QString& path) {

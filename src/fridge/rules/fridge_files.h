@@ -32,6 +32,9 @@ std::optional<FileError> WriteStock(const QString& path, const std::vector<Stock
 // Adds one entry's line at the end.
 std::optional<FileError> AppendStockEntry(const QString& path, const StockEntry& entry);
 
+// Adds the entries' lines at the end in one write.
+std::optional<FileError> AppendStockEntries(const QString& path, const std::vector<StockEntry>& entries);
+
 std::variant<QStringList, FileError> ReadIngredientNames(const QString& path);
 
 // Adds the name as one line at the end.

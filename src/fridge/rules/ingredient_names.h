@@ -28,6 +28,9 @@
 #include <QHash>
 #include <QList>
 #include <QString>
+#include <QVarLengthArray>
+#include <functional>
+#include <unordered_map>
 
 struct IngredientNeed {
   QString name;    // as written
@@ -38,6 +41,10 @@ struct IngredientNeed {
 // The ingredients one line names with their amount: usually one, several for "塩・こしょう",
 // none for a heading, a note, water or a blank line.
 QList<IngredientNeed> ReadIngredientLine(QStringView line);
+
+// The same names as views into the line, for walks over a whole book; returns the amount.
+using IngredientNameViews = QVarLengthArray<QStringView, 4>;
+QStringView IngredientNamesOf(QStringView line, IngredientNameViews& names);
 
 // The name part of a line before it is split at "・" and its kin (rule 1 to 3): what a stock entry
 // such as "牛乳 1L" or "塩こしょう" is. Empty when the line names nothing.
@@ -50,22 +57,44 @@ QString FoldIngredientName(QStringView name);
 // come back again and again.
 class IngredientFolder {
  public:
-  const QString& key(const QString& name);
+  const QString& key(QStringView name);
 
  private:
-  QHash<QString, QString> keys_;
+  struct ViewHash {
+    using is_transparent = void;
+    size_t operator()(QStringView text) const { return qHash(text); }
+  };
+  std::unordered_map<QString, QString, ViewHash, std::equal_to<>> keys_;
 };
 
-// Calls visit(line, need) for every ingredient of a multi-line Ingredients text, line by line.
+// Calls visit(line) for every line of a multi-line Ingredients text, without its line end.
 template <typename Visit>
-void ForEachIngredient(const QString& ingredients, Visit visit) {
+void ForEachIngredientLine(const QString& ingredients, Visit visit) {
   qsizetype start = 0;
   while (start <= ingredients.size()) {
     qsizetype end = ingredients.indexOf(u'\n', start);
     if (end < 0) end = ingredients.size();
     QStringView line = QStringView(ingredients).mid(start, end - start);
     if (line.endsWith(u'\r')) line.chop(1);
-    for (const IngredientNeed& need : ReadIngredientLine(line)) visit(line, need);
+    visit(line);
     start = end + 1;
   }
+}
+
+// Calls visit(line, name) for every ingredient name of a multi-line Ingredients text.
+template <typename Visit>
+void ForEachIngredientName(const QString& ingredients, Visit visit) {
+  IngredientNameViews names;
+  ForEachIngredientLine(ingredients, [&](QStringView line) {
+    IngredientNamesOf(line, names);
+    for (QStringView name : names) visit(line, name);
+  });
+}
+
+// Calls visit(line, need) for every ingredient of a multi-line Ingredients text, line by line.
+template <typename Visit>
+void ForEachIngredient(const QString& ingredients, Visit visit) {
+  ForEachIngredientLine(ingredients, [&](QStringView line) {
+    for (const IngredientNeed& need : ReadIngredientLine(line)) visit(line, need);
+  });
 }

@@ -23,6 +23,14 @@ QString DaysLeftText(const std::optional<int>& daysLeft) {
   return daysLeft ? QString::number(*daysLeft) : QStringLiteral("不明");
 }
 
+QString DaysLeftWords(const std::optional<int>& daysLeft) {
+  if (!daysLeft) return QStringLiteral("期限不明");
+  if (*daysLeft == kNoBestBefore) return QString();
+  if (*daysLeft < 0) return QStringLiteral("期限切れ");
+  if (*daysLeft == 0) return QStringLiteral("今日まで");
+  return QStringLiteral("あと%1日").arg(*daysLeft);
+}
+
 StockEntry MakeEntry(QString name, QString purchaseDate, QString bestBefore, QDate today) {
   StockEntry entry{std::move(name), std::move(purchaseDate), std::move(bestBefore), 0, std::nullopt};
   entry.DaysLeft = DaysLeftOf(entry.BestBefore, today);

@@ -29,6 +29,9 @@ BestBeforeState StateOf(const std::optional<int>& daysLeft);
 // What the days-left column shows: the number, or a mark when the best-before text is no date.
 QString DaysLeftText(const std::optional<int>& daysLeft);
 
+// "期限切れ", "今日まで", "あと3日": the days left in words; empty without a best-before date.
+QString DaysLeftWords(const std::optional<int>& daysLeft);
+
 // An entry with its derived values for today.
 StockEntry MakeEntry(QString name, QString purchaseDate, QString bestBefore, QDate today);
 

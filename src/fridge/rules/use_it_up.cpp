@@ -14,46 +14,66 @@ int UseItUpPoints(const std::optional<int>& daysLeft) {
   return 0;
 }
 
-std::vector<UseItUpSuggestion> RankUseItUp(const RecipeTable& recipes, const std::vector<StockEntry>& stock) {
-  IngredientFolder folder;
-  const StockByName byName(stock, folder);
-  // The entry of each ingredient that earns most, with its points; found once per ingredient.
-  QHash<QString, UsedStockItem> bestOfKey;
-  const auto bestItem = [&](const QString& key, const std::vector<int>& positions) {
-    auto found = bestOfKey.constFind(key);
-    if (found != bestOfKey.constEnd()) return *found;
-    UsedStockItem best;
-    for (int position : positions) {
+namespace {
+
+// The ingredients of a recipe that the stock does not hold, as the recipe writes them.
+QStringList missingNamesOf(const Recipe& recipe, const std::vector<char>& inStock, FoldedBook& folded) {
+  QStringList names;
+  QSet<int> seen;
+  ForEachIngredient(recipe.Ingredients, [&](QStringView, const IngredientNeed& need) {
+    const int id = folded.idOf(folded.folder().key(need.name));
+    if (id < 0 || inStock[size_t(id)] || seen.contains(id)) return;
+    seen.insert(id);
+    names.append(need.name);
+  });
+  return names;
+}
+
+}  // namespace
+
+std::vector<UseItUpSuggestion> RankUseItUp(const RecipeTable& recipes, const std::vector<StockEntry>& stock,
+                                           FoldedBook& folded, int namedRows) {
+  folded.follow(recipes);
+  // For each ingredient of the book: whether the stock holds it, and its entry that earns most.
+  std::vector<char> inStock(size_t(folded.idCount()), 0);
+  std::vector<UsedStockItem> best(size_t(folded.idCount()));
+  const StockByName byName(stock, folded.folder());
+  for (size_t i = 0; i < stock.size(); ++i) {
+    const int id = folded.idOf(StockKey(stock[i], folded.folder()));
+    if (id < 0) continue;
+    inStock[size_t(id)] = 1;
+    if (best[size_t(id)].stockPosition != 0) continue;
+    // The first entry met of an ingredient looks at all of its entries, earliest date first.
+    for (int position : *byName.positions(StockKey(stock[i], folded.folder()))) {
       const int points = UseItUpPoints(stock[size_t(position - 1)].DaysLeft);
-      if (points > best.points) best = {position, points};
+      if (points > best[size_t(id)].points || best[size_t(id)].stockPosition == 0)
+        best[size_t(id)] = {position, points};
     }
-    return *bestOfKey.insert(key, best);
-  };
+  }
 
   std::vector<UseItUpSuggestion> ranked;
-  QSet<QString> seen;
   for (int number = 1; number <= recipes.count(); ++number) {
-    UseItUpSuggestion suggestion{number, 0, {}, 0};
-    seen.clear();
-    ForEachIngredient(recipes[number].Ingredients, [&](QStringView, const IngredientNeed& need) {
-      const QString& key = folder.key(need.name);
-      if (seen.contains(key)) return;
-      seen.insert(key);
-      const std::vector<int>* positions = byName.positions(key);
-      if (!positions) {
+    UseItUpSuggestion suggestion{number, 0, {}, 0, {}};
+    for (int id : folded.ingredientsOf(number)) {
+      if (!inStock[size_t(id)]) {
         ++suggestion.missing;
-        return;
+      } else if (best[size_t(id)].points > 0) {
+        suggestion.points += best[size_t(id)].points;
+        suggestion.items.push_back(best[size_t(id)]);
       }
-      const UsedStockItem item = bestItem(key, *positions);
-      if (item.points == 0) return;
-      suggestion.points += item.points;
-      suggestion.items.push_back(item);
-    });
+    }
     if (suggestion.points > 0) ranked.push_back(std::move(suggestion));
   }
   std::stable_sort(ranked.begin(), ranked.end(), [](const UseItUpSuggestion& a, const UseItUpSuggestion& b) {
     if (a.points != b.points) return a.points > b.points;
     return a.missing < b.missing;
   });
+  for (size_t i = 0; i < ranked.size() && i < size_t(namedRows); ++i)
+    ranked[i].missingNames = missingNamesOf(recipes[ranked[i].recordNumber], inStock, folded);
   return ranked;
+}
+
+std::vector<UseItUpSuggestion> RankUseItUp(const RecipeTable& recipes, const std::vector<StockEntry>& stock) {
+  FoldedBook folded;
+  return RankUseItUp(recipes, stock, folded);
 }

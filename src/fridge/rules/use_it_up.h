@@ -5,10 +5,12 @@
 // once, with its best entry. Recipes are ranked by their points, then by fewer missing ingredients
 // (named in the recipe, not in the stock at all), then in book order; those without points are
 // left out.
-#include <QString>
+#include <QStringList>
+#include <limits>
 #include <optional>
 #include <vector>
 
+#include "fridge/rules/folded_book.h"
 #include "fridge/rules/stock.h"
 #include "store/rules/recipe.h"
 
@@ -24,7 +26,13 @@ struct UseItUpSuggestion {
   int points = 0;
   std::vector<UsedStockItem> items;  // the ingredients that earned points, in the recipe's order
   int missing = 0;
+  QStringList missingNames;  // as the recipe writes them; filled for the first namedRows only
 };
 
-// stock: the entries with their days left for today.
+// stock: the entries with their days left for today. folded follows the table first, so a book
+// is read line by line once and again only where it changed.
+std::vector<UseItUpSuggestion> RankUseItUp(const RecipeTable& recipes, const std::vector<StockEntry>& stock,
+                                           FoldedBook& folded, int namedRows = std::numeric_limits<int>::max());
+
+// The same with a folding of its own.
 std::vector<UseItUpSuggestion> RankUseItUp(const RecipeTable& recipes, const std::vector<StockEntry>& stock);

@@ -4,69 +4,37 @@
 #include <QApplication>
 #include <QComboBox>
 #include <QGridLayout>
-#include <QGroupBox>
 #include <QHeaderView>
 #include <QKeyEvent>
 #include <QLabel>
-#include <QListWidget>
 #include <QPushButton>
-#include <QRadioButton>
 #include <QTimer>
 #include <algorithm>
-#include <tuple>
 
 #include "fridge/rules/fridge_dates.h"
 #include "fridge/rules/fridge_files.h"
 #include "fridge/rules/fridge_input.h"
-#include "fridge/rules/recipes_using.h"
-#include "fridge/windows/chosen_recipe.h"
 #include "fridge/windows/frm_tukaikiri.h"
+#include "fridge/windows/recipes_using_panel.h"
 #include "fridge/windows/stock_grid.h"
 #include "fridge/windows/stock_model.h"
 #include "platform/rules/cp932.h"
 #include "platform/rules/typed_text.h"
-#include "platform/windows/after_pick_options.h"
 #include "store/windows/backup_before_write.h"
 #include "platform/windows/busy_cursor.h"
-#include "platform/windows/typed_combo.h"
-#include "platform/windows/user_text.h"
+#include "platform/windows/controls.h"
+
+using controls::button;
+using controls::caption;
+using controls::editableCombo;
 
 namespace {
 
 // Grid column widths in twips, 15 to a pixel.
 constexpr int kColumnTwips[] = {500, 2510, 1350, 1350, 800};
-// The recipe frame keeps its width whatever the caption; a long ingredient name is shortened.
-constexpr int kRecipeFrameWidth = 280;
 
 const QString kDeleteTitle = QStringLiteral("削除確認");
 const QString kSaveErrorTitle = QStringLiteral("保存エラー");
-
-QComboBox* editableCombo(QWidget* parent, const QString& name) {
-  auto* combo = new QComboBox(parent);
-  combo->setObjectName(name);
-  KeepTypedText(combo);
-  combo->setMaxVisibleItems(20);
-  // A long name in the list widens the drop-down, not the box and the window.
-  combo->setSizeAdjustPolicy(QComboBox::AdjustToMinimumContentsLengthWithIcon);
-  combo->setMinimumContentsLength(8);
-  combo->view()->setTextElideMode(Qt::ElideNone);
-  return combo;
-}
-
-QPushButton* button(QWidget* parent, const QString& text, const QString& name, const QString& tip = {}) {
-  auto* b = new QPushButton(text, parent);
-  b->setObjectName(name);
-  b->setToolTip(tip);
-  b->setAutoDefault(false);
-  return b;
-}
-
-QLabel* caption(QWidget* parent, const QString& text, const QString& name, QWidget* buddy) {
-  auto* label = new QLabel(text, parent);
-  label->setObjectName(name);
-  label->setBuddy(buddy);
-  return label;
-}
 
 // What a user reads when a typed text holds something the files cannot keep.
 QString problemText(const TextProblem& problem, const QString& what) {
@@ -210,20 +178,11 @@ void frmReizou::buildStockArea() {
 }
 
 void frmReizou::buildRecipeFrame() {
-  fraKensaku = new QGroupBox(QStringLiteral("検索"), this);
-  fraKensaku->setObjectName(QStringLiteral("fraKensaku"));
-  fraKensaku->setFixedWidth(kRecipeFrameWidth);
-  lstKondate = new QListWidget(fraKensaku);
-  lstKondate->setObjectName(QStringLiteral("lstKondate"));
-  lstKondate->setAccessibleName(QStringLiteral("この材料を使うレシピ"));
-  lstKondate->setUniformItemSizes(true);
-  lstKondate->installEventFilter(this);
-  std::tie(optHide, optShow) = MakeAfterPickOptions(QStringLiteral("クリック時に冷蔵庫画面を隠す"), fraKensaku);
-  auto* layout = new QVBoxLayout(fraKensaku);
-  layout->addWidget(lstKondate, 1);
-  layout->addWidget(optHide);
-  layout->addWidget(optShow);
-  connect(lstKondate, &QListWidget::itemClicked, this, &frmReizou::lstKondate_Click);
+  fraKensaku = new RecipesUsingPanel(module_.Recipes, dialogs_, this);
+  connect(fraKensaku, &RecipesUsingPanel::recipeChosen, this, [this](int number) {
+    emit recipeChosen(number);
+    if (fraKensaku->hidesAfterPick()) hide();
+  });
 
   cmdModori = button(this, QStringLiteral("戻る"), QStringLiteral("cmdModori"), QStringLiteral("メインに戻ります"));
   connect(cmdModori, &QPushButton::clicked, this, &frmReizou::cmdModori_Click);
@@ -279,10 +238,6 @@ bool frmReizou::eventFilter(QObject* watched, QEvent* event) {
     const bool enter = key == Qt::Key_Return || key == Qt::Key_Enter;
     if (watched == cboZai && enter) {
       cboZai_KeyPress(key);
-      return true;
-    }
-    if (watched == lstKondate && enter && lstKondate->currentItem()) {
-      lstKondate_Click();
       return true;
     }
   }
@@ -420,40 +375,7 @@ void frmReizou::cmdAllClr_Click() {
 
 void frmReizou::msgReizou_Click(const QModelIndex& index) {
   if (!index.isValid()) return;
-  showRecipesUsing(model_->stock().at(index.row() + 1).IngredientName);
-}
-
-void frmReizou::showRecipesUsing(const QString& ingredientName) {
-  searchedIngredient_ = ingredientName;
-  const QStringList dishes = FindRecipesUsing(module_.Recipes, ingredientName);
-  lstKondate->clear();
-  lstKondate->addItems(dishes);
-  showSearchCaption(ingredientName, int(dishes.size()));
-}
-
-// "『name』 N件検出", the name shortened with "…" where the whole would not fit the frame, so the
-// count always shows; the whole caption is the frame's tip and description.
-void frmReizou::showSearchCaption(const QString& ingredientName, int found) {
-  const auto caption = [&](const QString& name) { return QStringLiteral("『%1』 %2件検出").arg(name).arg(found); };
-  const QString whole = caption(ingredientName);
-  const QFontMetrics metrics(fraKensaku->font());
-  const int room = fraKensaku->width() - 24 - metrics.horizontalAdvance(caption(QString()));
-  const QString shown = caption(metrics.elidedText(ingredientName, Qt::ElideMiddle, std::max(room, 0)));
-  ShowUserTitle(fraKensaku, shown);
-  fraKensaku->setToolTip(shown == whole ? QString() : whole);
-  fraKensaku->setAccessibleDescription(shown == whole ? QString() : whole);
-}
-
-void frmReizou::lstKondate_Click() {
-  const QListWidgetItem* item = lstKondate->currentItem();
-  if (!item) return;
-  const int number = ChosenRecipeNumber(module_.Recipes, dialogs_, item->text());
-  if (number == 0) {
-    showRecipesUsing(searchedIngredient_);
-    return;
-  }
-  emit recipeChosen(number);
-  if (optHide->isChecked()) hide();
+  fraKensaku->showRecipesUsing(model_->stock().at(index.row() + 1).IngredientName);
 }
 
 void frmReizou::cmdModori_Click() { close(); }

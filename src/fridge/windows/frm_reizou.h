@@ -17,11 +17,9 @@
 
 class QComboBox;
 class QFrame;
-class QGroupBox;
 class QLabel;
-class QListWidget;
 class QPushButton;
-class QRadioButton;
+class RecipesUsingPanel;
 class StockGrid;
 class frmTukaikiri;
 class StockModel;
@@ -29,13 +27,18 @@ struct TextProblem;
 
 class frmReizou : public QWidget {
   Q_OBJECT
+  Q_DISABLE_COPY_MOVE(frmReizou)
  public:
   frmReizou(Module1& module, Dialogs& dialogs, Clock& clock, QWidget* parent = nullptr);
 
-  // Fills the boxes and reads both files. False (after a message) when a file cannot be read;
-  // the window then closes once it is shown, and nothing has been written.
-  bool Form_Load();
+ signals:
+  void recipeChosen(int recordNumber);
 
+ protected:
+  bool eventFilter(QObject* watched, QEvent* event) override;
+  void showEvent(QShowEvent* event) override;
+
+ private slots:
   // Handlers, as the controls call them.
   void cboNisu_Click(int index);
   void cboZai_KeyPress(int key);
@@ -49,26 +52,19 @@ class frmReizou : public QWidget {
   void msgReizou_Click(const QModelIndex& index);
   void cmdDel_Click();
   void cmdAllClr_Click();
-  void lstKondate_Click();
   void cmdModori_Click();
   void cmdTukaikiri_Click();
 
- signals:
-  void recipeChosen(int recordNumber);
-
- protected:
-  bool eventFilter(QObject* watched, QEvent* event) override;
-  void showEvent(QShowEvent* event) override;
-
  private:
+  // Fills the boxes and reads both files. False (after a message) when a file cannot be read;
+  // the window then closes once it is shown, and nothing has been written.
+  bool Form_Load();
   void buildEntryRow();
   void buildStockArea();
   void buildRecipeFrame();
   void placeControls();
   void sortStock(StockSortKey key);
   void forgetSelection();
-  void showRecipesUsing(const QString& ingredientName);
-  void showSearchCaption(const QString& ingredientName, int found);
   bool refuseProblem(const std::optional<TextProblem>& problem, const QString& what, QComboBox* box);
   QString stockPath() const;
   QString ingredientPath() const;
@@ -80,7 +76,6 @@ class frmReizou : public QWidget {
   bool loaded_ = false;
   int selectionStartRow_ = 0;
   int selectionEndRow_ = 0;
-  QString searchedIngredient_;  // the ingredient whose recipes lstKondate shows
 
   // Controls, named as in the rest of the program (objectName is the same).
   QComboBox* cboZai;
@@ -99,10 +94,7 @@ class frmReizou : public QWidget {
   QPushButton* cmdAllClr;
   QLabel* Label3[3];
   QFrame* Shape1[3];
-  QGroupBox* fraKensaku;
-  QListWidget* lstKondate;
-  QRadioButton* optHide;
-  QRadioButton* optShow;
+  RecipesUsingPanel* fraKensaku;  // the recipes using the picked ingredient (lstKondate)
   QPushButton* cmdModori;
   QPushButton* cmdTukaikiri;
   frmTukaikiri* tukaikiri_ = nullptr;  // made on the first press of cmdTukaikiri

@@ -20,10 +20,7 @@ namespace {
 
 // "牛乳（期限切れ）", "卵（今日まで）", "豆腐（あと2日）".
 QString itemText(const StockEntry& entry) {
-  const int days = entry.DaysLeft.value_or(0);
-  if (days < 0) return entry.IngredientName + QStringLiteral("（期限切れ）");
-  if (days == 0) return entry.IngredientName + QStringLiteral("（今日まで）");
-  return entry.IngredientName + QStringLiteral("（あと%1日）").arg(days);
+  return entry.IngredientName + QStringLiteral("（%1）").arg(DaysLeftWords(entry.DaysLeft));
 }
 
 }  // namespace
@@ -77,17 +74,17 @@ frmTukaikiri::frmTukaikiri(const RecipeTable& recipes, Dialogs& dialogs, QWidget
 void frmTukaikiri::showFor(const std::vector<StockEntry>& stock) {
   const BusyCursor busy;
   stock_ = stock;
-  const std::vector<UseItUpSuggestion> ranked = RankUseItUp(recipes_, stock_);
+  const std::vector<UseItUpSuggestion> ranked = RankUseItUp(recipes_, stock_, folded_, kMaxShown);
   tvwTukaikiri->clear();
   QList<QTreeWidgetItem*> rows;
   for (size_t i = 0; i < ranked.size() && i < size_t(kMaxShown); ++i) {
     const UseItUpSuggestion& s = ranked[i];
     QStringList items;
     for (const UsedStockItem& item : s.items) items.append(itemText(stock_[size_t(item.stockPosition - 1)]));
-    auto* row = new QTreeWidgetItem({recipes_[s.recordNumber].DishName, QString::number(s.points), items.join(u'、'),
-                                     QString::number(s.missing)});
+    const QString missing = s.missingNames.isEmpty() ? QStringLiteral("なし") : s.missingNames.join(u'、');
+    auto* row = new QTreeWidgetItem({recipes_[s.recordNumber].DishName, QString::number(s.points), items.join(u'、'), missing});
+    row->setData(0, Qt::UserRole, s.recordNumber);
     row->setTextAlignment(1, Qt::AlignRight | Qt::AlignVCenter);
-    row->setTextAlignment(3, Qt::AlignRight | Qt::AlignVCenter);
     rows.append(row);
   }
   tvwTukaikiri->addTopLevelItems(rows);
@@ -110,7 +107,10 @@ bool frmTukaikiri::eventFilter(QObject* watched, QEvent* event) {
 void frmTukaikiri::tvwTukaikiri_Click() {
   const QTreeWidgetItem* item = tvwTukaikiri->currentItem();
   if (!item) return;
-  const int number = ChosenRecipeNumber(recipes_, dialogs_, item->text(0));
+  // The row's own recipe while the book still holds it at that number, else the dish by name.
+  const int shown = item->data(0, Qt::UserRole).toInt();
+  const bool stillThere = shown >= 1 && shown <= recipes_.count() && recipes_[shown].DishName == item->text(0);
+  const int number = stillThere ? shown : ChosenRecipeNumber(recipes_, dialogs_, item->text(0));
   if (number == 0) {
     showFor(stock_);
     return;

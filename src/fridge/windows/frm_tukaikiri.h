@@ -2,10 +2,11 @@
 // "期限が近い材料を使う": the recipes that use up the refrigerator's items nearest to or past
 // their best-before date, best first (fridge/rules/use_it_up.h). Opened from the refrigerator
 // window, which hands it the stock as shown and again whenever the stock changes; a recipe picked
-// goes out by record number through recipeChosen, as from the refrigerator's own recipe list.
+// goes out by its own record number through recipeChosen (two recipes may share a dish name).
 #include <QWidget>
 #include <vector>
 
+#include "fridge/rules/folded_book.h"
 #include "fridge/rules/stock.h"
 #include "platform/windows/dialogs.h"
 #include "store/rules/recipe.h"
@@ -18,6 +19,7 @@ class QTreeWidget;
 
 class frmTukaikiri : public QWidget {
   Q_OBJECT
+  Q_DISABLE_COPY_MOVE(frmTukaikiri)
  public:
   frmTukaikiri(const RecipeTable& recipes, Dialogs& dialogs, QWidget* parent = nullptr);
 
@@ -38,6 +40,7 @@ class frmTukaikiri : public QWidget {
   const RecipeTable& recipes_;
   Dialogs& dialogs_;
   std::vector<StockEntry> stock_;  // the stock last ranked against
+  FoldedBook folded_;              // the book's ingredient lines, read once
 
   QGroupBox* fraTukaikiri;
   QTreeWidget* tvwTukaikiri;

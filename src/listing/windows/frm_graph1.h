@@ -4,6 +4,7 @@
 
 class frmGraph1 : public ChartWindow {
   Q_OBJECT
+  Q_DISABLE_COPY_MOVE(frmGraph1)
  public:
   frmGraph1(Module1& module, Dialogs& dialogs, QWidget* parent = nullptr);
 };

@@ -8,6 +8,7 @@ class LevelBar;
 
 class frmGraph2 : public ChartWindow {
   Q_OBJECT
+  Q_DISABLE_COPY_MOVE(frmGraph2)
  public:
   frmGraph2(Module1& module, Dialogs& dialogs, QWidget* parent = nullptr);
 

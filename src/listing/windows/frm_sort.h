@@ -17,6 +17,7 @@ class QTableView;
 
 class frmSort : public QWidget {
   Q_OBJECT
+  Q_DISABLE_COPY_MOVE(frmSort)
  public:
   explicit frmSort(const Module1& module, QWidget* parent = nullptr);
 

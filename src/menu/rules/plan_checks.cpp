@@ -56,7 +56,7 @@ std::vector<ExpiryWarning> ExpiryWarnings(const MenuPlan& plan, const ShoppingLi
 
 QString DayTotalsText(const DayTotals& totals) {
   const QString mark = QStringLiteral("※");
-  QString text = QStringLiteral("合計 %1kcal%2　塩分 %3g%4")
+  QString text = QStringLiteral("一人分合計 %1kcal%2　塩分 %3g%4")
                      .arg(numbers::FormatSingle(totals.calories), totals.caloriesIncomplete ? mark : QString(),
                           numbers::FormatSingle(totals.salt), totals.saltIncomplete ? mark : QString());
   if (!totals.countedAsZero.isEmpty()) text += u'\n' + mark + QStringLiteral("0として計算：") + totals.countedAsZero.join(u'、');

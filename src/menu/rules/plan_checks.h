@@ -40,7 +40,7 @@ struct ExpiryWarning {
 std::vector<ExpiryWarning> ExpiryWarnings(const MenuPlan& plan, const ShoppingList& list,
                                           const std::vector<StockEntry>& stock);
 
-// "合計 850kcal　塩分 6.5g", with a "※" after a sum that counts a value as 0 and a second line
+// "一人分合計 850kcal　塩分 6.5g", with a "※" after a sum that counts a value as 0 and a second line
 // naming them.
 QString DayTotalsText(const DayTotals& totals);
 

@@ -71,7 +71,10 @@ void DaySummaries::refresh() {
   const bool stockRead = stock_.has_value();
   const std::vector<StockEntry> noStock;
   const std::vector<StockEntry>& stock = stockRead ? *stock_ : noStock;
-  const std::vector<ExpiryWarning> warnings = ExpiryWarnings(plan, BuildShoppingList(plan, module_.Recipes, stock), stock);
+  // Stock already past its date is warned about too: the day lines tell what the refrigerator
+  // holds, the shopping list decides what to buy.
+  const ShoppingList uses = BuildShoppingList(plan, module_.Recipes, stock, {.useExpired = true});
+  const std::vector<ExpiryWarning> warnings = ExpiryWarnings(plan, uses, stock);
   for (int day = 0; day < kMenuDays; ++day) {
     const QString totals = DayTotalsText(TotalsOfDay(plan, day, module_.Recipes));
     lblGoukei[size_t(day)]->setText(totals);

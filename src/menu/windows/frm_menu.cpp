@@ -13,6 +13,7 @@
 #include "menu/windows/frm_kaimono.h"
 #include "platform/rules/typed_text.h"
 #include "store/windows/backup_before_write.h"
+#include "platform/windows/controls.h"
 #include "platform/windows/picture_reading.h"
 #include "platform/windows/reader_caption.h"
 #include "platform/windows/typed_combo.h"
@@ -29,10 +30,9 @@ constexpr int kSummaryTop = kBottomRow + 42;  // the day totals and warnings, un
 
 QString indexed(const char* name, int index) { return QStringLiteral("%1(%2)").arg(QLatin1String(name)).arg(index); }
 
+// A button of the bottom row, x pixels from the left.
 QPushButton* button(QWidget* parent, const QString& text, const QString& name, const QString& tip, int x) {
-  auto* b = new QPushButton(text, parent);
-  b->setObjectName(name);
-  b->setToolTip(tip);
+  QPushButton* b = controls::button(parent, text, name, tip);
   b->setGeometry(x, kBottomRow, 110, 32);
   return b;
 }

@@ -24,11 +24,17 @@ class QStringListModel;
 
 class frmMenu : public QWidget {
   Q_OBJECT
+  Q_DISABLE_COPY_MOVE(frmMenu)
  public:
   // printWindow prints an image of the window it is given.
   frmMenu(Module1& module, Dialogs& dialogs, Clock& clock, std::function<void(QWidget&)> printWindow,
           QWidget* parent = nullptr);
 
+  // The plan as the controls show it.
+  MenuPlan shownPlan() const;
+  bool MenuEdited() const { return menuEdited_; }
+
+ private slots:
   void cboHizuke_Click(int index);
   void cboMenu_Click(int slot);
   void cmdSet_Click(int slot);
@@ -36,10 +42,6 @@ class frmMenu : public QWidget {
   void cmdPrint_Click();
   void cmdModori_Click();
   void cmdKaimono_Click();
-
-  // The plan as the controls show it.
-  MenuPlan shownPlan() const;
-  bool MenuEdited() const { return menuEdited_; }
 
  private:
   void buildControls();

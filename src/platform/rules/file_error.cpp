@@ -2,6 +2,8 @@
 
 #include <QFileInfo>
 
+#include "platform/rules/system_errors.h"
+
 QString FileError::message() const {
   QString where = QStringLiteral("ファイル「%1」").arg(path);
   if (line > 0) where += QStringLiteral("の%1行目").arg(line);
@@ -9,7 +11,7 @@ QString FileError::message() const {
     case Kind::Missing:
       return where + QStringLiteral("が見つかりません。");
     case Kind::Unreadable:
-      return where + QStringLiteral("を読み込めません。") + detail;
+      return where + QStringLiteral("を読み込めません。") + SystemErrorInJapanese(detail);
     case Kind::NotCp932:
       return where + QStringLiteral("にShift-JIS（CP932）ではない文字があります。");
     case Kind::Unencodable:
@@ -19,7 +21,7 @@ QString FileError::message() const {
     case Kind::Refused:
       return detail;
     case Kind::WriteFailed:
-      return where + QStringLiteral("に書き込めませんでした。元の内容はそのまま残っています。") + detail;
+      return where + QStringLiteral("に書き込めませんでした。元の内容はそのまま残っています。") + SystemErrorInJapanese(detail);
   }
   return where;
 }

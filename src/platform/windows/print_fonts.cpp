@@ -5,6 +5,7 @@
 #include <QRawFont>
 #include <cmath>
 
+#include "platform/rules/cp932.h"
 #include "platform/windows/app_look.h"
 
 namespace {
@@ -23,6 +24,40 @@ QFont PrinterFont(const PrintFont& font) {
   qfont.setUnderline(font.underline);
   return qfont;
 }
+
+namespace {
+
+// True when the code page holds the character as itself (U+301C is written as the code page's
+// wave dash but read back as U+FF5E).
+bool inCodePage(char16_t c) {
+  const cp932::Encoded encoded = cp932::encode(QString(QChar(c)));
+  return !encoded.error && cp932::decode(encoded.bytes).text == QString(QChar(c));
+}
+
+// Punctuation of the code page drawn with the glyph of a character of lower code that the code
+// page does not hold (・ U+30FB with ‧ U+2027, 〈 U+3008 with 〈 U+2329, ～ U+FF5E with 〜 U+301C).
+LookAlikes PunctuationLookAlikes(const QRawFont& face) {
+  QString printed;
+  for (char32_t c = 0x3000; c <= 0xFFEF; c = c == 0x30FF ? 0xFF00 : c + 1)
+    if (inCodePage(char16_t(c))) printed.append(QChar(char16_t(c)));
+  const QList<quint32> printedGlyphs = face.glyphIndexesForString(printed);
+  QHash<quint32, char16_t> printedOfGlyph;
+  for (qsizetype i = 0; i < printedGlyphs.size() && i < printed.size(); ++i)
+    if (printedGlyphs[i] != 0 && !printedOfGlyph.contains(printedGlyphs[i])) printedOfGlyph.insert(printedGlyphs[i], printed[i].unicode());
+
+  QString lower;
+  for (char32_t c = 0x00A0; c <= 0x30FF; c = c == 0x2E7F ? 0x3000 : c + 1)
+    if (!inCodePage(char16_t(c))) lower.append(QChar(char16_t(c)));
+  const QList<quint32> lowerGlyphs = face.glyphIndexesForString(lower);
+  LookAlikes meant;
+  for (qsizetype i = 0; i < lowerGlyphs.size() && i < lower.size(); ++i)
+    if (const auto found = printedOfGlyph.constFind(lowerGlyphs[i]);
+        lowerGlyphs[i] != 0 && found != printedOfGlyph.constEnd() && *found > lower[i].unicode())
+      meant.insert(lower[i].unicode(), *found);
+  return meant;
+}
+
+}  // namespace
 
 LookAlikes LookAlikesOf(const QFont& font) {
   // The two blocks of radicals (supplement and Kangxi), and the main block of kanji.
@@ -45,6 +80,8 @@ LookAlikes LookAlikesOf(const QFont& font) {
   for (qsizetype i = 0; i < otherGlyphs.size() && i < others.size(); ++i)
     if (const auto found = kanjiOfGlyph.constFind(otherGlyphs[i]); otherGlyphs[i] != 0 && found != kanjiOfGlyph.constEnd())
       meant.insert(others[i].unicode(), *found);
+
+  meant.insert(PunctuationLookAlikes(face));
   return meant;
 }
 

@@ -25,9 +25,10 @@ struct MainWindowForPrint {
 
 class frmPrint : public QWidget {
   Q_OBJECT
+  Q_DISABLE_COPY_MOVE(frmPrint)
  public:
   frmPrint(Module1& module, Dialogs& dialogs, MainWindowForPrint mainWindow, QWidget* parent = nullptr);
-
+ private slots:
   void hsbMjn_Change();
   void cmdHozon_Click();
   void cmdModori_Click();

@@ -23,6 +23,7 @@ class ResultListModel;
 
 class frmKensaku : public QWidget {
   Q_OBJECT
+  Q_DISABLE_COPY_MOVE(frmKensaku)
  public:
   // referenceList: the main window's reference list, copied once when the window loads.
   frmKensaku(Module1& module, Dialogs& dialogs, const QAbstractItemModel& referenceList, QWidget* parent = nullptr);

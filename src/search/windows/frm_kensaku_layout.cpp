@@ -10,12 +10,15 @@
 #include <tuple>
 
 #include "platform/windows/after_pick_options.h"
+#include "platform/windows/controls.h"
 #include "platform/windows/fixed_layout.h"
 #include "platform/windows/reader_caption.h"
 #include "platform/windows/typed_combo.h"
 #include "search/windows/frm_kensaku.h"
 #include "search/windows/result_list_model.h"
 #include "search/windows/search_pictures.h"
+
+using controls::numberBox;
 
 namespace {
 
@@ -65,24 +68,11 @@ QLineEdit* lineEdit(QWidget* parent, const QString& name) {
   return box;
 }
 
-QLineEdit* numberBox(QWidget* parent, const QString& name) {
-  QLineEdit* box = lineEdit(parent, name);
-  box->setAlignment(Qt::AlignRight);
-  return box;
-}
-
 // A drop-down list in which only an item can be chosen.
 QComboBox* dropDown(QWidget* parent, const QString& name) {
   auto* combo = new QComboBox(parent);
   combo->setObjectName(name);
   return combo;
-}
-
-QLabel* label(QWidget* parent, const QString& name, const QString& caption, QWidget* buddy) {
-  auto* l = new QLabel(caption, parent);
-  l->setObjectName(name);
-  if (buddy) l->setBuddy(buddy);
-  return l;
 }
 
 QPushButton* pictureButton(QWidget* parent, const QString& name, const QIcon& picture, const QString& accessibleName) {
@@ -112,10 +102,10 @@ void frmKensaku::buildControls() {
 void frmKensaku::buildCriteriaRows(QWidget* frame) {
   int label2 = 0, lblNami = 0;
   auto rowLabel = [&](const QString& caption, QWidget* buddy) {
-    return label(frame, QStringLiteral("Label2(%1)").arg(label2++), caption, buddy);
+    return controls::caption(frame, caption, QStringLiteral("Label2(%1)").arg(label2++), buddy);
   };
   auto unitLabel = [&](const QString& caption, QWidget* buddy) {
-    return label(frame, QStringLiteral("lblNami(%1)").arg(lblNami++), caption, buddy);
+    return controls::caption(frame, caption, QStringLiteral("lblNami(%1)").arg(lblNami++), buddy);
   };
   // A range or evaluation row: two boxes made in reading order, each followed by its unit label.
   auto pairRow = [&](int top, const CriteriaRow& row, auto make, int boxWidth) {
@@ -247,9 +237,9 @@ void frmKensaku::buildResultFrame() {
 void frmKensaku::buildLegendAndButtons() {
   auto* command1 = pictureButton(this, QStringLiteral("Command1"), NarrowingPicture(), QStringLiteral("絞り込み検索"));
   command1->setToolTip(QStringLiteral("絞り込み検索"));
-  label(this, QStringLiteral("Label1(0)"), QStringLiteral("→ 絞り込み検索する時のボタン"), nullptr);
+  controls::caption(this, QStringLiteral("→ 絞り込み検索する時のボタン"), QStringLiteral("Label1(0)"));
   pictureButton(this, QStringLiteral("Command2"), WholeTablePicture(), QStringLiteral("全体から検索"));
-  label(this, QStringLiteral("Label1(1)"), QStringLiteral("→ 全体から検索する時のボタン"), nullptr);
+  controls::caption(this, QStringLiteral("→ 全体から検索する時のボタン"), QStringLiteral("Label1(1)"));
 
   cmdALL = new QPushButton(AllRecipesPicture(), QStringLiteral("全部"), this);
   cmdALL->setObjectName(QStringLiteral("cmdALL"));

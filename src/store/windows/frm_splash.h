@@ -8,6 +8,7 @@ class QFrame;
 
 class frmSplash : public QWidget {
   Q_OBJECT
+  Q_DISABLE_COPY_MOVE(frmSplash)
  public:
   explicit frmSplash(QWidget* parent = nullptr);
 
