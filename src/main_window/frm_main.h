@@ -16,6 +16,7 @@
 #include <QWidget>
 #include <functional>
 #include <optional>
+#include <thread>
 
 #include "platform/rules/clock.h"
 #include "platform/rules/file_error.h"
@@ -112,6 +113,9 @@ class frmMain : public QWidget {
   // Takes the table a write left (the file as it now reads), or reports why nothing was written.
   bool reloadAfterWrite(recipe_file::Written written);
   void takeTable(RecipeTable table);
+  // Frees a table that was replaced, and gives its memory back, on a thread of its own: freeing a
+  // full book's records takes about as long as reading them, and no one waits for it.
+  void freeBeside(RecipeTable old);
   // What the history keeps of a write that changes or removes record number ("削除: 肉じゃが").
   backups::Write changeOf(const QString& action, int number) const;
   void offerUndoDelete(std::optional<std::pair<int, Recipe>> deleted);
@@ -159,4 +163,5 @@ class frmMain : public QWidget {
   ReferenceBox* reference;
   WindowButtons* windowButtons;
   LevelBar* levelBar;
+  std::thread tableFreeing_;
 };
