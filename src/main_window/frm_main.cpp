@@ -21,6 +21,7 @@
 #include "platform/windows/controls.h"
 #include "platform/windows/fixed_layout.h"
 #include "platform/windows/level_bar.h"
+#include "web_import/windows/web_import_door.h"
 
 using controls::caption;
 using controls::editableCombo;
@@ -56,7 +57,7 @@ void placeControls(QWidget* window) {
 
       {"cmdNew", {16, 572, 84, 32}},       {"cmdTouroku", {104, 572, 84, 32}},
       {"cmdDelete", {192, 572, 84, 32}},   {"cmdTorikesi", {280, 572, 120, 32}},
-      {"cmdFukugen", {756, 572, 124, 32}}, {"cmdEnd", {884, 572, 84, 32}},
+      {"cmdWeb", {620, 572, 132, 32}},     {"cmdFukugen", {756, 572, 124, 32}}, {"cmdEnd", {884, 572, 84, 32}},
       {"WindowButtons", {16, 616, 952, 32}},
   });
 }
@@ -184,9 +185,14 @@ void frmMain::buildButtons() {
   cmdTorikesi = named(new QPushButton(QStringLiteral("削除を元に戻す"), this), QStringLiteral("cmdTorikesi"));
   cmdTorikesi->setToolTip(QStringLiteral("削除したレシピを元の位置に戻します"));
   cmdTorikesi->hide();  // until a recipe is deleted
+  cmdWeb = controls::button(this, QStringLiteral("Webから取り込み"), QStringLiteral("cmdWeb"),
+                            QStringLiteral("レシピのページのアドレスや保存したページからレシピを取り込みます"));
   cmdFukugen = named(new QPushButton(QStringLiteral("バックアップ"), this), QStringLiteral("cmdFukugen"));
   cmdFukugen->setToolTip(QStringLiteral("バックアップからレシピを復元します"));
   cmdEnd = named(new QPushButton(QStringLiteral("終了"), this), QStringLiteral("cmdEnd"));
+  webImport = new WebImportDoor(module_, dialogs_, this, [this](const recipe_file::RecipeForm& form) { return registerImported(form); });
+  connect(cmdWeb, &QPushButton::clicked, webImport, &WebImportDoor::open);
+  connect(webImport, &WebImportDoor::pictureStored, this, [this] { showRecord(shownRecord()); });
   connect(cmdNew, &QPushButton::clicked, this, &frmMain::cmdNew_Click);
   connect(cmdTouroku, &QPushButton::clicked, this, &frmMain::cmdTouroku_Click);
   connect(cmdDelete, &QPushButton::clicked, this, &frmMain::cmdDelete_Click);

@@ -37,6 +37,7 @@ class PictureBox;
 class PicturePicker;
 class ReferenceBox;
 class SlideshowPanel;
+class WebImportDoor;
 class WindowButtons;
 class frmFukugen;
 class frmSplash;
@@ -108,6 +109,11 @@ class frmMain : public QWidget {
   void fillCategoryCombos();
   void refillNameList();
   void setBusy(bool busy);
+  // 登録 of a form: a new name is appended, a name in the book changes that recipe. True when stored.
+  bool registerRecipe(const recipe_file::RecipeForm& form);
+  // A record brought in from a web page, registered as 登録 does; its source is offered for the
+  // reference list as a typed one is.
+  bool registerImported(const recipe_file::RecipeForm& form);
   bool storeNewRecipe(const recipe_file::RecipeForm& form);
   bool storeChangedRecipe(int number, const recipe_file::RecipeForm& form);
   // Takes the table a write left (the file as it now reads), or reports why nothing was written.
@@ -154,6 +160,7 @@ class frmMain : public QWidget {
   QPushButton* cmdDelete;
   QPushButton* cmdTorikesi;
   QPushButton* cmdFukugen;
+  QPushButton* cmdWeb;
   QPushButton* cmdEnd;
 
   CookingLogPanel* cookingLog;
@@ -162,6 +169,7 @@ class frmMain : public QWidget {
   SlideshowPanel* slideshow;
   ReferenceBox* reference;
   WindowButtons* windowButtons;
+  WebImportDoor* webImport;
   LevelBar* levelBar;
   std::thread tableFreeing_;
 };

@@ -8,6 +8,7 @@
 #include "store/windows/backup_before_write.h"
 #include "platform/windows/busy_cursor.h"
 #include "store/windows/help_tour.h"
+#include "main_extras/windows/reference_box.h"
 #include "main_window/frm_main.h"
 
 void frmMain::setBusy(bool busy) {
@@ -86,24 +87,34 @@ bool frmMain::storeChangedRecipe(int number, const recipe_file::RecipeForm& form
 
 void frmMain::cmdTouroku_Click() {
   if (busy_) return;
-  const recipe_file::RecipeForm form = typedRecipe();
+  registerRecipe(typedRecipe());
+}
+
+bool frmMain::registerRecipe(const recipe_file::RecipeForm& form) {
   if (form.DishName.isEmpty()) {
     dialogs_.warn(QStringLiteral("料理名は必ず入力してください"), QStringLiteral("料理名未記入"));
-    return;
+    return false;
   }
   if (auto problem = recipe_file::checkStorable(form)) {
     dialogs_.warn(*problem + QStringLiteral("\n直してからもう一度「登録」を押してください。"), QStringLiteral("登録できません"));
-    return;
+    return false;
   }
 
   setBusy(true);
   const int existing = module_.Recipes.FindRecipeByDishName(form.DishName);
   const bool stored = existing == 0 ? storeNewRecipe(form) : storeChangedRecipe(existing, form);
   setBusy(false);
-  if (!stored) return;
+  if (!stored) return false;
   dialogs_.inform(QStringLiteral("登録しました"), QStringLiteral("登録終了"));
   if (module_.Stats.LevelPercent >= 100)
     dialogs_.inform(LevelMessage(module_.Prof.TargetPoints), kLevelMessageTitle);
+  return true;
+}
+
+bool frmMain::registerImported(const recipe_file::RecipeForm& form) {
+  if (busy_ || !registerRecipe(form)) return false;
+  reference->offerNewSource(form.Reference);
+  return true;
 }
 
 void frmMain::cmdDelete_Click() {

@@ -23,18 +23,26 @@ void ReferenceBox::showReferenceList(const QStringList& sources) {
 bool ReferenceBox::cboSankou_KeyPress(int keyAscii) {
   const QString text = typed_text::ToStored(cboSankou_->currentText());
   if (keyAscii != 13 || text.isEmpty()) return false;
+  addSource(text);
+  return true;
+}
+
+void ReferenceBox::offerNewSource(const QString& source) {
+  if (!source.isEmpty() && cboSankou_->findText(source, Qt::MatchFixedString | Qt::MatchCaseSensitive) < 0) addSource(source);
+}
+
+void ReferenceBox::addSource(const QString& text) {
   if (!dialogs_.confirm(text + QStringLiteral("を新たに追加しますか？"), QStringLiteral("保存確認"),
                         MessageBox::Icon::Question))
-    return true;
+    return;
   BackUpBeforeWrite(module_, dialogs_, module_.path(kReferenceFileName), backups::Change::Keeps);
   if (auto error = AppendReference(module_.path(kReferenceFileName), text)) {
     dialogs_.error(error->message(), QStringLiteral("保存エラー"));
-    return true;
+    return;
   }
   cboSankou_->addItem(text);
   cboSankou_->setEditText(text);
   dialogs_.inform(QStringLiteral("保存しました"), QStringLiteral("参考リストに追加"));
-  return true;
 }
 
 bool ReferenceBox::eventFilter(QObject* watched, QEvent* event) {

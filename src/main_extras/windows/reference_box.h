@@ -18,11 +18,16 @@ class ReferenceBox : public QObject {
 
   // Acts on Enter (key code 13) with a text; returns whether it handled the key.
   bool cboSankou_KeyPress(int keyAscii);
+  // Asks whether to add a source (as stored) to the reference list for good, unless it is
+  // empty or already listed.
+  void offerNewSource(const QString& source);
 
  protected:
   bool eventFilter(QObject* watched, QEvent* event) override;
 
  private:
+  void addSource(const QString& text);  // after asking; the list file and the list get it
+
   Module1& module_;
   Dialogs& dialogs_;
   QComboBox* cboSankou_;
