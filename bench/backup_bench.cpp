@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 // What backups add to a full book: the entry taken before a delete (the old record, compressed),
 // the day's first state (the whole book, compressed), the size of everything kept after a day of
 // 20 deletes and 20 changes against the book's, and listing the entries as the restore window

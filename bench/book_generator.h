@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 #pragma once
 // A full-size recipe book for the benchmarks: 32,766 recipes with realistic Japanese text, written
 // as "レシピ.TXT" beside the usual start-up files. Generated once per process into a temporary

@@ -1,9 +1,11 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 // What the user waits for in the exchange window with a full book: opening it (two lists of
 // 32,766 names), and importing ten recipes into a book with room for just those ten (the atomic
 // append, the reload, the statistics and both lists following the new table).
 #include <benchmark/benchmark.h>
 
 #include <QApplication>
+#include <QPushButton>
 #include <QTemporaryDir>
 
 #include "book_generator.h"
@@ -35,7 +37,7 @@ void BM_OpenExchangeWindow(benchmark::State& state) {
   if (!program) return;
   WindowButtons& buttons = *program->main->findChild<WindowButtons*>();
   for (auto _ : state) {
-    buttons.windowButton_Click(kButton);
+    program->main->findChild<QPushButton*>(kButton)->click();
     state.PauseTiming();
     buttons.closeWindows({kButton});
     QApplication::sendPostedEvents(nullptr, QEvent::DeferredDelete);
@@ -88,11 +90,11 @@ void BM_ImportTenRecipes(benchmark::State& state) {
   Clock clock;
   auto program = bench::StartOnBook(state, dialogs, clock);
   if (!program) return;
-  program->main->findChild<WindowButtons*>()->windowButton_Click(kButton);
+  program->main->findChild<QPushButton*>(kButton)->click();
   auto* window = program->main->findChild<frmPrivate*>();
-  window->cmdFile_Click();
+  window->findChild<QPushButton*>(QStringLiteral("cmdFile"))->click();
   for (auto _ : state) {
-    window->cmdCopy_Click();
+    window->findChild<QPushButton*>(QStringLiteral("cmdCopy"))->click();
     state.PauseTiming();
     if (program->module->RecipeCount() != kMaxRecipes) state.SkipWithError("the import did not append ten recipes");
     files.restoreBook();

@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 // What the user waits for in the refrigerator with a full stock of 32,767 entries: opening the
 // window, a sort, deleting a range of 10,000 entries (rewrite of the rest included), and finding
 // the recipes that use an ingredient in the full book. The bare CP932 decode of the stock file is
@@ -15,6 +16,7 @@
 #include "fridge/rules/recipes_using.h"
 #include "fridge/windows/frm_reizou.h"
 #include "fridge/windows/stock_grid.h"
+#include "support/fixed_clock.h"
 #include "platform/rules/cp932.h"
 #include "platform/rules/text_file.h"
 #include "silent_dialogs.h"

@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 // The benchmarks' entry point. The book is generated before the first benchmark runs, so its
 // generation is never timed and its size is printed ahead of the figures.
 #include <benchmark/benchmark.h>

@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 // What the user waits for with a full book in the menu planner and the print window: opening the
 // planner (nine dish lists over the whole book), opening one of its lists, and laying out the
 // whole picture catalogue (2,185 pages of placed items; the pictures are looked up, not decoded);

@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 #pragma once
 // The whole program started on the generated full book, as a user starts it.
 #include <benchmark/benchmark.h>

@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 // What the user waits for with a full book: loading it, and registering, changing and deleting a
 // recipe (each write reads its bytes back into the table, then the statistics). The bare CP932 decode of
 // the same file is the floor the other figures are read against.

@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 #pragma once
 // The memory the process holds now (VmRSS), in megabytes: whether a write leaves a lasting peak.
 #include <QFile>

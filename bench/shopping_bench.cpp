@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 // What the cook waits for when the menu and the refrigerator work together on a full book and a
 // stock of 1,000 entries: the shopping list of a nine-dish plan (the rules alone, and pressed in
 // the menu until its window shows), bought lines into the refrigerator and back, and the use-it-up

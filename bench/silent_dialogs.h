@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 #pragma once
 // Answers every box with OK and every input box with its default, without showing anything.
 #include "platform/windows/dialogs.h"

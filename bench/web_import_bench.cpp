@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 // Bringing a recipe in from a web page: from the address pasted into 「Webから取り込み」 to the
 // preview filled, for a page served from this machine (the goal is 0.2 s), and the reading of
 // the page's recipe data alone. The page is the tests' recipe page amid 300 KB of other markup,

@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 // What the user waits for in the main window with a full book: the whole start-up until the main
 // window is shown (the splash's minimum time aside), and storing a change, a delete and a new
 // recipe from the window (backup, write, reload, statistics, name list and the recipe shown

@@ -1,3 +1,4 @@
+# SPDX-License-Identifier: GPL-3.0-or-later
 # The program as a Linux desktop program: its icon inside the windows, the files a desktop
 # needs to list it (desktop entry, icons, AppStream metainfo), the install rules, the Debian
 # package, and the checks on all of them.
@@ -23,7 +24,7 @@ install(FILES ${ZESTRA_PACKAGING_DIR}/${ZESTRA_APP_ID}.metainfo.xml
 install(DIRECTORY ${ZESTRA_PACKAGING_DIR}/icons/hicolor DESTINATION ${CMAKE_INSTALL_DATADIR}/icons)
 install(FILES ${ZESTRA_PACKAGING_DIR}/icons/${ZESTRA_APP_ID}.svg
         DESTINATION ${CMAKE_INSTALL_DATADIR}/icons/hicolor/scalable/apps)
-install(FILES README.md DESTINATION ${CMAKE_INSTALL_DOCDIR})
+install(FILES README.md LICENSE DESTINATION ${CMAKE_INSTALL_DOCDIR})
 # The copyright file, the changelog and the manual page a Debian package carries, compressed as
 # Debian asks (gzip -9, no time stamp, so that rebuilds give the same bytes).
 set(ZESTRA_CHANGELOG_GZ ${CMAKE_BINARY_DIR}/changelog.gz)
@@ -38,13 +39,17 @@ add_custom_target(zestra_package_docs DEPENDS ${ZESTRA_CHANGELOG_GZ} ${ZESTRA_MA
 add_dependencies(zestra zestra_package_docs)
 install(FILES ${ZESTRA_PACKAGING_DIR}/copyright ${ZESTRA_CHANGELOG_GZ} DESTINATION ${CMAKE_INSTALL_DOCDIR})
 install(FILES ${ZESTRA_MANPAGE_GZ} DESTINATION ${CMAKE_INSTALL_MANDIR}/man1)
+# The package names its developers with no address (the program has none of its own to give),
+# which lintian would report on the Maintainer field.
+install(FILES ${ZESTRA_PACKAGING_DIR}/lintian-overrides DESTINATION ${CMAKE_INSTALL_DATADIR}/lintian/overrides
+        RENAME zestra)
 
 # cpack -G DEB (from build/) makes zestra_<version>_<arch>.deb.
 set(CPACK_GENERATOR DEB)
 set(CPACK_PACKAGE_NAME zestra)
 set(CPACK_PACKAGE_VERSION ${ZESTRA_VERSION})
 set(CPACK_PACKAGE_VENDOR "The ZESTRA developers")
-set(CPACK_PACKAGE_CONTACT "The ZESTRA developers <zestra@zestra.jp>")
+set(CPACK_PACKAGE_CONTACT "The ZESTRA developers")
 set(CPACK_PACKAGE_DESCRIPTION_SUMMARY "Japanese recipe book with photos, a cooking log and ratings")
 set(CPACK_PACKAGE_DESCRIPTION
     "ZESTRA (料理レシピソフト) keeps home cooks' recipes with a photo of\n\
@@ -54,7 +59,6 @@ in one folder.")
 set(CPACK_STRIP_FILES ON)
 set(CPACK_DEBIAN_FILE_NAME DEB-DEFAULT)
 set(CPACK_DEBIAN_PACKAGE_SECTION misc)
-set(CPACK_DEBIAN_PACKAGE_HOMEPAGE https://zestra.jp/)
 # dpkg-shlibdeps finds the Qt libraries the program links. The rest it cannot see: the Qt GUI
 # library also carries the JPEG and GIF readers and the X11 window plugin; the Japanese font
 # that the windows' fonts map to; Qt's Japanese texts for the standard buttons.

@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 // The main window's controls, where they stand and how its panels are wired.
 #include "main_window/frm_main.h"
 

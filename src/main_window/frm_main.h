@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 #pragma once
 // The main window: one recipe at a time, every field editable in place, and the hub that opens
 // every other window.
@@ -40,6 +41,8 @@ class SlideshowPanel;
 class WebImportDoor;
 class WindowButtons;
 class frmFukugen;
+class BookWatcher;
+class QTimer;
 class frmSplash;
 
 class frmMain : public QWidget {
@@ -64,6 +67,10 @@ class frmMain : public QWidget {
   void ComputePoints();
   void ShowLevelBar();
   void ShowHelpTour();
+
+  // Watches the book's folder from now on: a recipe file changed from outside is read again when
+  // nothing is being typed (see frm_main_outside.cpp).
+  void watchBookFolder();
 
   // The shown record number (hsbData's value).
   int shownRecord() const;
@@ -118,14 +125,33 @@ class frmMain : public QWidget {
   bool storeChangedRecipe(int number, const recipe_file::RecipeForm& form);
   // Takes the table a write left (the file as it now reads), or reports why nothing was written.
   bool reloadAfterWrite(recipe_file::Written written);
+  // A rewrite of the recipe file: the table to write, and the record to leave out (0 for none).
+  struct TableChange {
+    RecipeTable table;
+    int without = 0;
+    bool changesNothing = false;  // the file already holds it: nothing is written
+    backups::Write backup{backups::Change::Keeps, {}, {}};  // what the backup keeps of the old file
+  };
+  // Makes the change on the table as it is now: the table on screen while the file is still the
+  // one it was read from, else the file read again (fresh is then true, and the edit finds its
+  // records by content). An edit that returns nothing writes nothing; the table on screen then
+  // becomes the fresh one, if there was one (Declined).
+  using TableEdit = std::function<std::optional<TableChange>(const RecipeTable& current, bool fresh)>;
+  enum class EditResult { Written, Failed, Declined };
+  EditResult writeRecipeEdit(const TableEdit& edit);
+  void takeFreshTable(recipe_file::StampedTable fresh);
   void takeTable(RecipeTable table);
   // Frees a table that was replaced, and gives its memory back, on a thread of its own: freeing a
   // full book's records takes about as long as reading them, and no one waits for it.
   void freeBeside(RecipeTable old);
   // What the history keeps of a write that changes or removes record number ("削除: 肉じゃが").
-  backups::Write changeOf(const QString& action, int number) const;
+  static backups::Write changeOf(const QString& action, const RecipeTable& table, int number);
   void offerUndoDelete(std::optional<std::pair<int, Recipe>> deleted);
   void reloadAfterRestore();
+  bool holdsUnsavedEdits() const;  // what is typed differs from the recipe on screen as stored
+  void bookChangedOutside();
+  void noticeConflictCopies();
+  void profileChangedOutside();  // the caption, photo mode and target follow the file  // tells of conflict copies of the recipe file not told of before
   void reportFileError(const FileError& error);
 
   Module1& module_;
@@ -136,6 +162,12 @@ class frmMain : public QWidget {
   bool showingNewRecipe_ = false;
   std::optional<std::pair<int, Recipe>> lastDeleted_;  // its old number and the record
   QPointer<frmFukugen> restoreWindow_;
+  BookWatcher* watcher_ = nullptr;
+  QTimer* outsideRetry_ = nullptr;  // a file that could not be read yet is looked at again
+  int outsideAttempts_ = 0;
+  bool toldChangedOutside_ = false;  // the user was told of the change while typing
+  QStringList knownConflictCopies_;
+  FileStamp profileStamp_;  // the profile as last read here
 
   // Controls, named as in the rest of the program (objectName is the same). Other windows and
   // tests find them by object name.

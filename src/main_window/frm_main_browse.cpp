@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 // Showing one recipe, the new-recipe state and moving between recipes.
 #include <QComboBox>
 #include <QLabel>

@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 // Start-up loading, reloading the recipe table, statistics and points.
 #include <QComboBox>
 #include <QLabel>
@@ -48,12 +49,16 @@ std::optional<FileError> frmMain::Form_Load(frmSplash* splash) {
       else splash->showProgress(loaded, counted, name);
     };
   }
+  // Stamped before it is read: a change while it is read shows as a change at the next write.
+  const FileStamp recipeStamp = file_stamp::of(module_.path(recipe_file::kFileName));
+  profileStamp_ = file_stamp::of(module_.path(kProfileFileName));
   auto loaded = LoadBook(module_.Folder, progress);
   if (auto* error = std::get_if<FileError>(&loaded)) return *error;
   LoadedBook& book = std::get<LoadedBook>(loaded);
   module_.Prof = std::move(book.Prof);
   module_.Lists = std::move(book.Lists);
   module_.Recipes = std::move(book.Recipes);
+  module_.RecipeFileStamp = recipeStamp;
   module_.HelpTourOn = book.HelpTourOn;
 
   picker->hide();
@@ -86,12 +91,14 @@ void frmMain::refillNameList() {
 }
 
 bool frmMain::LoadRecipeFile() {
-  auto table = recipe_file::LoadRecipeFile(module_.path(recipe_file::kFileName));
-  if (auto* error = std::get_if<FileError>(&table)) {
+  auto loaded = recipe_file::LoadStampedRecipeFile(module_.path(recipe_file::kFileName));
+  if (auto* error = std::get_if<FileError>(&loaded)) {
     reportFileError(*error);
     return false;
   }
-  takeTable(std::get<RecipeTable>(std::move(table)));
+  auto& fresh = std::get<recipe_file::StampedTable>(loaded);
+  module_.RecipeFileStamp = fresh.stamp;
+  takeTable(std::move(fresh.table));
   return true;
 }
 
@@ -102,6 +109,7 @@ void frmMain::takeTable(RecipeTable table) {
   RecipeTable old = std::exchange(module_.Recipes, std::move(table));
   refillNameList();
   offerUndoDelete(std::nullopt);  // a delete can be undone only until the file is written again
+  toldChangedOutside_ = false;
   freeBeside(std::move(old));     // now that the name list has let go of its names too
 }
 

@@ -1,5 +1,8 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 // Registering, changing and deleting recipes: every store writes the file, takes the table the
 // written file reads as and recomputes the statistics, so the table always mirrors the file.
+// Another window or program may have written the file since it was read: a rewrite then reads it
+// again and makes its change on the records found there, never over them.
 #include <QComboBox>
 #include <QPushButton>
 #include <QScrollBar>
@@ -10,6 +13,7 @@
 #include "store/windows/help_tour.h"
 #include "main_extras/windows/reference_box.h"
 #include "main_window/frm_main.h"
+#include "store/rules/recipe_edits.h"
 
 void frmMain::setBusy(bool busy) {
   busy_ = busy;
@@ -32,8 +36,8 @@ void frmMain::cmdNew_Click() {
   cboNamae->setFocus();
 }
 
-backups::Write frmMain::changeOf(const QString& action, int number) const {
-  const Recipe& old = module_.Recipes[number];
+backups::Write frmMain::changeOf(const QString& action, const RecipeTable& table, int number) {
+  const Recipe& old = table[number];
   return {backups::Change::Removes, QStringLiteral("%1: %2").arg(action, old.DishName),
           {{number, recipe_file::RecordBytes(old)}}};
 }
@@ -48,6 +52,53 @@ bool frmMain::reloadAfterWrite(recipe_file::Written written) {
   return true;
 }
 
+namespace {
+
+constexpr int kWriteAttempts = 5;
+
+}  // namespace
+
+frmMain::EditResult frmMain::writeRecipeEdit(const TableEdit& edit) {
+  const QString path = module_.path(recipe_file::kFileName);
+  for (int attempt = 1;; ++attempt) {
+    // The check is cheap; only a file changed outside is read again.
+    std::optional<recipe_file::StampedTable> fresh;
+    if (!file_stamp::unchanged(path, module_.RecipeFileStamp)) {
+      auto loaded = recipe_file::LoadStampedRecipeFile(path);
+      if (auto* error = std::get_if<FileError>(&loaded)) {
+        reportFileError(*error);
+        return EditResult::Failed;
+      }
+      fresh = std::get<recipe_file::StampedTable>(std::move(loaded));
+    }
+    std::optional<TableChange> change = edit(fresh ? fresh->table : module_.Recipes, fresh.has_value());
+    if (!change) {
+      if (!fresh) return EditResult::Failed;
+      takeFreshTable(std::move(*fresh));
+      return EditResult::Declined;
+    }
+    if (change->changesNothing) {  // a sync tool then has nothing to carry
+      if (fresh) takeFreshTable(std::move(*fresh));
+      return EditResult::Written;
+    }
+    FileStamp stamp = fresh ? fresh->stamp : module_.RecipeFileStamp;
+    recipe_file::Written written = WriteWithBackup(module_, dialogs_, path, change->backup, [&] {
+      return change->without ? recipe_file::WriteRecipeFileWithout(path, change->table, change->without, &stamp)
+                             : recipe_file::RewriteRecipeFile(path, change->table, &stamp);
+    });
+    const auto* error = std::get_if<FileError>(&written);
+    if (error && error->kind == FileError::Kind::ChangedOutside && attempt < kWriteAttempts) continue;
+    if (!error) module_.RecipeFileStamp = stamp;
+    return reloadAfterWrite(std::move(written)) ? EditResult::Written : EditResult::Failed;
+  }
+}
+
+void frmMain::takeFreshTable(recipe_file::StampedTable fresh) {
+  module_.RecipeFileStamp = fresh.stamp;
+  takeTable(std::move(fresh.table));
+  ComputeStatistics();
+}
+
 bool frmMain::storeNewRecipe(const recipe_file::RecipeForm& form) {
   if (module_.RecipeCount() >= kMaxRecipes) {
     dialogs_.warn(QStringLiteral("レシピは%1件までしか登録できません。").arg(kMaxRecipes), QStringLiteral("登録できません"));
@@ -58,8 +109,9 @@ bool frmMain::storeNewRecipe(const recipe_file::RecipeForm& form) {
     return false;
   BusyCursor busy;
   const QString path = module_.path(recipe_file::kFileName);
-  if (!reloadAfterWrite(WriteWithBackup(module_, dialogs_, path, {backups::Change::Keeps, {}, {}},
-                                        [&] { return recipe_file::AppendRecipe(path, form); })))
+  if (!reloadAfterWrite(WriteWithBackup(module_, dialogs_, path, {backups::Change::Keeps, {}, {}}, [&] {
+        return recipe_file::AppendRecipe(path, form, &module_.RecipeFileStamp);
+      })))
     return false;
   showRecord(module_.RecipeCount());
   return true;
@@ -70,19 +122,39 @@ bool frmMain::storeChangedRecipe(int number, const recipe_file::RecipeForm& form
                         MessageBox::Icon::Information))
     return false;
   BusyCursor busy;
-  // The change is written from a copy, so a failed write leaves the table as it was. The copy
-  // goes before the new table is taken, so that the old one is freed as a whole.
-  recipe_file::Written written;
-  {
-    RecipeTable changed = module_.Recipes;
-    recipe_file::ApplyForm(changed[number], form);
-    const QString path = module_.path(recipe_file::kFileName);
-    written = WriteWithBackup(module_, dialogs_, path, changeOf(QStringLiteral("変更登録"), number),
-                              [&] { return recipe_file::RewriteRecipeFile(path, changed); });
-  }
-  if (!reloadAfterWrite(std::move(written))) return false;
-  showRecord(number);
-  return true;
+  const Recipe before = module_.Recipes[number];
+  int changedNumber = number;
+  // The change is written from a copy, so a failed write leaves the table as it was.
+  const EditResult result = writeRecipeEdit([&](const RecipeTable& current, bool fresh) -> std::optional<TableChange> {
+    TableChange change{current};
+    const recipe_edits::Located found = fresh ? recipe_edits::Locate(current, before, number)
+                                              : recipe_edits::Located{recipe_edits::Found::Same, number};
+    if (found.how == recipe_edits::Found::Changed &&
+        !dialogs_.confirm(QStringLiteral("『 %1 』は、ほかのウィンドウかプログラムで変更されています。\n"
+                                         "画面の内容で上書きしますか？").arg(before.DishName),
+                          QStringLiteral("変更登録確認"), MessageBox::Icon::Exclamation, MessageBox::Answer::Cancel))
+      return std::nullopt;
+    if (found.how == recipe_edits::Found::Gone) {
+      if (!dialogs_.confirm(QStringLiteral("『 %1 』は、ほかのウィンドウかプログラムで削除されています。\n"
+                                           "画面の内容で登録し直しますか？").arg(before.DishName),
+                            QStringLiteral("変更登録確認"), MessageBox::Icon::Exclamation, MessageBox::Answer::Cancel))
+        return std::nullopt;
+      Recipe again;
+      again.DishName = form.DishName;
+      change.table.append(std::move(again));
+      changedNumber = change.table.count();
+    } else {
+      changedNumber = found.number;
+      change.backup = changeOf(QStringLiteral("変更登録"), current, changedNumber);
+    }
+    recipe_file::ApplyForm(change.table[changedNumber], form);
+    change.changesNothing = found.how != recipe_edits::Found::Gone && change.table[changedNumber] == current[changedNumber];
+    return change;
+  });
+  // A failed write keeps what is typed; a declined one shows the recipe as the file now holds it.
+  if (result == EditResult::Written) showRecord(changedNumber);
+  if (result == EditResult::Declined) showRecord(std::max(1, module_.Recipes.FindRecipeByDishName(before.DishName)));
+  return result == EditResult::Written;
 }
 
 void frmMain::cmdTouroku_Click() {
@@ -134,16 +206,32 @@ void frmMain::cmdDelete_Click() {
     return;
   setBusy(true);
   bool deleted = false;
+  int deletedAt = d;
   {
     BusyCursor busy;
-    const QString path = module_.path(recipe_file::kFileName);
-    deleted = reloadAfterWrite(WriteWithBackup(module_, dialogs_, path, changeOf(QStringLiteral("削除"), d),
-                                               [&] { return recipe_file::WriteRecipeFileWithout(path, module_.Recipes, d); }));
-    if (deleted) showRecord(d > module_.RecipeCount() ? d - 1 : d);
+    const EditResult result = writeRecipeEdit([&](const RecipeTable& current, bool fresh) -> std::optional<TableChange> {
+      const recipe_edits::Located found =
+          fresh ? recipe_edits::Locate(current, deletedRecord, d) : recipe_edits::Located{recipe_edits::Found::Same, d};
+      if (found.how == recipe_edits::Found::Gone) {
+        dialogs_.inform(QStringLiteral("『 %1 』は、ほかのウィンドウかプログラムですでに削除されています。").arg(name),
+                        QStringLiteral("削除確認"));
+        return std::nullopt;
+      }
+      if (found.how == recipe_edits::Found::Changed &&
+          !dialogs_.confirm(QStringLiteral("『 %1 』は、ほかのウィンドウかプログラムで変更されています。\n"
+                                           "変更後のレシピを削除しますか？").arg(name),
+                            QStringLiteral("削除確認"), MessageBox::Icon::Exclamation, MessageBox::Answer::Cancel))
+        return std::nullopt;
+      deletedAt = found.number;
+      return TableChange{current, found.number, false, changeOf(QStringLiteral("削除"), current, found.number)};
+    });
+    deleted = result == EditResult::Written;
+    if (deleted) showRecord(deletedAt > module_.RecipeCount() ? deletedAt - 1 : deletedAt);
+    if (result == EditResult::Declined) showRecord(d);
   }
   setBusy(false);
   if (!deleted) return;
-  offerUndoDelete(std::pair{d, deletedRecord});
+  offerUndoDelete(std::pair{deletedAt, deletedRecord});
   dialogs_.inform(QStringLiteral("削除しました"), QStringLiteral("削除終了"));
 }
 
@@ -155,18 +243,28 @@ void frmMain::offerUndoDelete(std::optional<std::pair<int, Recipe>> deleted) {
 void frmMain::cmdTorikesi_Click() {
   if (busy_ || !lastDeleted_) return;
   const auto [number, record] = *lastDeleted_;
-  // The file still holds every other record as the delete left it, so the record goes back where
-  // it stood, its cooking log and ratings with it (its picture file was never touched).
-  RecipeTable restored = module_.Recipes;
-  restored.insert(std::min(number, restored.count() + 1), record);
   setBusy(true);
   bool undone = false;
+  int restoredAt = number;
   {
     BusyCursor busy;
-    const QString path = module_.path(recipe_file::kFileName);
-    undone = reloadAfterWrite(WriteWithBackup(module_, dialogs_, path, {backups::Change::Keeps, {}, {}},
-                                              [&] { return recipe_file::RewriteRecipeFile(path, restored); }));
-    if (undone) showRecord(number);
+    // The record goes back where it stood, its cooking log and ratings with it (its picture file
+    // was never touched), among the records the file holds now.
+    const EditResult result = writeRecipeEdit([&](const RecipeTable& current, bool fresh) -> std::optional<TableChange> {
+      if (fresh) {
+        const recipe_edits::Located found = recipe_edits::Locate(current, record, number);
+        if (found.how == recipe_edits::Found::Same) {  // put back by another writer already
+          restoredAt = found.number;
+          return std::nullopt;
+        }
+      }
+      TableChange change{current};
+      restoredAt = std::min(number, change.table.count() + 1);
+      change.table.insert(restoredAt, record);
+      return change;
+    });
+    undone = result == EditResult::Written;
+    if (result != EditResult::Failed) showRecord(restoredAt);
   }
   setBusy(false);
   if (!undone) return;

@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 // The windows the main window opens: each is made on its button's first press (the category
 // editor on every press, modally) and wired to the main window here, so that no window needs
 // to know the main window.

@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 #pragma once
 // Bringing the program up on a recipe book folder: set up a new book, show the splash, load
 // every data file into the main window, then hand over to it.

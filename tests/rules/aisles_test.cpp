@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 // The store sections of the shopping list: the built-in table, the user's file, and the days a
 // bought item of each section keeps.
 #include "fridge/rules/ingredient_names.h"

@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 // Amounts of one ingredient added up for the shopping list, and the persons a recipe is for.
 #include "menu/rules/amounts.h"
 #include "rules_test_util.h"

@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 // Backups: the day's first state kept apart from the history of removing writes, both ordered by
 // the program's own sequence, compressed so that gzip reads them, never in the way of the save
 // (no room, a file-size limit), and checked when listed.
@@ -16,6 +17,7 @@
 #include "store/rules/gzip_entry.h"
 #include "store/rules/recipe_reader.h"
 #include "support/file_size_limit.h"
+#include "support/fixed_clock.h"
 #include "support/temp_book.h"
 
 namespace {

@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 // Setting up a recipe book in a folder on first start, and leaving an existing one alone.
 #include "store/rules/book_setup.h"
 
@@ -79,7 +80,7 @@ struct BrokenFileCase {
 };
 
 const BrokenFileCase kBrokenFiles[] = {
-    {"RecipeFileCutShort", recipe_file::kFileName, QByteArray(31, '*') + "\r\n", FileError::Kind::Malformed},
+    {"RecipeFileCutShort", recipe_file::kFileName, QByteArray(31, '*') + "\r\n", FileError::Kind::Unfinished},
     {"GenreFileNotCp932", kGenreFile.fileName, "\"\xFF\"\r\n", FileError::Kind::NotCp932},
     {"SettingsWithoutFlag", kSettingsFileName, "x\r\n", FileError::Kind::Malformed},
 };

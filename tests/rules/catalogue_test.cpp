@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 // The picture catalogue's cells and pages, and the checks of its typed range.
 #include "platform/rules/data_folder.h"
 #include "printing/rules/catalogue_range.h"

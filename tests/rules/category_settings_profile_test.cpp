@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 // The small quoted-field files: the three category lists, the settings line and the profile.
 #include <gtest/gtest.h>
 

@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 // The Japanese code page: the characters the data files rely on, strict decoding with the line of
 // a bad byte, and strict encoding that never produces a substitute byte.
 #include "platform/rules/cp932.h"

@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 // Exchange files: the export into a new numbered folder, reading an exchange file, and appending
 // its records to the book; every check is on the files' bytes.
 #include "exchange/rules/exchange_file.h"
@@ -200,7 +201,7 @@ QByteArray withoutLastLine(const QStringList& lines) { return sjisLines(lines.mi
 
 const BadExchangeFile kBadExchangeFiles[] = {
     {"RecordThatDoesNotEnd", bytesOf({recipe(u"カレー"_s)}) + withoutLastLine(recipe(u"サラダ"_s)),
-     FileError::Kind::Malformed, 25},
+     FileError::Kind::Unfinished, 25},
     {"BytesThatAreNotCp932", bytesOf({recipe(u"カレー"_s)}).replace(sjis(u"牛肉"_s), "\x81\x20"), FileError::Kind::NotCp932,
      16},
     {"TextAfterTheLastRecord", bytesOf({recipe(u"カレー"_s)}) + sjisLines({u"おまけ"_s}), FileError::Kind::Malformed, 25},
@@ -250,7 +251,7 @@ TEST_F(ExchangeFileTest, AppendRefusesABookThatIsNotSoundAndWritesNothing) {
   const auto file = valueOf(exchange::ReadExchangeFile(book.path(u"x.TXT"_s)));
   const auto error = exchange::AppendExchangeRecords(book.path(kBook), file, {0});
   ASSERT_TRUE(error);
-  EXPECT_EQ(error->kind, FileError::Kind::Malformed);
+  EXPECT_EQ(error->kind, FileError::Kind::Unfinished);
   EXPECT_EQ(book.bytes(kBook), broken);
 }
 

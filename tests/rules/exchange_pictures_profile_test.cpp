@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 // Pictures brought in with an exchange file, the target points typed in the settings frame, and
 // the figures the frame shows.
 #include <gtest/gtest.h>

@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 #pragma once
 // A simple text measure for layout tests: full-width characters one em wide, the others half;
 // lines 25 twips per point apart.

@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 // The refrigerator's rules: days left and warning states, its two files byte for byte, the
 // sorts, range deletion, the entry limit, what typed texts the files refuse, and the recipes
 // that use an ingredient.

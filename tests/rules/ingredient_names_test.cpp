@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 // Which ingredient a free-text ingredient line names, and which spellings are one ingredient.
 #include "fridge/rules/ingredient_names.h"
 #include "rules_test_util.h"

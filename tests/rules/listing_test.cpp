@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 // The sorted list's orders and record numbers, and the wording of the chart figures.
 #include <gtest/gtest.h>
 

@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 // The menu file: three lines of four quoted fields, read back field by field.
 #include <gtest/gtest.h>
 

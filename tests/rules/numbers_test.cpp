@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 // Numbers as the files and text boxes hold them: lenient reading, and the shortest decimal text
 // the files are written with.
 #include "platform/rules/numbers.h"

@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 // Page documents: where items land, the window-image page, how a document is fitted to the
 // printable area, and PDF file names.
 #include <QFile>

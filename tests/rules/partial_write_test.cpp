@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 // A write that the system stops partway (a full disk) must be reported, and the file must keep
 // its old content.
 #include <gtest/gtest.h>

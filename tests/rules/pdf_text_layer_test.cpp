@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 // Mending a PDF's text layer: look-alike radicals in its ToUnicode maps become the kanji meant,
 // in place, and nothing else in the file moves.
 #include "platform/rules/pdf_text_layer.h"

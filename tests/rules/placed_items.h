@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 #pragma once
 // The items of one kind on a printed page, in drawing order.
 #include <vector>

@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 // Only regular files of sound size, and links that stay in their folder, are read: a pipe, a
 // device or a link out of the folder is refused at once, without blocking or filling memory.
 #include "platform/rules/plain_file.h"

@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 // The recipe file: loading, the three writers, the shapes the reader must accept, and the records
 // the writers must refuse so that the file always reads back as it was written.
 #include "store/rules/recipe_file.h"
@@ -378,6 +379,7 @@ struct MalformedCase {
   std::string name;
   QStringList lines;
   int line;
+  FileError::Kind kind = FileError::Kind::Malformed;  // Unfinished: cut short
 };
 
 void PrintTo(const MalformedCase& c, std::ostream* os) { *os << c.name; }
@@ -393,7 +395,7 @@ TEST_P(MalformedFile, IsReportedWithItsLine) {
   write(GetParam().lines);
   const QByteArray before = bytes();
   const FileError error = errorOf(recipe_file::LoadRecipeFile(path()));
-  EXPECT_EQ(error.kind, FileError::Kind::Malformed);
+  EXPECT_EQ(error.kind, GetParam().kind);
   EXPECT_EQ(error.line, GetParam().line);
   EXPECT_EQ(error.path, path());
   EXPECT_FALSE(error.detail.isEmpty());
@@ -402,12 +404,12 @@ TEST_P(MalformedFile, IsReportedWithItsLine) {
 
 INSTANTIATE_TEST_SUITE_P(
     Shapes, MalformedFile,
-    testing::Values(MalformedCase{"EndsInTheHeader", kNikujagaLines.mid(0, 5), 5},
-                    MalformedCase{"EndsInTheIngredients", kNikujagaLines.mid(0, 16), 16},
-                    MalformedCase{"EndsBeforeTheRecordEnd", kNikujagaLines.mid(0, 23), 23},
+    testing::Values(MalformedCase{"EndsInTheHeader", kNikujagaLines.mid(0, 5), 5, FileError::Kind::Unfinished},
+                    MalformedCase{"EndsInTheIngredients", kNikujagaLines.mid(0, 16), 16, FileError::Kind::Unfinished},
+                    MalformedCase{"EndsBeforeTheRecordEnd", kNikujagaLines.mid(0, 23), 23, FileError::Kind::Unfinished},
                     MalformedCase{"EndsBeforeTheRecordEndThenEmptyLines",
-                                  kNikujagaLines.mid(0, 23) + QStringList{QString(), QString()}, 23},
-                    MalformedCase{"SecondRecordCutShort", kNikujagaLines + kNikujagaLines.mid(0, 10), 34},
+                                  kNikujagaLines.mid(0, 23) + QStringList{QString(), QString()}, 23, FileError::Kind::Unfinished},
+                    MalformedCase{"SecondRecordCutShort", kNikujagaLines + kNikujagaLines.mid(0, 10), 34, FileError::Kind::Unfinished},
                     MalformedCase{"TextAfterTheLastRecord", kNikujagaLines + QStringList{u"おまけ"_s}, 25},
                     MalformedCase{"SecondRecordWithoutSeparator", kNikujagaLines + kNikujagaLines.mid(1), 25},
                     MalformedCase{"EmptyLineBetweenRecords", kNikujagaLines + QStringList{QString()} + kNikujagaLines,

@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 // The recipe printed as text: every placed line in twips, its face, size and colour, wrapping and
 // page breaks, measured with a simple fixed-pitch measure.
 #include "printing/rules/recipe_print_layout.h"

@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 // The recipe file read straight from its bytes: line ends of either kind, labels of any
 // characters, and a byte that is not CP932 named by its line wherever it stands.
 #include "store/rules/recipe_reader.h"
@@ -58,7 +59,7 @@ const ReadCase kCases[] = {
     {"EmptyLinesAtTheEnd", record() + "\r\n\n\r\n\r\n\n", u"肉じゃが"_s, kIngredients},
     {"CarriageReturnAfterTheEnd", record() + "\r\n\r", {}, {}, FileError::Kind::Malformed, 25},
     {"EmptyLinesThenText", record() + record() + "\r\n\r\n\r\nx", {}, {}, FileError::Kind::Malformed, 49},
-    {"CutShort", record().chopped(5) + "\r\n\r\n", {}, {}, FileError::Kind::Malformed, 23},
+    {"CutShort", record().chopped(5) + "\r\n\r\n", {}, {}, FileError::Kind::Unfinished, 23},
     {"LongLine", replaced(record(), u"牛肉"_s, sjis(QString(3000, u'肉'))), u"肉じゃが"_s,
      u"じゃがいも　3個\r\n"_s + QString(3000, u'肉') + u"　200g"_s},
 };

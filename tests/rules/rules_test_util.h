@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 #pragma once
 // Small helpers shared by the rules tests: readable QString output, CP932 bytes, and unwrapping
 // the value-or-FileError results the rules return.

@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 // The search keys on a small book: whole-table searches key by key, narrowing, and the entries
 // of namesakes.
 #include <gtest/gtest.h>

@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 // The shopping list of a plan against the refrigerator, the day totals and best-before warnings
 // under the menu's days, and the use-it-up ranking of the refrigerator.
 #include "fridge/rules/use_it_up.h"

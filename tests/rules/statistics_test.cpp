@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 // Points, level, the level bar and the category and rating figures derived from the table.
 #include "store/rules/statistics.h"
 

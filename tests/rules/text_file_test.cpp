@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 // Reading and writing whole CP932 text files, the quoted-field lines, and finding files by name
 // without regard to letter case.
 #include "platform/rules/text_file.h"

@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 // Typed text becomes the text the files hold: line breaks as CR LF, and the code page's own forms
 // of the characters other systems type for them, so the stored text encodes and reads back.
 #include "platform/rules/typed_text.h"

@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 // The temporary files a write killed at the wrong moment leaves beside its file are removed at
 // the next start; files a user made, links and folders stay.
 #include "platform/rules/unfinished_saves.h"

@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 // The drive list names the volume that holds a folder: the longest root the folder lies under.
 #include "main_extras/rules/volumes.h"
 

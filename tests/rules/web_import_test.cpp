@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 // Recipes read from web pages written for the tests: where the data sits in the page, how each
 // field becomes the book's, and what happens to text the book's files cannot hold.
 #include <gtest/gtest.h>

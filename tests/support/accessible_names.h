@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 #pragma once
 // What a screen reader reads, checked against what a sighted user sees. A control's accessible
 // name must contain the text shown on it (a label's or button's text, a group's title), an entry

@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 #pragma once
 // Makes writes fail partway on any file system, for root too: while a FileSizeLimit lives, no
 // file can grow past the given size. A write beyond it is cut short and then fails; SIGXFSZ is

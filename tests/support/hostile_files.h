@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 #pragma once
 // Entries in a folder that are no plain files: a named pipe (reading it blocks until someone
 // writes), a link to /dev/zero (reading it never ends), a link to a file outside the folder, and

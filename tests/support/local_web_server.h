@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 #pragma once
 // A small web server on 127.0.0.1 for the tests of fetching pages: each path answers with a page,
 // a redirect, an endless body, or nothing at all. Nothing leaves the machine.

@@ -1,8 +1,10 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 #pragma once
 // A main window over a fresh temporary recipe book, loaded as at start-up, with scripted
 // dialogs and a fixed day.
 #include <gtest/gtest.h>
 
+#include <QAbstractButton>
 #include <QComboBox>
 #include <QLabel>
 #include <QLineEdit>
@@ -13,6 +15,7 @@
 #include <memory>
 
 #include "main_window/frm_main.h"
+#include "support/fixed_clock.h"
 #include "support/scripted_dialogs.h"
 #include "support/temp_book.h"
 
@@ -22,6 +25,18 @@ T* FindControl(QWidget* root, const QString& name) {
   T* found = root->findChild<T*>(name);
   EXPECT_NE(found, nullptr) << name.toStdString();
   return found;
+}
+
+// Clicks the button named name inside root, as a user would. A button that is not there, is hidden
+// or is disabled cannot be pressed by a user: the test fails and nothing is clicked.
+inline void Press(QWidget* root, const QString& name) {
+  auto* button = FindControl<QAbstractButton>(root, name);
+  if (!button) return;
+  if (!button->isVisible() || !button->isEnabled()) {
+    ADD_FAILURE() << name.toStdString() << (button->isVisible() ? " is disabled" : " is hidden");
+    return;
+  }
+  QTest::mouseClick(button, Qt::LeftButton);
 }
 
 class MainWindowTest : public ::testing::Test {
@@ -50,7 +65,7 @@ class MainWindowTest : public ::testing::Test {
     click(buttonName);
     return FindControl(window.get(), QString::fromLatin1(windowName));
   }
-  void click(const QString& buttonName) { QTest::mouseClick(control<QPushButton>(buttonName), Qt::LeftButton); }
+  void click(const QString& buttonName) { Press(window.get(), buttonName); }
   QString text(const QString& labelName) { return control<QLabel>(labelName)->text(); }
 
   // Writes records made by recordLines() as the recipe file.

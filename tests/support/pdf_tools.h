@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 #pragma once
 // Reading back the PDFs the program writes, through the poppler tools (poppler-utils).
 #include <gtest/gtest.h>

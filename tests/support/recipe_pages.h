@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 #pragma once
 // Web pages written for the tests of bringing recipes in, one for each way a page carries its
 // recipe data. None is copied from a site.

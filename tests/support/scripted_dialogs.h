@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 #pragma once
 // A Dialogs that answers from a script and records every question, so a test can assert the
 // exact text, title, icon and buttons a user would see.

@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 #pragma once
 // A recipe book in a fresh temporary folder, with files written as CP932 bytes.
 #include <QByteArray>

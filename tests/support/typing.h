@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 #pragma once
 // Typing into a control as a user does. ASCII goes key by key (QTest::keyClicks); Japanese text
 // arrives the way an input method delivers it, as a committed string.

@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 // A screen reader reads what a sighted user sees, in every window the program builds.
 #include <QAccessible>
 

@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 // A recipe is never lost: every delete and change is backed up first and a delete can be undone
 // in place, a backup that cannot be made never stops a save, and recipes and other files come
 // back from a backup through the restore window.

@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 // The category editor: its checks, list by list, and the three files it writes.
 #include <QApplication>
 #include <QDialog>

@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 // The cooking log, the two rating faces and the recipe's points, as the user clicks them.
 #include <QListWidget>
 

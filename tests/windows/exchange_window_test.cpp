@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 // The exchange window as a user drives it from the main window: exporting chosen recipes,
 // importing an exchange file, and the settings frame; checked in what is shown and in the bytes of
 // the files.
@@ -66,7 +67,7 @@ class ExchangeWindowTest : public MainWindowTest {
   T* part(const QString& name) {
     return FindControl<T>(exchangeWindow, name);
   }
-  void press(const QString& name) { QTest::mouseClick(part<QPushButton>(name), Qt::LeftButton); }
+  void press(const QString& name) { Press(exchangeWindow, name); }
   void clickRow(const QString& listName, int row) {
     auto* list = part<QListView>(listName);
     const QModelIndex index = list->model()->index(row, 0);

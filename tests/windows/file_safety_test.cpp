@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 // No action leaves a file the program cannot read again: a full disk, a book with empty lines at
 // its end, a pasted line break, a broken file found at start-up.
 #include <QClipboard>

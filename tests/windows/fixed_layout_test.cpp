@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 // A window's fixed layout, from its table of object names and rectangles.
 #include <gtest/gtest.h>
 

@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 // The refrigerator window, driven as a user would from the main window's cmdReizou: entering
 // purchases, the day count, the ingredient list, sorting, dragged range deletion, deleting
 // everything, and opening the recipes that use an ingredient. Files are checked byte for byte.
@@ -29,7 +30,7 @@ class FridgeWindowTest : public MainWindowTest {
   T* fridge(const QString& name) {
     return FindControl<T>(fridgeWindow, name);
   }
-  void press(const QString& buttonName) { QTest::mouseClick(fridge<QPushButton>(buttonName), Qt::LeftButton); }
+  void press(const QString& buttonName) { Press(fridgeWindow, buttonName); }
   QTableView* grid() { return fridge<QTableView>(QStringLiteral("msgReizou")); }
 
   QString cell(int row, int column) { return grid()->model()->index(row - 1, column).data().toString(); }
@@ -97,7 +98,7 @@ TEST_F(FridgeWindowTest, OpensWithTheStockColouredByDaysLeftAndTheBoxesFilledFor
                            "\"ハム\",\"2024/05/10\",\"2024/05/15\"", "\"卵\",\"2024/05/10\",\"2024/05/16\"",
                            "\"玉ねぎ\",\"2024/05/09\",\"\"", "\"味噌\",\"\",\"そのうち\""});
   openFridge();
-  QAbstractItemModelTester tester(grid()->model(), QAbstractItemModelTester::FailureReportingMode::Warning);
+  QAbstractItemModelTester tester(grid()->model(), QAbstractItemModelTester::FailureReportingMode::Fatal);
   EXPECT_EQ(fridgeWindow->windowTitle(), QStringLiteral("バーチャル冷蔵庫"));
   EXPECT_TRUE(fridgeWindow->isVisible());
   EXPECT_TRUE(fridgeWindow->isWindow());
@@ -392,10 +393,7 @@ TEST_F(FridgeWindowTest, DeletingEverythingEmptiesTheFileAndForgetsTheSelection)
   press("cmdAllClr");
   EXPECT_EQ(book.bytes(kStock), QByteArray());
   EXPECT_EQ(grid()->model()->rowCount(), 0);
-  EXPECT_FALSE(fridge<QPushButton>("cmdDel")->isEnabled());
-  dialogs.clear();
-  press("cmdDel");
-  EXPECT_TRUE(dialogs.calls.empty());
+  EXPECT_FALSE(fridge<QPushButton>("cmdDel")->isEnabled()) << "nothing is left to delete";
 
   type("cboZai", QStringLiteral("卵"));
   press("cmdHozon");
@@ -409,9 +407,6 @@ TEST_F(FridgeWindowTest, ASortForgetsTheSelection) {
   dragRows(1, 2);
   press("cmdZan_Sort");
   EXPECT_FALSE(fridge<QPushButton>("cmdDel")->isEnabled());
-  dialogs.clear();
-  press("cmdDel");
-  EXPECT_TRUE(dialogs.calls.empty());
   EXPECT_EQ(book.lines(kStock).size(), 5);
 }
 

@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 // The sorted list and the two chart windows, opened from the main window's buttons as a user
 // opens them.
 #include <QAbstractItemModelTester>
@@ -95,7 +96,7 @@ TEST_F(ListingTest, SortedListOpensWithFourAscendingGridsAndItsCaptions) {
     EXPECT_EQ(high->text(), QString::fromUtf8(g.high));
     EXPECT_TRUE(low->isChecked());
     EXPECT_FALSE(high->isChecked());
-    QAbstractItemModelTester tester(grid->model(), QAbstractItemModelTester::FailureReportingMode::Warning);
+    QAbstractItemModelTester tester(grid->model(), QAbstractItemModelTester::FailureReportingMode::Fatal);
   }
   EXPECT_TRUE(in<QRadioButton>(sort, QStringLiteral("optHide"))->isChecked());
   EXPECT_EQ(in<QRadioButton>(sort, QStringLiteral("optHide"))->text(), QStringLiteral("クリック時はフォームを隠す"));

@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 // The main window's extras: help tour, window buttons, help file, pictures and the slideshow.
 #include <QApplication>
 #include <QCheckBox>

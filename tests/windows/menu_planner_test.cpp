@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 // The three-day menu planner as a user drives it, checked in what it shows and in "MENU.TXT".
 #include <QAbstractItemView>
 #include <QGroupBox>

@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 // The printing renderer: a real PDF in the data folder when there is no printer, the file's name
 // told to the user, and a message (never silence) when nothing can be printed.
 #include <gtest/gtest.h>

@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 // The main window's panels as they talk to it: the slideshow follows deletions, and the picture
 // picker lists the volumes it is given.
 #include <QComboBox>

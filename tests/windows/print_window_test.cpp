@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 // The print window as a user drives it: the recipe on screen and the picture catalogue printed
 // into real PDFs (this machine has no printer), the range checks and the binding margin.
 #include <QAccessible>
@@ -56,7 +57,7 @@ class PrintWindowTest : public MainWindowTest {
   T* printControl(const QString& name) {
     return FindControl<T>(printWindow, name);
   }
-  void clickPrint(const QString& name) { QTest::mouseClick(printControl<QAbstractButton>(name), Qt::LeftButton); }
+  void clickPrint(const QString& name) { Press(printWindow, name); }
   QString boxText(const QString& name) { return printControl<QLineEdit>(name)->text(); }
   void typeRange(const QString& first, const QString& last) {
     clickPrint("optHani");

@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 // The program's icon is built into the program: the windows and the splash show the same
 // picture the menu installs.
 #include <gtest/gtest.h>

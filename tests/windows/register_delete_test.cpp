@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 // Registering, changing and deleting recipes as a user does it, checked in the recipe file's bytes.
 #include <QListWidget>
 #include <QSaveFile>

@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 // The search window as a user drives it from the main window: typing conditions, pressing the
 // row buttons, choosing entries, and the window's life across reloads of the book.
 #include <QAbstractItemModel>
@@ -53,7 +54,7 @@ class SearchWindowTest : public MainWindowTest {
     return FindControl<T>(search, name);
   }
   void type(const QString& box, const QString& text) { typeText(in(box), text); }
-  void press(const QString& button) { QTest::mouseClick(in<QPushButton>(button), Qt::LeftButton); }
+  void press(const QString& button) { Press(search, button); }
 
   QListView* list() { return in<QListView>(QStringLiteral("lstKondate")); }
   QStringList listed() {

@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 // The menu and the refrigerator together, as a cook uses them from the main window: the day
 // totals and best-before warnings under the menu's days, the shopping list of the plan on screen
 // (shown, copied, printed), and the recipes that use up what is about to spoil.
@@ -61,7 +62,7 @@ class ShoppingAndUseItUpTest : public MainWindowTest {
   T* in(QWidget* window, const QString& name) {
     return FindControl<T>(window, name);
   }
-  void press(QWidget* window, const QString& name) { QTest::mouseClick(in<QPushButton>(window, name), Qt::LeftButton); }
+  void press(QWidget* window, const QString& name) { Press(window, name); }
 };
 
 TEST_F(ShoppingAndUseItUpTest, TheMenuShowsDayTotalsAndWarningsAndMakesTheShoppingListOfThePlanOnScreen) {

@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 // Start-up over a recipe book and browsing it: what the user sees after the program opens.
 #include <QApplication>
 #include <QCheckBox>

@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 // Text typed into the main window stays as typed: the editable combo boxes neither complete nor
 // fold letter case, typing a stored name never moves to that recipe, and typed names become the
 // stored names and picture file names in one way.

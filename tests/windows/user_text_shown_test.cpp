@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 // A user's text ("M&M's": a dish, a category, a stock name, a menu caption, a file name) is shown
 // in labels and frames as it stands: the "&" is neither dropped nor made a keyboard shortcut.
 #include <QGroupBox>

@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 // 「Webから取り込み」 as a user drives it: pages served from 127.0.0.1 or read from the book's
 // folder, the preview, and the record, picture and source that land in the files.
 #include <QBuffer>

@@ -1,5 +1,7 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 #include "backup/rules/recipe_restore.h"
 
+#include <QFileInfo>
 #include <QSet>
 #include <algorithm>
 
@@ -57,6 +59,12 @@ std::vector<ListedBackup> ListBackups(const QString& bookFolder, const std::vect
     listed.push_back(earlier != known.end() ? *earlier : check(backup));
   }
   return listed;
+}
+
+ListedBackup ListConflictCopy(const QString& path, const QString& ofFile) {
+  const QFileInfo info(path);
+  Backup backup{path, info.fileName(), ofFile, Kind::Earlier, 0, info.lastModified(), kConflictCopyWords, {}};
+  return check(backup);
 }
 
 std::variant<BackupRecipes, FileError> MissingRecipes(const Backup& backup, const RecipeTable& book) {

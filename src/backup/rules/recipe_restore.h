@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 #pragma once
 // Bringing the book back from its backups: every entry with what it holds and whether it reads,
 // which of a recipe entry's recipes the book lacks, and the ways back (append chosen records as
@@ -24,6 +25,11 @@ bool KeepsWholeFile(const Backup& backup);
 // over without reading them again: an entry is never rewritten, and checking a whole copy of a
 // full book takes a read of it.
 std::vector<ListedBackup> ListBackups(const QString& bookFolder, const std::vector<ListedBackup>& known = {});
+
+// A copy that a sync tool left beside the book's file ofFile after a conflict, listed as a whole
+// earlier copy of that file and checked as one.
+inline const QString kConflictCopyWords = QStringLiteral("競合コピー");
+ListedBackup ListConflictCopy(const QString& path, const QString& ofFile);
 
 struct BackupRecipes {
   recipe_file::RawRecords file;  // the entry's records as they stand

@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 #include "backup/windows/frm_fukugen.h"
 
 #include <QHBoxLayout>
@@ -12,7 +13,9 @@
 #include "store/windows/backup_before_write.h"
 #include "platform/windows/busy_cursor.h"
 #include "platform/windows/controls.h"
+#include "store/rules/conflict_copies.h"
 #include "store/rules/recipe_file.h"
+#include "store/rules/recipe_reader.h"
 
 using controls::button;
 
@@ -108,12 +111,18 @@ void frmFukugen::showBackups() {
     BusyCursor busy;
     module_.Backups.finish();  // an entry still being written is listed whole
     backups_ = backups::ListBackups(module_.Folder.folder(), backups_);
+    // The copies a sync tool left beside the recipe file after a conflict come first, offered as
+    // backups are.
+    const QStringList copies = FindConflictCopies(module_.Folder.folder(), recipe_file::kFileName);
+    for (auto copy = copies.crbegin(); copy != copies.crend(); ++copy)
+      backups_.insert(backups_.begin(), backups::ListConflictCopy(*copy, recipe_file::kFileName));
   }
   lstBackup->clear();
   for (const backups::ListedBackup& b : backups_) {
-    new QTreeWidgetItem(lstBackup, {b.backup.takenAt.toString(QStringLiteral("yyyy/MM/dd")),
-                                    b.backup.takenAt.toString(QStringLiteral("HH:mm:ss")), b.backup.ofFile,
-                                    holdsText(b), countText(b.recipeCount)});
+    const bool conflict = b.backup.what == backups::kConflictCopyWords;
+    new QTreeWidgetItem(lstBackup, {conflict ? backups::kConflictCopyWords : b.backup.takenAt.toString(QStringLiteral("yyyy/MM/dd")),
+                                    b.backup.takenAt.toString(conflict ? QStringLiteral("yyyy/MM/dd HH:mm:ss") : QStringLiteral("HH:mm:ss")),
+                                    b.backup.ofFile, conflict ? b.backup.fileName : holdsText(b), countText(b.recipeCount)});
   }
   QString where = QStringLiteral("保存場所：%1").arg(backups::FolderOf(module_.Folder.folder()));
   if (backups_.empty()) where += QStringLiteral("\nバックアップはまだありません。レシピ帳を変更すると作成されます。");

@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 #pragma once
 // The window "バックアップから復元": the backups of the book's files, newest first, with the date,
 // time, file, what each holds and, for the recipe file, the number of recipes; a damaged entry

@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 #include "category_editor/rules/category_edit.h"
 
 #include "platform/rules/cp932.h"

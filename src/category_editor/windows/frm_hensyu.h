@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 #pragma once
 // The category editor: renames the 6 genres, 9 kinds and 9 cooking methods. Saving writes the
 // three list files and ends the program, so that the new lists take effect at the next start.

@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 #pragma once
 // Exchanging recipes between users. An export writes chosen records of the recipe file, exactly
 // as they stand, into "追加レシピ.TXT" in a new folder "追加レシピ000", "追加レシピ001", ... beside

@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 #pragma once
 // Pictures that travel with an exchange file: dish name + ".jpg", ".gif" or ".bmp" beside it.
 // Dish names in someone else's file are untrusted: only a plain file name may name a picture.

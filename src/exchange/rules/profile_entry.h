@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 #pragma once
 // The settings frame of the exchange window: the target points as the user types them, and the
 // points and level as the frame shows them.

@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 // The exchange window's controls, its name lists and where everything stands.
 #include "exchange/windows/frm_private.h"
 

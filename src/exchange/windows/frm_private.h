@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 #pragma once
 // The exchange window "ゼストラ　コミュニケーション": on the left the export of up to ten recipes
 // into a new exchange folder, on the right the import of an exchange file, below them the settings
@@ -34,13 +35,7 @@ class frmPrivate : public QWidget {
 
   // Handlers, as the controls call them.
   void RefreshExchangeLists();
-  void cmdNew_Click();
-  void cmdNukidashi_Click();
-  void cmdFile_Click();
   void File2_Click(const QString& path);
-  void cmdCopy_Click();
-  void cmdHozon_Click();
-  void cmdModori_Click();
 
  public slots:
   // The recipe table was reloaded: the name lists, counts and points show the new table.
@@ -49,6 +44,14 @@ class frmPrivate : public QWidget {
  signals:
   void recipesImported();  // records were appended to the recipe file
   void profileChanged();   // the nickname or the target changed
+
+ private slots:
+  void cmdFile_Click();
+  void cmdCopy_Click();
+  void cmdNew_Click();
+  void cmdNukidashi_Click();
+  void cmdHozon_Click();
+  void cmdModori_Click();
 
  private:
   QWidget* buildExportHalf();

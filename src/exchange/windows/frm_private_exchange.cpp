@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 // Export and import: the left and right halves of the exchange window.
 #include <QDir>
 #include <QFileInfo>

@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 // The settings frame of the exchange window: nickname, target points, points and level.
 #include <QLabel>
 #include <QLineEdit>
@@ -26,7 +27,8 @@ void frmPrivate::cmdHozon_Click() {
   changed.Nickname = typed_text::ToStored(txtNamae->text()).trimmed();
   changed.TargetPoints = target->value;
   BackUpBeforeWrite(module_, dialogs_, module_.path(kProfileFileName), backups::Change::Keeps);
-  if (auto error = SaveProfileWithTargetText(module_.path(kProfileFileName), changed, target->text)) {
+  if (auto error = SaveProfileWithTargetText(module_.path(kProfileFileName), changed, target->text,
+                                              kNicknameLine | kTargetLine)) {
     dialogs_.error(error->message() + QStringLiteral("\n名前と目標ポイントは元のままです。"), QStringLiteral("保存エラー"));
     return;
   }

@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 #pragma once
 // The book's ingredient lines read and folded once per loaded table: for each recipe the distinct
 // ingredients it names, as numbers into one list of folded names. Walks over the whole book that

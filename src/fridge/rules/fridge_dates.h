@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 #pragma once
 // The refrigerator's dates are texts "yyyy/MM/dd", written and read the same way whatever the
 // machine's locale, so days left and the purchase-date sort keep working when it changes.

@@ -1,4 +1,7 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 #include "fridge/rules/fridge_files.h"
+
+#include <QHash>
 
 #include "platform/rules/quoted_fields.h"
 #include "platform/rules/text_file.h"
@@ -72,6 +75,37 @@ std::optional<FileError> WriteStock(const QString& path, const std::vector<Stock
   lines.reserve(qsizetype(entries.size()));
   for (const StockEntry& entry : entries) lines.append(StockLine(entry));
   return text_file::writeLines(path, lines);
+}
+
+std::variant<bool, FileError> RemoveStockEntries(const QString& path, const std::vector<StockEntry>& shown,
+                                                 const std::vector<StockEntry>& kept) {
+  QHash<QString, int> keptLeft, removedLeft;
+  for (const StockEntry& entry : kept) ++keptLeft[StockLine(entry)];
+  for (const StockEntry& entry : shown) ++removedLeft[StockLine(entry)];
+  for (auto it = keptLeft.cbegin(); it != keptLeft.cend(); ++it) removedLeft[it.key()] -= it.value();
+  bool onlyKept = true;
+  auto error = text_file::updateLines(path, [&](const QStringList& current) -> std::variant<QStringList, FileError> {
+    QHash<QString, int> keptToFind = keptLeft, removedToFind = removedLeft, keptFound;
+    QStringList added;
+    for (const QString& line : current) {
+      if (line.trimmed().isEmpty()) continue;
+      // The file's own spelling of an entry is compared as the window writes it.
+      const QStringList fields = quoted_fields::split(line);
+      const QString entry = StockLine({.IngredientName = fields.value(0), .PurchaseDate = fields.value(1), .BestBefore = fields.value(2)});
+      if (keptToFind.value(entry) > 0) --keptToFind[entry], ++keptFound[entry];
+      else if (removedToFind.value(entry) > 0) --removedToFind[entry];
+      else added.append(entry);
+    }
+    QStringList lines;
+    for (const StockEntry& entry : kept) {
+      const QString line = StockLine(entry);
+      if (keptFound.value(line) > 0) --keptFound[line], lines.append(line);
+    }
+    onlyKept = added.isEmpty() && lines.size() == qsizetype(kept.size());
+    return lines + added;
+  });
+  if (error) return *error;
+  return onlyKept;
 }
 
 std::optional<FileError> AppendStockEntry(const QString& path, const StockEntry& entry) {

@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 #pragma once
 // The refrigerator's two files in the data folder.
 //
@@ -28,6 +29,13 @@ QString StockLine(const StockEntry& entry);
 
 // Replaces the file with the entries, in order.
 std::optional<FileError> WriteStock(const QString& path, const std::vector<StockEntry>& entries);
+
+// Takes the shown entries the window removed out of the file as it is now, matched by content:
+// the entries the window keeps are written in its order (as far as the file still holds them:
+// one that another writer removed stays removed), then every entry another writer added, in
+// file order. True when the file then holds exactly the kept entries.
+std::variant<bool, FileError> RemoveStockEntries(const QString& path, const std::vector<StockEntry>& shown,
+                                                 const std::vector<StockEntry>& kept);
 
 // Adds one entry's line at the end.
 std::optional<FileError> AppendStockEntry(const QString& path, const StockEntry& entry);

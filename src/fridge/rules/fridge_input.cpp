@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 #include "fridge/rules/fridge_input.h"
 
 #include "platform/rules/cp932.h"

@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 #pragma once
 // What the refrigerator's files cannot hold in a typed name or date: a double quote ends a quoted
 // field and a line break ends an entry. The stock quotes its fields, so a comma stays in a stock

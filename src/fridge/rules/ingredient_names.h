@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 #pragma once
 // Ingredient names in free text: which ingredient a recipe's ingredient line names, and when two
 // names, written differently, name the same ingredient.

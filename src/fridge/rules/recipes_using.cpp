@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 #include "fridge/rules/recipes_using.h"
 
 QStringList FindRecipesUsing(const RecipeTable& recipes, const QString& ingredientName) {

@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 #pragma once
 // The recipes whose ingredient text mentions an ingredient.
 #include <QStringList>

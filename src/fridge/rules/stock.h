@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 #pragma once
 // The refrigerator's stock: the bought ingredients in the order shown, each with its purchase and
 // best-before texts as typed, the days left before the best-before date and the warning state

@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 #pragma once
 // The stock looked up by ingredient: which entries hold an ingredient, in the order a cook uses
 // them up.

@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 #include "fridge/rules/stock_delivery.h"
 
 #include "fridge/rules/fridge_files.h"

@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 #pragma once
 // Entries put into the stock file from outside the refrigerator window (the shopping list's
 // bought items) in one write, and taken out again in one write while the file is still exactly

@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 #include "fridge/rules/use_it_up.h"
 
 #include <QSet>

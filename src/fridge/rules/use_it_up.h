@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 #pragma once
 // Recipes that use up what is about to spoil. Each stocked ingredient a recipe uses earns points
 // by its days left: past its best-before date 3, 0 to 3 days left 2, 4 to 7 days left 1, else 0

@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 #include "fridge/windows/chosen_recipe.h"
 
 int ChosenRecipeNumber(const RecipeTable& recipes, Dialogs& dialogs, const QString& dish) {

@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 #pragma once
 // A dish picked in one of the refrigerator's recipe lists, which were made from the book earlier.
 #include <QString>

@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 #include "fridge/windows/frm_reizou.h"
 
 #include <QAbstractItemView>
@@ -349,7 +350,7 @@ void frmReizou::cmdDel_Click() {
   BackUpBeforeWrite(module_, dialogs_, stockPath(), backups::Change::Removes);
   const auto error = [&] {
     const BusyCursor busy;
-    return model_->remove(stockPath(), *range);
+    return model_->remove(stockPath(), *range, clock_.today());
   }();
   if (error) {
     dialogs_.error(error->message(), kSaveErrorTitle);
@@ -366,7 +367,7 @@ void frmReizou::cmdAllClr_Click() {
                         MessageBox::Answer::Cancel))
     return;
   BackUpBeforeWrite(module_, dialogs_, stockPath(), backups::Change::Removes);
-  if (auto error = model_->clear(stockPath())) {
+  if (auto error = model_->clear(stockPath(), clock_.today())) {
     dialogs_.error(error->message(), kSaveErrorTitle);
     return;
   }

@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 #pragma once
 // The virtual refrigerator ("バーチャル冷蔵庫"): the bought ingredients with their purchase and
 // best-before dates and the days left, sorting and deleting them, the list of ingredient names,

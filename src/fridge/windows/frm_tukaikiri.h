@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 #pragma once
 // "期限が近い材料を使う": the recipes that use up the refrigerator's items nearest to or past
 // their best-before date, best first (fridge/rules/use_it_up.h). Opened from the refrigerator

@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 #pragma once
 // The refrigerator's frame "検索": the recipes that use the ingredient picked in the stock, and
 // whether the refrigerator hides once one of them is picked. A picked recipe goes out by record

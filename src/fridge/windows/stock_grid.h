@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 #pragma once
 // The stock grid. It tells the window which rows it highlights (rows counted from 1, 0 for none):
 // a mouse press names the row where a selection starts, and once the mouse is released, or the

@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 #include "fridge/windows/stock_model.h"
 
 #include <QColor>
@@ -81,16 +82,20 @@ std::optional<FileError> StockModel::add(const QString& path, StockEntry entry) 
   return std::nullopt;
 }
 
-std::optional<FileError> StockModel::clear(const QString& path) {
-  if (auto error = fridge_files::WriteStock(path, {})) return error;
+std::optional<FileError> StockModel::clear(const QString& path, QDate today) {
+  auto written = fridge_files::RemoveStockEntries(path, stock_.entries(), {});
+  if (auto* error = std::get_if<FileError>(&written)) return *error;
+  if (!std::get<bool>(written)) return load(path, today);  // another writer's entries stay
   beginResetModel();
   stock_.assign({});
   endResetModel();
   return std::nullopt;
 }
 
-std::optional<FileError> StockModel::remove(const QString& path, Stock::Range range) {
-  if (auto error = fridge_files::WriteStock(path, stock_.without(range))) return error;
+std::optional<FileError> StockModel::remove(const QString& path, Stock::Range range, QDate today) {
+  auto written = fridge_files::RemoveStockEntries(path, stock_.entries(), stock_.without(range));
+  if (auto* error = std::get_if<FileError>(&written)) return *error;
+  if (!std::get<bool>(written)) return load(path, today);  // the file changed outside: show it as it is
   beginRemoveRows({}, range.first - 1, range.last - 1);
   stock_.remove(range);
   endRemoveRows();

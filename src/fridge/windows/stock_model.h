@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 #pragma once
 // The refrigerator grid's model: the stock as five columns ("№", "材料", "購入日", "賞味期限",
 // "残日数"), rows coloured by best-before state. Every change that the file must see is written
@@ -27,10 +28,13 @@ class StockModel : public QAbstractTableModel {
   std::optional<FileError> load(const QString& path, QDate today);
   // Appends the entry to the file and then to the end of the stock. The caller checks isFull.
   std::optional<FileError> add(const QString& path, StockEntry entry);
-  // Empties the file, then the stock.
-  std::optional<FileError> clear(const QString& path);
-  // Rewrites the file without the range in shown order, then removes the rows in one step.
-  std::optional<FileError> remove(const QString& path, Stock::Range range);
+  // Takes the shown entries out of the file, then empties the stock; entries another writer
+  // added since stay in the file and are then shown.
+  std::optional<FileError> clear(const QString& path, QDate today);
+  // Rewrites the file without the range in shown order, then removes the rows in one step. When
+  // the file changed outside meanwhile, that change is kept and the stock is shown as the file
+  // now holds it.
+  std::optional<FileError> remove(const QString& path, Stock::Range range, QDate today);
   // Only the shown order changes.
   void sortBy(StockSortKey key);
 

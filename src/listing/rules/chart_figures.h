@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 #pragma once
 // What the two chart windows show: per panel a heading, the name column's header and one row per
 // item with its swatch colour, name, count and share. The figures come from the statistics of the

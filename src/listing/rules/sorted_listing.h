@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 #pragma once
 // The sorted list's data: every recipe's dish name with its four values (calories, salt, cooking
 // time, times cooked), the numeric sort keys read once when the list is built, and one item model

@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 #pragma once
 // One panel of a chart window: its heading, a chart of the counts (pie or bars, each item in its
 // swatch colour) and below it the table of swatch, optional face, name, count and share.

@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 #pragma once
 // What the two chart windows share: a row of chart panels, the chart-type buttons that switch all
 // of them at once, printing the window's image, and the back button. Each window is built once

@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 #include "listing/windows/frm_graph1.h"
 
 frmGraph1::frmGraph1(Module1& module, Dialogs& dialogs, QWidget* parent)

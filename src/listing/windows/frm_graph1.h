@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 #pragma once
 // "種類分析": how the recipes spread over the genres, kinds and cooking methods. Opens with pies.
 #include "listing/windows/chart_window.h"

@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 #include "listing/windows/frm_graph2.h"
 
 #include <QHBoxLayout>

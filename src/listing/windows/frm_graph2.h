@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 #pragma once
 // "評価分析": how many recipes were cooked and how the cook and the others rated them, with the
 // user's level. Opens with bars.

@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 #pragma once
 // The sorted list "並び替えリスト": all recipes four times, ordered by calories, salt, cooking time
 // and times cooked. Each grid is a view over its own ordering of one shared copy of the table
@@ -21,14 +22,16 @@ class frmSort : public QWidget {
  public:
   explicit frmSort(const Module1& module, QWidget* parent = nullptr);
 
+
+ signals:
+  void recipeChosen(int recordNumber);
+
+ private slots:
   // Re-sorts a grid: option 0 lowest first, option 1 highest first.
   void option_Click(ListingValue grid, int index);
   // Opens the recipe of the clicked row, then hides the window when optHide is selected.
   void grid_Click(ListingValue grid, const QModelIndex& index);
   void cmdModori_Click();
-
- signals:
-  void recipeChosen(int recordNumber);
 
  private:
   struct Grid {

@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 #pragma once
 // The picture buttons of the sorted list and the chart windows, their pictures drawn in code.
 #include <QIcon>

@@ -1,10 +1,12 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 #pragma once
 // The cooking log: one "yyyy/mm/dd" entry per cooking.
 #include <QDate>
 #include <QStringList>
 #include <optional>
 
-// The entries of a stored log, cut into ten-character slices as the file has always been read.
+// The entries of a stored log: ten-character slices, one every twelve characters (an entry and
+// the CR LF after it).
 QStringList CookingLogEntries(const QString& cookingLog);
 
 // A typed date as it is stored ("2024/3/9" -> "2024/03/09"), or nothing when it is not a real

@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 #pragma once
 // The two ratings of a recipe and how a click on a face moves them on.
 #include <QString>

@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 #pragma once
 // The drives the picture picker offers: the machine's mounted volumes, or a fixed list in tests.
 #include <QList>

@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 #pragma once
 // The cooking log and the two ratings of the recipe on screen, with the recipe's points.
 // The panel owns this on-screen state; it reaches the recipe file when the recipe is registered
@@ -28,14 +29,16 @@ class CookingLogPanel : public QWidget {
   Ratings ratings() const { return ratings_; }
 
   void ShowRecipePoints();
+
+ signals:
+  void ratingsChanged(const QString& self, const QString& others);
+
+ private slots:
   void lblKai_Click();
   void lblKaisu_Click() { lblKai_Click(); }
   void lstRireki_DblClick();
   void imgFace1_Click(int index);
   void imgFace2_Click(int index);
-
- signals:
-  void ratingsChanged(const QString& self, const QString& others);
 
  private:
   void setRatings(const Ratings& ratings);

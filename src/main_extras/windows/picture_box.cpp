@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 #include "main_extras/windows/picture_box.h"
 
 #include <QFrame>
@@ -116,7 +117,7 @@ void PictureBox::selectPhotoMode(bool shown) {
 
 void PictureBox::saveProfile() {
   BackUpBeforeWrite(module_, dialogs_, module_.path(kProfileFileName), backups::Change::Keeps);
-  if (auto error = SaveProfile(module_.path(kProfileFileName), module_.Prof))
+  if (auto error = SaveProfile(module_.path(kProfileFileName), module_.Prof, kPhotoModeLine))
     dialogs_.error(error->message(), QStringLiteral("保存エラー"));
 }
 

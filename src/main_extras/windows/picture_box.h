@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 #pragma once
 // The recipe picture on the main window: the photo frame, the size toggle and the photo-mode
 // switch. The main window tells it the dish name as typed (setDishName) and what to show.

@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 #pragma once
 // The picture picker (fraPicget): a drive list, a folder list and a file list, from which a
 // picture is copied into the book's folder under the dish name. Opened by a double-click on

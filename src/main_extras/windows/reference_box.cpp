@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 #include "main_extras/windows/reference_box.h"
 
 #include <QComboBox>

@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 #pragma once
 // The source of a recipe, picked from the reference list or typed; Enter on a new text offers
 // to add it to the list for good.

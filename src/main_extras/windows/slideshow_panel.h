@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 #pragma once
 // The slideshow: every second the next recipe, with the picture enlarged, until the last one has
 // been shown; a new start continues where the last run stopped. The panel asks the main window
@@ -16,8 +17,6 @@ class SlideshowPanel : public QWidget {
  public:
   SlideshowPanel(Module1& module, Dialogs& dialogs, QWidget* parent);
 
-  void cmdSaisei_Click();
-  void cmdStop_Click();
   void tmrPlay_Timer();
 
   bool isPlaying() const { return playing_; }
@@ -30,6 +29,10 @@ class SlideshowPanel : public QWidget {
  signals:
   void showRecordRequested(int record);
   void enlargePictureRequested();
+
+ private slots:
+  void cmdSaisei_Click();
+  void cmdStop_Click();
 
  private:
   bool refuseWhenEmpty();

@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 #include "main_extras/windows/window_buttons.h"
 
 #include <QCheckBox>

@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 #pragma once
 // The hub's buttons: each opens its window (modeless, shown again when it is already open), the
 // help-tour switch and the help file. A button whose window the program does not have is disabled.
@@ -31,12 +32,14 @@ class WindowButtons : public QWidget {
   // Opens the help file with this (tests replace it); returns false when nothing could open it.
   void setHelpOpener(std::function<bool(const QString&)> opener) { openHelp_ = std::move(opener); }
 
-  void chkHelp_Click();
-  void cmdHelp_Click();
-  void windowButton_Click(const QString& buttonName);
 
   // Sets the check box from HelpTourOn without acting as a click.
   void showHelpTourFlag();
+
+ private slots:
+  void windowButton_Click(const QString& buttonName);
+  void chkHelp_Click();
+  void cmdHelp_Click();
 
  private:
   QCheckBox* chkHelp;

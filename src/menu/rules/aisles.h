@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 #pragma once
 // The store sections ("売り場") the shopping list is grouped by, and how many days a bought item of
 // each keeps when it goes into the refrigerator. A built-in table knows the common ingredients; the

@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 #pragma once
 // Amounts of one ingredient added up for the shopping list. An amount is read from its written
 // text when it is a number and a unit: "3個", "200g", "大さじ2", "1/2個", "1と1/2本", "2～3個",

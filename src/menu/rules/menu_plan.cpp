@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 #include "menu/rules/menu_plan.h"
 
 #include "platform/rules/quoted_fields.h"
@@ -43,19 +44,37 @@ MenuPlan BlankMenuPlan() {
   return plan;
 }
 
-std::variant<MenuPlan, FileError> ReadMenuPlan(const QString& path) {
+namespace {
+
+// The plan the lines hold, over the blank plan for what they lack.
+MenuPlan planOf(const QStringList& lines) {
   MenuPlan plan = BlankMenuPlan();
-  auto lines = text_file::readLines(path);
-  if (auto* error = std::get_if<FileError>(&lines)) {
-    if (error->kind == FileError::Kind::Missing) return plan;
-    return *error;
-  }
-  const QStringList& all = std::get<QStringList>(lines);
-  for (int day = 0; day < kMenuDays && day < all.size(); ++day) {
-    const QStringList fields = quoted_fields::split(all[day]);
+  for (int day = 0; day < kMenuDays && day < lines.size(); ++day) {
+    const QStringList fields = quoted_fields::split(lines[day]);
     for (int i = 0; i < kFieldsPerLine && i < fields.size(); ++i) plan.Days[day].*kLineFields[i] = fields[i];
   }
   return plan;
+}
+
+QStringList linesOf(const MenuPlan& plan) {
+  QStringList lines;
+  for (const MenuDay& day : plan.Days) {
+    QStringList quoted;
+    for (int i = 0; i < kFieldsPerLine; ++i) quoted.append(quoted_fields::quote(day.*kLineFields[i]));
+    lines.append(quoted.join(u','));
+  }
+  return lines;
+}
+
+}  // namespace
+
+std::variant<MenuPlan, FileError> ReadMenuPlan(const QString& path) {
+  auto lines = text_file::readLines(path);
+  if (auto* error = std::get_if<FileError>(&lines)) {
+    if (error->kind == FileError::Kind::Missing) return BlankMenuPlan();
+    return *error;
+  }
+  return planOf(std::get<QStringList>(lines));
 }
 
 std::optional<FileError> MenuPlanProblem(const QString& path, const MenuPlan& plan) {
@@ -79,13 +98,21 @@ std::optional<FileError> MenuPlanProblem(const QString& path, const MenuPlan& pl
 
 std::optional<FileError> WriteMenuPlan(const QString& path, const MenuPlan& plan) {
   if (auto problem = MenuPlanProblem(path, plan)) return problem;
-  QStringList lines;
-  for (const MenuDay& day : plan.Days) {
-    QStringList quoted;
-    for (int i = 0; i < kFieldsPerLine; ++i) quoted.append(quoted_fields::quote(day.*kLineFields[i]));
-    lines.append(quoted.join(u','));
-  }
-  return text_file::writeLines(path, lines);
+  return text_file::writeLines(path, linesOf(plan));
+}
+
+std::variant<MenuPlan, FileError> SaveMenuPlanChanges(const QString& path, const MenuPlan& read, const MenuPlan& shown) {
+  if (auto problem = MenuPlanProblem(path, shown)) return *problem;
+  MenuPlan saved;
+  auto error = text_file::updateLines(path, [&](const QStringList& current) -> std::variant<QStringList, FileError> {
+    saved = planOf(current);
+    for (int day = 0; day < kMenuDays; ++day)
+      for (QString MenuDay::*field : kLineFields)
+        if (shown.Days[day].*field != read.Days[day].*field) saved.Days[day].*field = shown.Days[day].*field;
+    return linesOf(saved);
+  });
+  if (error) return *error;
+  return saved;
 }
 
 QString MenuDayCaption(QDate day) {

@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 #pragma once
 // The three-day menu plan and its file "MENU.TXT": three lines, one per day, each the day caption
 // and the breakfast, lunch and dinner dish names, every field in double quotes.
@@ -20,6 +21,8 @@ struct MenuDay {
   QString Breakfast;
   QString Lunch;
   QString Dinner;
+
+  bool operator==(const MenuDay&) const = default;
 };
 
 struct MenuPlan {
@@ -27,6 +30,8 @@ struct MenuPlan {
 
   QString& dish(int slot);
   const QString& dish(int slot) const;
+
+  bool operator==(const MenuPlan&) const = default;
 };
 
 // The plan a window shows before anything is read: the captions "日付１" to "日付３" and
@@ -44,6 +49,11 @@ std::optional<FileError> MenuPlanProblem(const QString& path, const MenuPlan& pl
 // Replaces the file with the plan. Refuses, before touching the file, a field the file cannot
 // hold back and a character CP932 cannot hold.
 std::optional<FileError> WriteMenuPlan(const QString& path, const MenuPlan& plan);
+
+// Saves what the window changed: every field of shown that differs from read (the plan as the
+// window read or last saved it) goes into the file as it is now, and the other fields keep what
+// another writer may have saved meanwhile. Returns the plan as saved; refused as WriteMenuPlan is.
+std::variant<MenuPlan, FileError> SaveMenuPlanChanges(const QString& path, const MenuPlan& read, const MenuPlan& shown);
 
 // "朝", "昼", "夕" for meal 0, 1, 2.
 QString MealCaption(int meal);

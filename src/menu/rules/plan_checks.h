@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 #pragma once
 // What the menu shows under each day: the day's calories and salt per person summed over its
 // dishes, and the planned dishes whose stocked ingredient will be past its best-before date by

@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 #pragma once
 // The shopping list of a three-day plan: every ingredient of the planned dishes, walked meal by
 // meal in plan order (day 1 breakfast, lunch, dinner, day 2 ...) and line by line, each met by

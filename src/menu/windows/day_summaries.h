@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 #pragma once
 // The lines under each day of the menu: the day's calories and salt per person (lblGoukei(day))
 // and, in red, the planned dishes whose stocked ingredient is past its best-before date by that

@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 #pragma once
 // The shopping list of the menu on screen ("買い物リスト"): what to buy, by store section, with its
 // amounts added up and the dishes that need it, and what is already in the refrigerator with the

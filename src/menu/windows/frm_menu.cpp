@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 #include "menu/windows/frm_menu.h"
 
 #include <QComboBox>
@@ -138,8 +139,10 @@ void frmMenu::Form_Load() {
     dialogs_.error(error->message() + QStringLiteral("\n空の献立を表示します。保存するとこのファイルは置き換わります。"),
                    QStringLiteral("献立"));
     showPlan(BlankMenuPlan());
+    readPlan_.reset();
   } else {
-    showPlan(std::get<MenuPlan>(plan));
+    readPlan_ = std::get<MenuPlan>(plan);
+    showPlan(*readPlan_);
   }
   menuEdited_ = false;
   summaries_->refresh();
@@ -195,9 +198,20 @@ void frmMenu::cmdSet_Click(int slot) {
 
 void frmMenu::cmdHozon_Click() {
   BackUpBeforeWrite(module_, dialogs_, module_.path(kMenuFileName), backups::Change::Keeps);
-  if (auto error = WriteMenuPlan(module_.path(kMenuFileName), shownPlan())) {
+  const MenuPlan shown = shownPlan();
+  // A file that could not be read is replaced; else only what this window changed is saved, over
+  // what another window or program may have saved meanwhile.
+  std::variant<MenuPlan, FileError> saved = shown;
+  if (readPlan_) saved = SaveMenuPlanChanges(module_.path(kMenuFileName), *readPlan_, shown);
+  else if (auto error = WriteMenuPlan(module_.path(kMenuFileName), shown)) saved = *error;
+  if (auto* error = std::get_if<FileError>(&saved)) {
     dialogs_.error(error->message(), QStringLiteral("献立保存"));
     return;
+  }
+  readPlan_ = std::get<MenuPlan>(saved);
+  if (*readPlan_ != shown) {
+    showPlan(*readPlan_);
+    summaries_->refresh();
   }
   menuEdited_ = false;
 }

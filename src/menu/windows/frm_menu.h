@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 #pragma once
 // The three-day menu planner: a dish for breakfast, lunch and dinner of three days, each with
 // its picture, kept in "MENU.TXT" and printed as an image of the window.
@@ -8,6 +9,7 @@
 #include <QWidget>
 #include <array>
 #include <functional>
+#include <optional>
 
 #include "menu/rules/menu_plan.h"
 #include "platform/rules/clock.h"
@@ -54,6 +56,7 @@ class frmMenu : public QWidget {
   Clock& clock_;
   std::function<void(QWidget&)> printWindow_;
   bool menuEdited_ = false;
+  std::optional<MenuPlan> readPlan_;  // as read or last saved; nothing when the file could not be read
 
   QStringListModel* dishNames_;  // one list shared by the nine combo boxes
   QComboBox* cboHizuke;

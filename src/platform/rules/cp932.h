@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 #pragma once
 // The Japanese ANSI code page (Shift-JIS as Windows extends it, code page 932).
 // Decoding and encoding are strict: nothing is ever replaced by '?'.

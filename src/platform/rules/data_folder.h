@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 #pragma once
 // The recipe book's folder. Every data file is opened by its bare name in it, and names match
 // without regard to letter case: "レシピ.txt" opens an existing "レシピ.TXT".

@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 #include "platform/rules/file_error.h"
 
 #include <QFileInfo>
@@ -20,6 +21,10 @@ QString FileError::message() const {
       return where + QStringLiteral("の形式が正しくありません。") + detail;
     case Kind::Refused:
       return detail;
+    case Kind::ChangedOutside:
+      return where + QStringLiteral("はほかのプログラムが書き換えている最中のため、保存しませんでした。もう一度操作してください。");
+    case Kind::Unfinished:
+      return where + QStringLiteral("は書き込みの途中か、途中で切れています。書き込みが終わってから開き直してください。") + detail;
     case Kind::WriteFailed:
       return where + QStringLiteral("に書き込めませんでした。元の内容はそのまま残っています。") + SystemErrorInJapanese(detail);
   }

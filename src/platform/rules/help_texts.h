@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 #pragma once
 // The help tour's explanations: shown before a feature while the tour is switched on.
 #include <QString>

@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 #pragma once
 // The colours of the ten-segment level bar, shown on the main window and the evaluation chart.
 #include <array>

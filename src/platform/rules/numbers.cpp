@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 #include "platform/rules/numbers.h"
 
 #include <algorithm>
@@ -12,8 +13,8 @@ namespace {
 
 bool skipped(QChar c) { return c == u' ' || c == u'\t' || c == u'\n' || c == u'\r'; }
 
-// Fixed notation within [1E-4, 10^digits), exponent notation outside (0.0001 but 1E-05), as the files have always
-// been written.
+// Fixed notation within [1E-4, 10^digits), exponent notation outside (0.0001 but 1E-05): the form
+// every number in the files takes.
 QString format(double value, int digits) {
   if (value == 0 || !std::isfinite(value)) return QStringLiteral("0");
   // Whole numbers of at most `digits` digits, the common case, need no rounding.

@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 #pragma once
 // A printed document described apart from paper: pages of items placed in twips (1440 to the
 // inch, 20 to the point). Positions count from the top-left corner of the printable area, x to

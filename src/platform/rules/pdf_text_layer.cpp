@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 #include "platform/rules/pdf_text_layer.h"
 
 #include <QByteArrayView>

@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 #pragma once
 // The text layer of a PDF: the ToUnicode maps that tell a reader which character each drawn
 // glyph stands for, so that searching and copying give back the printed text.

@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 #include "platform/rules/plain_file.h"
 
 #include <fcntl.h>
@@ -61,6 +62,12 @@ std::variant<qsizetype, FileError> OpenedFile::readSome(char* into, qsizetype ro
     if (readSoFar_ > cap_) return tooLarge();
     return qsizetype(n);
   }
+}
+
+bool OpenedFile::changedWhileRead() const {
+  struct stat info {};
+  if (::fstat(fd_, &info) != 0) return true;
+  return readSoFar_ != sizeWhenOpened_ || qint64(info.st_size) != sizeWhenOpened_;
 }
 
 std::optional<FileError> OpenedFile::rewind() {

@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 #pragma once
 // Reading a file that anyone may have put into a folder: a data file, an exchange file from a
 // friend, a picture. Only a regular file is read, never a named pipe, a device or a socket (a
@@ -35,6 +36,9 @@ class OpenedFile {
   // Back to the first byte, for another reading from the start.
   std::optional<FileError> rewind();
   qint64 sizeWhenOpened() const { return sizeWhenOpened_; }
+  // After a reading to the end: true when it met more or fewer bytes than the file held when
+  // opened, or the file has another size now (another writer is still writing it).
+  bool changedWhileRead() const;
 
  private:
   // Only open makes one, after its checks.

@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 #pragma once
 // Lines of comma-separated fields in which text is written in double quotes and numbers bare
 // (the category lists, the settings file, the profile file).

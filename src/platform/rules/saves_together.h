@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 #pragma once
 // Several files of one folder replaced as one step. Each new content is first written whole under
 // a waiting name beside its file ("ジャンル.TXT.保存待ち"); then the list of the files is written

@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 #pragma once
 // The system's words for why a file could not be read or written come in English ("Read-only
 // file system"); a message to the user gives the Japanese words for the common ones.

@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 #include "platform/rules/text_file.h"
 
 #include <QFile>
@@ -101,6 +102,20 @@ std::optional<FileError> writeBytes(const QString& path, const QByteArray& bytes
   return std::nullopt;
 }
 
+std::optional<FileError> writeBytesOver(const QString& path, const QByteArray& bytes, FileStamp& stamp) {
+  QSaveFile file(path);
+  if (auto error = writeWhole(file, bytes)) return error;
+  const FileStamp written = file_stamp::ofWritten(file.handle(), bytes);
+  // The check stands right before the rename, so the window another writer has is as short as it can be.
+  if (!file_stamp::unchanged(path, stamp)) {
+    file.cancelWriting();
+    return FileError{FileError::Kind::ChangedOutside, path, 0, {}};
+  }
+  if (!file.commit()) return writeFailed(path, file.errorString());
+  stamp = written;
+  return std::nullopt;
+}
+
 std::optional<FileError> writeLinesTogether(const std::vector<std::pair<QString, QStringList>>& files) {
   std::vector<QByteArray> contents;
   for (const auto& [path, lines] : files) {
@@ -162,10 +177,40 @@ std::variant<QByteArray, FileError> withAppended(const QString& path, const QStr
   return content;
 }
 
+namespace {
+
+constexpr int kFreshAttempts = 5;
+
+}  // namespace
+
 std::optional<FileError> appendText(const QString& path, const QString& text) {
-  auto content = withAppended(path, text, EmptyLinesAtEnd::Keep);
-  if (auto* error = std::get_if<FileError>(&content)) return *error;
-  return writeBytes(path, std::get<QByteArray>(content));
+  for (int attempt = 1;; ++attempt) {
+    FileStamp stamp = file_stamp::of(path);
+    auto content = withAppended(path, text, EmptyLinesAtEnd::Keep);
+    if (auto* error = std::get_if<FileError>(&content)) return *error;
+    auto error = writeBytesOver(path, std::get<QByteArray>(content), stamp);
+    if (!error || error->kind != FileError::Kind::ChangedOutside || attempt == kFreshAttempts) return error;
+  }
+}
+
+std::optional<FileError> updateLines(const QString& path, const LinesChange& change) {
+  for (int attempt = 1;; ++attempt) {
+    FileStamp stamp = file_stamp::of(path);
+    QStringList current;
+    if (stamp.exists) {
+      auto lines = readLines(path);
+      if (auto* error = std::get_if<FileError>(&lines)) return *error;
+      current = std::get<QStringList>(std::move(lines));
+    }
+    auto changed = change(current);
+    if (auto* error = std::get_if<FileError>(&changed)) return *error;
+    const QStringList& lines = std::get<QStringList>(changed);
+    if (stamp.exists && lines == current) return std::nullopt;
+    auto bytes = encodeForFile(path, joinLines(lines));
+    if (auto* error = std::get_if<FileError>(&bytes)) return *error;
+    auto error = writeBytesOver(path, std::get<QByteArray>(bytes), stamp);
+    if (!error || error->kind != FileError::Kind::ChangedOutside || attempt == kFreshAttempts) return error;
+  }
 }
 
 }  // namespace text_file

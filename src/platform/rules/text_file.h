@@ -1,13 +1,16 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 #pragma once
 // Every data file is CP932 text of whole lines ending in CR LF. This is the one place that reads
 // and writes them. Reads are strict about the encoding; every write replaces the file atomically,
 // so a crash or a full disk leaves the old file or the new one, never half of one.
 #include <QStringList>
+#include <functional>
 #include <optional>
 #include <variant>
 #include <vector>
 
 #include "platform/rules/file_error.h"
+#include "platform/rules/file_stamp.h"
 #include "platform/rules/plain_file.h"
 
 namespace text_file {
@@ -61,6 +64,20 @@ std::variant<QByteArray, FileError> encodeForFile(const QString& path, const QSt
 // Replaces the file with the bytes. A write that stops partway (a full disk) is reported and the
 // old file stays as it was.
 std::optional<FileError> writeBytes(const QString& path, const QByteArray& bytes);
+
+// As writeBytes, but only over the file that stamp describes: when another writer has replaced
+// or changed it since, nothing is written and the error is ChangedOutside. After the write the
+// stamp is the written file's. Writing bytes equal to the file's stamped content still writes.
+std::optional<FileError> writeBytesOver(const QString& path, const QByteArray& bytes, FileStamp& stamp);
+
+// What a change of a small file makes of its lines as they are now (none for a missing file):
+// the lines to write, or why not.
+using LinesChange = std::function<std::variant<QStringList, FileError>(const QStringList& current)>;
+
+// Reads the file afresh, applies the change and writes the result over the file it read; when
+// another writer changes the file in between, all of that again (a few times). Nothing is
+// written when the change leaves the lines as they were.
+std::optional<FileError> updateLines(const QString& path, const LinesChange& change);
 
 // Replaces several files as one change: all are encoded and written to temporary files first,
 // and only when every one is complete are they put in place. The first failure is returned.

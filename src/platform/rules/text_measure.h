@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 #pragma once
 // How wide a printed text is and how far a line moves down: the layouts need both to wrap long
 // lines and to break pages, but measuring fonts is the printer side's business, so a layout is

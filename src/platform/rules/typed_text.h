@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 #pragma once
 // What the user typed, as the data files hold it. Every place that stores typed text or names a
 // file after it goes through here, so that a name typed one way finds what was stored the other.

@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 #pragma once
 // Every data file and picture is written to a temporary file beside it, named after it with a dot
 // and six letters or digits ("レシピ.TXT.aBcDeF"), that then replaces it. A program killed at that

@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 #pragma once
 // The option pair of a window that opens recipes in the main window: optHide hides the window
 // once a recipe is opened (selected at first), optShow ("残す") leaves it on screen.

@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 #pragma once
 // The application-wide look: Japanese fonts, Japanese standard buttons, the program icon.
 #include <QStringList>

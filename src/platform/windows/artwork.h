@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 #pragma once
 // The program's own pictures, drawn in code: the rating faces, the slideshow buttons, the stand-in
 // for a recipe without a photo and the splash picture. The program icon is the one the menu shows.

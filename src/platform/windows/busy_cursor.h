@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 #pragma once
 // The busy pointer over the whole program while a long step runs.
 #include <QApplication>

@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 #pragma once
 // A label that reports clicks and double-clicks (captions and pictures the user can click).
 #include <QLabel>

@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 #pragma once
 // The standard controls as every window builds them: each with its object name, by which tests
 // and the accessibility tree find it. Text comes before name throughout.

@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 #pragma once
 // The one door for message boxes, input boxes, file choosers and the beep. Windows never call
 // QMessageBox themselves: they get a Dialogs in their constructor, so tests can answer from a

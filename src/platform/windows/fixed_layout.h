@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 #pragma once
 // Fixed window layouts: a window lists where each of its controls stands, by object name, in one
 // table, instead of a wall of setGeometry calls.

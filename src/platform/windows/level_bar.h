@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 #pragma once
 // The ten-segment level bar `shpLevel(1..10)` with the total points `lblPoint` beside it. Shown on
 // the main window and on the evaluation chart window.

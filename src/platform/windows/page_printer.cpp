@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 #include "platform/windows/page_printer.h"
 
 #include <QBuffer>
@@ -12,11 +13,11 @@
 #include <QPdfWriter>
 #include <QPrinter>
 #include <QPrinterInfo>
-#include <QSaveFile>
 #include <QWidget>
 #include <algorithm>
 #include <cmath>
 
+#include "platform/rules/text_file.h"
 #include "platform/windows/picture_reading.h"
 #include "platform/windows/print_fonts.h"
 
@@ -140,10 +141,9 @@ bool Render(const PageDocument& document, QPagedPaintDevice& device, const Print
   return painter.end() && ok;
 }
 
-// Gives the text layer of a written PDF back the characters printed (see pdf_text_layer.h). The
-// file is mended in place, each character keeping its length; a file that cannot be opened
-// again keeps the look-alikes.
-void MendPdfTextLayer(const QString& path, const PageDocument& document) {
+// Gives the text layer of a PDF made in memory back the characters printed (see
+// pdf_text_layer.h), each character keeping its length.
+void MendPdfTextLayer(QByteArray& pdf, const PageDocument& document) {
   LookAlikes meant;
   QSet<QString> faces;
   for (const PrintPage& page : document.pages())
@@ -155,12 +155,8 @@ void MendPdfTextLayer(const QString& path, const PageDocument& document) {
           meant.insert(LookAlikesOf(font));
         }
       }
-  QFile file(path);
-  if (meant.isEmpty() || !file.open(QIODevice::ReadWrite) || file.size() == 0) return;
-  if (uchar* bytes = file.map(0, file.size())) {
-    MendTextLayer({reinterpret_cast<char*>(bytes), size_t(file.size())}, meant);
-    file.unmap(bytes);
-  }
+  if (meant.isEmpty() || pdf.isEmpty()) return;
+  MendTextLayer({pdf.data(), size_t(pdf.size())}, meant);
 }
 
 }  // namespace
@@ -186,21 +182,20 @@ bool PrintOnPrinter(const PageDocument& document, QPrinter& printer, Dialogs& di
 }
 
 bool WritePdf(const PageDocument& document, const QString& path, const PrintProgress& progress) {
-  QSaveFile file(path);
-  if (!file.open(QIODevice::WriteOnly)) return false;
+  // Made and mended in memory, then written under a temporary name and renamed into place whole:
+  // a killed program or a sync tool never meets a PDF whose text is not yet mended.
+  QByteArray pdf;
   {
-    QPdfWriter writer(&file);
+    QBuffer buffer(&pdf);
+    buffer.open(QIODevice::WriteOnly);
+    QPdfWriter writer(&buffer);
     writer.setTitle(document.title());
     writer.setCreator(QStringLiteral("ZESTRA"));
     writer.setPageLayout(PdfPageLayout());
-    if (!Render(document, writer, progress)) {
-      file.cancelWriting();
-      return false;
-    }
+    if (!Render(document, writer, progress)) return false;
   }
-  if (!file.commit()) return false;
-  MendPdfTextLayer(path, document);
-  return true;
+  MendPdfTextLayer(pdf, document);
+  return !text_file::writeBytes(path, pdf);
 }
 
 bool PrintDocument(const PageDocument& document, const DataFolder& folder, Dialogs& dialogs) {

@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 #pragma once
 // The one way the program prints. A window builds a PageDocument (platform/rules/page_document.h)
 // and hands it to PrintDocument, which sends it to the machine's default printer. A machine with

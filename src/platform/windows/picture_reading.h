@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 #pragma once
 // Reading a picture file (JPEG, GIF, BMP) whatever its name ends in; a file that cannot be read
 // gives a null image, which callers skip. Only a regular file of sound size is read (plain_file).

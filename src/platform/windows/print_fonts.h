@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 #pragma once
 // The faces printed text is drawn in, and text measured in them, in twips.
 #include <QFont>

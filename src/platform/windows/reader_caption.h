@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 #pragma once
 // A caption that only screen readers read. On Linux a combo box gives its current item as its
 // accessible name (its own accessibleName is read only while it is empty); what the box is for

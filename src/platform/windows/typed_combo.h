@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 #pragma once
 // Editable combo boxes that keep what the user typed.
 class QComboBox;

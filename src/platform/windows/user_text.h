@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 #pragma once
 // Texts that come from the user (dish names, categories, menu captions, stock names, the
 // nickname, folder and file names) shown as they stand. Qt takes an "&" in the caption of a

@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 #pragma once
 // The picture catalogue: for each recipe of a range its number, its dish name and its picture,
 // in cells three across and five down, fifteen to a page.

@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 #pragma once
 // Checking the catalogue's range as typed into its two boxes (first and last recipe number).
 #include <QString>

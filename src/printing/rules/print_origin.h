@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 #pragma once
 // Where printing of recipes and the catalogue starts on a page: the binding margin to the left of
 // x = 0, and 200 twips below the printable area's top edge for y = 0.

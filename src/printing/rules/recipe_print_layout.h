@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 #pragma once
 // The recipe on screen printed as text: a rule line, eight labelled values in blue, another rule
 // line, then the ingredients, the steps and the memo under their coloured headings, and the

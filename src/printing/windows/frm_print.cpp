@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 #include "store/windows/backup_before_write.h"
 #include "printing/windows/frm_print.h"
 
@@ -124,7 +125,7 @@ void frmPrint::hsbMjn_Change() {
 
 void frmPrint::cmdHozon_Click() {
   BackUpBeforeWrite(module_, dialogs_, module_.path(kProfileFileName), backups::Change::Keeps);
-  if (auto error = SaveProfile(module_.path(kProfileFileName), module_.Prof))
+  if (auto error = SaveProfile(module_.path(kProfileFileName), module_.Prof, kMarginLine))
     dialogs_.error(error->message(), QStringLiteral("保存エラー"));
 }
 

@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 #pragma once
 // The print window: the recipe on screen as text or as the main window's image, the picture
 // catalogue of a range of recipes, and the binding margin kept in the profile.

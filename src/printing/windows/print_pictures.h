@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 #pragma once
 // The print window's own small pictures, drawn in code: a recipe page, a catalogue page and a
 // page with its binding margin.

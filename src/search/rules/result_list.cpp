@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 #include "search/rules/result_list.h"
 
 ResultList ListAllRecipes(const RecipeTable& table) {

@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 #pragma once
 // The result list of the search window: entries in table order or in the order they survived
 // narrowing. Each entry keeps the record it was found in, so that two recipes with the same dish

@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 #pragma once
 // The eleven search keys and how a recipe meets one. A key is applied alone, either to the whole
 // table or to narrow the current result list; narrowing by further keys gives their AND.

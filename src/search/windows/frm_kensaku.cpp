@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 // The search window's behaviour: loading, the search buttons, and opening a chosen entry.
 #include "search/windows/frm_kensaku.h"
 

@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 #pragma once
 // The search window: eleven search keys, each run over the whole table or to narrow the list
 // found so far, and the result list from which a recipe is opened in the main window.
@@ -29,11 +30,7 @@ class frmKensaku : public QWidget {
   frmKensaku(Module1& module, Dialogs& dialogs, const QAbstractItemModel& referenceList, QWidget* parent = nullptr);
 
   // Handlers, as the controls call them.
-  void cmdALL_Click();
-  void cmdModori_Click();
   void search(SearchKey key, bool narrowing);  // the narrowing and whole-table buttons of a row
-  void lstKondate_Click(int row);
-  void txtZairyo_KeyPress(int index, int keyAscii);
 
   const ResultList& results() const;
 
@@ -42,6 +39,12 @@ class frmKensaku : public QWidget {
 
  protected:
   bool eventFilter(QObject* watched, QEvent* event) override;
+
+ private slots:
+  void cmdALL_Click();
+  void cmdModori_Click();
+  void lstKondate_Click(int row);
+  void txtZairyo_KeyPress(int index, int keyAscii);
 
  private:
   void buildControls();

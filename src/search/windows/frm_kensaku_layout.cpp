@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 // The search window's controls and where they stand. Positions are in twips.
 #include <QComboBox>
 #include <QFrame>

@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 #include "search/windows/result_list_model.h"
 
 void ResultListModel::setEntries(ResultList entries) {

@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 #pragma once
 // The result list as the list box shows it: one dish name per row, each row keeping its record.
 // A model rather than one widget item per recipe, so that a full book lists at once.

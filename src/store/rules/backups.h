@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 #pragma once
 // The book's backups, kept in the book's folder "バックアップ", gzip-compressed. Two kinds are
 // kept for each data file:

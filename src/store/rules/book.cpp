@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 #include "store/rules/book.h"
 
 #include "store/rules/reference_list.h"

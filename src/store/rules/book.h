@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 #pragma once
 // The recipe book as start-up reads it: every data file, in order, into one value. Windows fill
 // their controls from it; nothing is shown or written while it loads.

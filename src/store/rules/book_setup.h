@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 #pragma once
 // A folder without a recipe book gets one on first start: every file start-up reads, from the
 // defaults shipped with the program. Files that exist are never touched, and nothing is created

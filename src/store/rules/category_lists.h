@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 #pragma once
 // The genre, kind and cooking-method lists: 6, 9 and 9 items from their files, each followed by
 // the fixed item "その他" that the program adds itself.

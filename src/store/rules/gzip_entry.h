@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 #pragma once
 // gzip members as the backups keep them: the kept bytes compressed, and in the member's head a
 // few facts about them (an extra field of the program's own, a comment), which `zcat` passes

@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 #pragma once
 // Whole lines of a recipe file's bytes, held whole or read from the file a piece at a time. The
 // lines are found in the bytes themselves: no byte of a two-byte CP932 character is a line feed.

@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 #pragma once
 // The shared state of one run: the recipe table, the category lists, the statistics, the profile,
 // the help tour and the ratings of the recipe on screen. The application owns one; every window
@@ -6,6 +7,7 @@
 
 #include "store/rules/backups.h"
 #include "platform/rules/data_folder.h"
+#include "platform/rules/file_stamp.h"
 #include "store/rules/category_lists.h"
 #include "store/rules/profile_file.h"
 #include "store/rules/recipe.h"
@@ -18,6 +20,7 @@ struct Module1 {
   BookBackups Backups;  // every write of a data file asks it first
 
   RecipeTable Recipes;
+  FileStamp RecipeFileStamp;  // the recipe file as Recipes was read from it or written
   int RecipeCount() const { return Recipes.count(); }
 
   CategoryLists Lists;

@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 #pragma once
 // A recipe's picture is a file in the recipe book's folder named after the dish.
 #include <QStringList>

@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 #include "store/rules/profile_file.h"
 
 #include "platform/rules/numbers.h"
@@ -22,7 +23,7 @@ std::optional<QString> nicknameLine(const QString& nickname) {
   return std::nullopt;
 }
 
-std::optional<FileError> save(const QString& path, const Profile& profile, const QString& targetLine) {
+std::optional<FileError> save(const QString& path, const Profile& profile, const QString& targetLine, unsigned chosen) {
   auto refused = [&path](int line, const QString& why) { return FileError{FileError::Kind::Refused, path, line, why}; };
   const std::pair<QString, QString> singleLines[] = {{QStringLiteral("ニックネーム"), profile.Nickname},
                                                      {QStringLiteral("目標ポイント"), targetLine},
@@ -33,7 +34,13 @@ std::optional<FileError> save(const QString& path, const Profile& profile, const
   const std::optional<QString> nickname = nicknameLine(profile.Nickname);
   if (!nickname)
     return refused(1, QStringLiteral("「\"」を含むニックネームには、先頭の「\"」、「,」、前後の空白は使えません。"));
-  return text_file::writeLines(path, {*nickname, targetLine, profile.PhotoMode, printedNumber(profile.BindingMargin)});
+  const QStringList lines = {*nickname, targetLine, profile.PhotoMode, printedNumber(profile.BindingMargin)};
+  return text_file::updateLines(path, [&](QStringList current) -> std::variant<QStringList, FileError> {
+    for (qsizetype i = current.size(); i < lines.size(); ++i) current.append(lines[i]);
+    for (qsizetype i = 0; i < lines.size(); ++i)
+      if (chosen & (1u << i)) current[i] = lines[i];
+    return current;
+  });
 }
 
 }  // namespace
@@ -53,13 +60,13 @@ std::variant<Profile, FileError> LoadProfile(const QString& path) {
   return profile;
 }
 
-std::optional<FileError> SaveProfile(const QString& path, const Profile& profile) {
-  return save(path, profile, printedNumber(profile.TargetPoints));
+std::optional<FileError> SaveProfile(const QString& path, const Profile& profile, unsigned lines) {
+  return save(path, profile, printedNumber(profile.TargetPoints), lines);
 }
 
 std::optional<FileError> SaveProfileWithTargetText(const QString& path, const Profile& profile,
-                                                   const QString& targetText) {
-  return save(path, profile, targetText);
+                                                   const QString& targetText, unsigned lines) {
+  return save(path, profile, targetText, lines);
 }
 
 QString MainCaption(const QString& nickname) {

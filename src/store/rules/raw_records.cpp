@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 #include "store/rules/raw_records.h"
 
 #include <cstring>
@@ -13,7 +14,7 @@ std::variant<RawRecords, FileError> FindRawRecords(const QString& path, QByteArr
   RecordWalker walker(lines, path, RecordWalker::Fields::DishName);
   while (walker.next()) found.records.push_back({std::move(walker.record().DishName), walker.span()});
   if (walker.endedInsideRecord())
-    return FileError{FileError::Kind::Malformed, path, walker.span().firstLine,
+    return FileError{FileError::Kind::Unfinished, path, walker.span().firstLine,
                      QStringLiteral("この行から始まるレシピが終わりの行「'」の前にファイルの終わりに達しています。")};
   if (walker.error()) return *walker.error();
   return found;
@@ -46,6 +47,8 @@ FileError refused(const QString& path, const QString& detail) { return FileError
 
 std::optional<FileError> AppendRawRecords(const QString& recipePath, const RawRecords& from,
                                           const std::vector<int>& chosen) {
+  // Stamped before it is read: written only over the book as read.
+  FileStamp stamp = file_stamp::of(recipePath);
   auto read = ReadRawRecords(recipePath);
   if (auto* error = std::get_if<FileError>(&read)) return *error;
   const RawRecords& book = std::get<RawRecords>(read);
@@ -63,7 +66,7 @@ std::optional<FileError> AppendRawRecords(const QString& recipePath, const RawRe
   QByteArray content = book.bytes.left(book.records.empty() ? 0 : book.records.back().span.end);
   if (!content.isEmpty() && !content.endsWith('\n')) content += "\r\n";
   for (int index : chosen) AppendRecordLines(content, from, from.records[size_t(index)]);
-  return text_file::writeBytes(recipePath, content);
+  return text_file::writeBytesOver(recipePath, content, stamp);
 }
 
 }  // namespace recipe_file

@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 #pragma once
 // Records of a recipe file kept as the bytes they stand in, for copying them into another file
 // exactly as they are: the exchange file, records brought in from another cook or from a backup.

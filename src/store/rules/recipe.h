@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 #pragma once
 // One recipe as the recipe file holds it. Multi-line fields keep their lines joined by CR LF.
 #include <QString>

@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 #include "store/rules/recipe_file.h"
 
 #include <QFile>
@@ -189,16 +190,17 @@ namespace {
 
 // Writes the bytes over the file only when they read back as a book, and returns what they read
 // as: the table then always mirrors the file, and a file the reader would refuse is never made.
-Written writeReadingBack(const QString& path, const QByteArray& bytes) {
+Written writeReadingBack(const QString& path, const QByteArray& bytes, FileStamp* stamp) {
   auto table = ReadRecipeBytes(bytes, path);
   if (std::holds_alternative<FileError>(table)) return table;
-  if (auto error = text_file::writeBytes(path, bytes)) return *error;
+  auto error = stamp ? text_file::writeBytesOver(path, bytes, *stamp) : text_file::writeBytes(path, bytes);
+  if (error) return *error;
   return table;
 }
 
 constexpr qsizetype kRecordRoom = 64 * 1024;
 
-Written writeTable(const QString& path, const RecipeTable& table, int without, EmptySection empty) {
+Written writeTable(const QString& path, const RecipeTable& table, int without, EmptySection empty, FileStamp* stamp) {
   QByteArray bytes;
   for (int i = 1; i <= table.count(); ++i) {
     if (i == without) continue;
@@ -207,28 +209,54 @@ Written writeTable(const QString& path, const RecipeTable& table, int without, E
     const RecordText record = textOf(table[i]);
     if (!appendRecordBytes(bytes, record, empty)) return refusalOf(path, record);
   }
-  return writeReadingBack(path, bytes);
+  return writeReadingBack(path, bytes, stamp);
 }
+
+// True when the bytes (the file up to where its records end) hold nothing or end with a whole
+// record: its end line, with or without its line end.
+bool endsWithWholeRecord(QByteArrayView bytes) {
+  if (bytes.isEmpty()) return true;
+  if (bytes.endsWith("\r\n")) bytes.chop(2);
+  else if (bytes.endsWith('\n')) bytes.chop(1);
+  return bytes.endsWith("\n'") || bytes == "'";
+}
+
+constexpr int kAppendAttempts = 5;
 
 }  // namespace
 
-Written AppendRecipe(const QString& path, const RecipeForm& form) {
+Written AppendRecipe(const QString& path, const RecipeForm& form, FileStamp* stamp) {
   const RecordText record = textOf(form);
   QByteArray added;
   if (!appendRecordBytes(added, record, EmptySection::NoLine)) return refusalOf(path, record);
-  // The old bytes are kept as they are, up to where the reader stops: the new record goes before
-  // the empty lines at the end, which go. A missing file is an empty one.
-  QByteArray bytes;
-  if (QFile::exists(path)) {
-    auto old = text_file::readBytes(path);
-    if (auto* error = std::get_if<FileError>(&old)) return *error;
-    bytes = std::get<QByteArray>(std::move(old));
-    bytes.truncate(EndOfRecords(bytes));
-    // A last line without its line end gets one, so the new record does not run into it.
-    if (!bytes.isEmpty() && !bytes.endsWith('\n')) bytes += "\r\n";
+  for (int attempt = 1;; ++attempt) {
+    FileStamp read = file_stamp::of(path);
+    // The old bytes are kept as they are, up to where the reader stops: the new record goes
+    // before the empty lines at the end, which go. A missing file is an empty one.
+    QByteArray bytes;
+    if (read.exists) {
+      auto old = text_file::readBytes(path);
+      if (auto* error = std::get_if<FileError>(&old)) return *error;
+      bytes = std::get<QByteArray>(std::move(old));
+      bytes.truncate(EndOfRecords(bytes));
+      // A record glued onto half of one would read as one record fewer. What the reader says of
+      // such a file is said; else that it holds no whole last record.
+      if (!endsWithWholeRecord(bytes)) {
+        auto read = ReadRecipeBytes(bytes, path);
+        if (auto* error = std::get_if<FileError>(&read)) return *error;
+        return FileError{FileError::Kind::Unfinished, path, 0,
+                         QStringLiteral("最後のレシピに終わりの行「'」がないため、登録しませんでした。")};
+      }
+      // A last line without its line end gets one, so the new record does not run into it.
+      if (!bytes.isEmpty() && !bytes.endsWith('\n')) bytes += "\r\n";
+    }
+    bytes += added;
+    Written written = writeReadingBack(path, bytes, &read);
+    auto* error = std::get_if<FileError>(&written);
+    if (error && error->kind == FileError::Kind::ChangedOutside && attempt < kAppendAttempts) continue;
+    if (!error && stamp) *stamp = read;
+    return written;
   }
-  bytes += added;
-  return writeReadingBack(path, bytes);
 }
 
 QByteArray RecordBytes(const Recipe& record) {
@@ -237,12 +265,19 @@ QByteArray RecordBytes(const Recipe& record) {
   return bytes;
 }
 
-Written RewriteRecipeFile(const QString& path, const RecipeTable& table) {
-  return writeTable(path, table, 0, EmptySection::NoLine);
+Written RewriteRecipeFile(const QString& path, const RecipeTable& table, FileStamp* stamp) {
+  return writeTable(path, table, 0, EmptySection::NoLine, stamp);
 }
 
-Written WriteRecipeFileWithout(const QString& path, const RecipeTable& table, int n) {
-  return writeTable(path, table, n, EmptySection::OneEmptyLine);
+Written WriteRecipeFileWithout(const QString& path, const RecipeTable& table, int n, FileStamp* stamp) {
+  return writeTable(path, table, n, EmptySection::OneEmptyLine, stamp);
+}
+
+std::variant<StampedTable, FileError> LoadStampedRecipeFile(const QString& path, const Progress& progress) {
+  FileStamp stamp = file_stamp::of(path);
+  auto table = LoadRecipeFile(path, progress);
+  if (auto* error = std::get_if<FileError>(&table)) return *error;
+  return StampedTable{std::get<RecipeTable>(std::move(table)), stamp};
 }
 
 }  // namespace recipe_file

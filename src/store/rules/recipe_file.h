@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 #pragma once
 // The recipe file "レシピ.TXT": the records in order, each opened by a line of 31 asterisks and
 // closed by a line holding a single apostrophe; CP932, CR LF.
@@ -7,6 +8,7 @@
 #include <variant>
 
 #include "platform/rules/file_error.h"
+#include "platform/rules/file_stamp.h"
 #include "store/rules/recipe.h"
 
 namespace recipe_file {
@@ -45,20 +47,35 @@ std::optional<QString> checkStorable(const RecipeForm& form);
 // file is then as it was). A writer never leaves a file that does not read back.
 using Written = std::variant<RecipeTable, FileError>;
 
+// The writers that rewrite the file take the stamp of the file as the table was read from it:
+// they write only over that file (else nothing is written and the error is ChangedOutside), and
+// leave in it the stamp of the file they wrote. Without a stamp they write over whatever is there.
+
 // Appends one record built from the form's texts; numbers are written from doubles (up to 15
 // significant digits). The old content stays byte for byte, but for empty lines at its end,
-// which go (the new record follows the last one).
-Written AppendRecipe(const QString& path, const RecipeForm& form);
+// which go (the new record follows the last one). The file is read as it is now, and must end
+// with a whole record (else Unfinished: another writer is still at it, or it was cut short); a
+// change by another writer between that read and the write is read again. The stamp, when
+// given, is set to the written file's.
+Written AppendRecipe(const QString& path, const RecipeForm& form, FileStamp* stamp = nullptr);
 
 // The record's lines as RewriteRecipeFile writes them, each ending in CR LF; empty when the
 // record cannot be written.
 QByteArray RecordBytes(const Recipe& record);
 
 // Writes records 1..count over the file; numbers from their single-precision values.
-Written RewriteRecipeFile(const QString& path, const RecipeTable& table);
+Written RewriteRecipeFile(const QString& path, const RecipeTable& table, FileStamp* stamp = nullptr);
 
 // Writes every record but record n over the file; an empty section is written as one empty
 // line. When n is not a record number no record is left out.
-Written WriteRecipeFileWithout(const QString& path, const RecipeTable& table, int n);
+Written WriteRecipeFileWithout(const QString& path, const RecipeTable& table, int n, FileStamp* stamp = nullptr);
+
+// The table and stamp of the file as it is now: the stamp is taken before the read, so that a
+// change during the read shows as a change at the next write.
+struct StampedTable {
+  RecipeTable table;
+  FileStamp stamp;
+};
+std::variant<StampedTable, FileError> LoadStampedRecipeFile(const QString& path, const Progress& progress = {});
 
 }  // namespace recipe_file

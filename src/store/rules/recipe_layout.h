@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 #pragma once
 // How one record of the recipe file is laid out: its header lines and its sections, in file
 // order. The reader, the writers and the checks of the recipe file all go by these tables.

@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 #include "store/rules/recipe_reader.h"
 
 #include <algorithm>
@@ -93,7 +94,10 @@ std::variant<RecipeTable, FileError> ReadRecipeFile(const QString& path, const P
   const auto counted = countSeparators(file, pieceSize);
   if (auto* error = std::get_if<FileError>(&counted)) return *error;
   LineCursor lines(file, pieceSize);
-  return readRecords(lines, path, std::get<int>(counted), progress);
+  auto table = readRecords(lines, path, std::get<int>(counted), progress);
+  if (std::holds_alternative<RecipeTable>(table) && file.changedWhileRead())
+    return FileError{FileError::Kind::Unfinished, path, 0, QStringLiteral("読み込む間にファイルの大きさが変わりました。")};
+  return table;
 }
 
 }  // namespace recipe_file

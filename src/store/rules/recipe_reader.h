@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 #pragma once
 // Reads the recipe file's bytes straight into records in one pass: lines and marker lines are
 // found in the bytes, and each value is decoded once, into its own text.

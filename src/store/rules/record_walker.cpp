@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 #include "store/rules/record_walker.h"
 
 #include <algorithm>
@@ -44,6 +45,15 @@ class SharedValues {
 };
 
 QString textOf(QStringView read) { return read.toString(); }
+
+QStringList labelsOf(const auto& fields) {
+  QStringList labels;
+  for (const auto& field : fields) labels.append(field.label);
+  return labels;
+}
+
+const QStringList kHeaderLabels = labelsOf(kHeader);
+const QStringList kSectionLabels = labelsOf(kSections);
 
 // The count as a number turned back into text ("03" -> "3", "" -> "0"); a count already in that
 // form is taken as it is.
@@ -103,7 +113,8 @@ bool RecordWalker::readRecord() {
   Decoder& d = *decoder_;
   const bool all = fields_ == Fields::All;
   for (int f = 0; f < kHeaderCount; ++f) {
-    if (!nextLine() || !decodeLine(true)) return false;
+    // Every header line is decoded, kept or not: its label must stand in its place.
+    if (!nextLine() || !decodeLine(true) || !labelInPlace(kHeaderLabels, f)) return false;
     const HeaderField& field = kHeader[f];
     if (!all && field.text != &Recipe::DishName) continue;
     const QStringView value = d.decoded().mid(kLabelLength);
@@ -118,10 +129,15 @@ bool RecordWalker::readRecord() {
     // line too), but they must still be CP932.
     for (int opening = s == 0 ? 2 : 1; opening > 0; --opening)
       if (!nextLine() || !decodeLine(true)) return false;
+    if (!labelInPlace(kSectionLabels, s)) return false;
     d.used = 0;
     for (bool first = true;; first = false) {
       if (!nextLine()) return false;
       if (isLine(d.line, stopBytesOf(s))) break;
+      if (!all) {
+        if (!checkLine()) return false;
+        continue;
+      }
       if (!first) {
         d.room(2);
         d.scratch[size_t(d.used++)] = u'\r';
@@ -137,10 +153,8 @@ bool RecordWalker::readRecord() {
 
 bool RecordWalker::nextLine() {
   if (lines_.atEnd()) {
-    endedInside_ = true;
-    error_ = malformed(lines_.number(),
-                       QStringLiteral("レシピの途中でファイルが終わっています（最後のレシピに終わりの行「'」がありません）。"));
-    if (error_->kind != FileError::Kind::Malformed) endedInside_ = false;
+    cutShort(QStringLiteral("レシピの途中でファイルが終わっています（最後のレシピに終わりの行「'」がありません）。"));
+    endedInside_ = error_->kind == FileError::Kind::Unfinished;
     return false;
   }
   decoder_->line = lines_.next();
@@ -154,8 +168,44 @@ bool RecordWalker::decodeLine(bool replacing) {
   d.room(d.line.size());
   const cp932::Run run = cp932::decodeInto(d.line, d.scratch.data() + d.used);
   d.used += run.written;
-  if (run.badOffset < 0) return true;
+  return run.badOffset < 0 || undecodableAt(run.badOffset);
+}
+
+// Checks that the current line is CP932, for a line whose text is not kept.
+bool RecordWalker::checkLine() {
+  const auto bad = cp932::firstUndecodable(decoder_->line);
+  return bad < 0 || undecodableAt(bad);
+}
+
+// The current line holds a byte that is not CP932 at offset.
+bool RecordWalker::undecodableAt(qsizetype offset) {
+  // A first byte of a character with nothing after it at the end of the file: the file was cut there.
+  if (offset == decoder_->line.size() - 1 && lines_.atEnd()) {
+    error_ = FileError{FileError::Kind::Unfinished, path_, lines_.number(), QStringLiteral("最後の文字が途中で切れています。")};
+    return false;
+  }
   error_ = FileError{FileError::Kind::NotCp932, path_, lines_.number(), {}};
+  return false;
+}
+
+// A line other than a record's own labels may stand where a label is (an old file's "NAME: ");
+// but a label of another line, or a marker line, there means that the record was cut short and
+// another written on after the cut.
+bool RecordWalker::labelInPlace(const QStringList& labels, int expected) {
+  const QStringView line = decoder_->decoded();
+  if (line.startsWith(labels[expected])) return true;
+  for (const QString& other : labels)
+    if (line.startsWith(other))
+      return cutShort(QStringLiteral("「%1」の行があるはずの所に「%2」の行があります。").arg(labels[expected], other));
+  for (const QString& marker : {kSeparator, kSectionEnd, kRecordEnd})
+    if (line == marker) return cutShort(QStringLiteral("「%1」の行があるはずの所でレシピが区切られています。").arg(labels[expected]));
+  return true;
+}
+
+// A file still being written, or one cut short and perhaps written on after the cut.
+bool RecordWalker::cutShort(const QString& detail) {
+  error_ = malformed(lines_.number(), detail);
+  if (error_->kind == FileError::Kind::Malformed) error_->kind = FileError::Kind::Unfinished;
   return false;
 }
 

@@ -1,10 +1,11 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 #pragma once
 // One walk over the records of a recipe file, in file order: each record's fields decoded from its
 // lines and where the record stands in the bytes. A record is a separator line of 31 asterisks,
 // eleven header lines, then the ingredients, steps and memo, each opened by "----------" and its
 // label line, and the cooking log, which ends at a line holding a single apostrophe. The book's
 // reader, the exchange and the restore of a backup all take records this one way.
-#include <QString>
+#include <QStringList>
 #include <memory>
 #include <optional>
 
@@ -48,6 +49,10 @@ class RecordWalker {
   bool readRecord();
   bool nextLine();
   bool decodeLine(bool replacing);
+  bool labelInPlace(const QStringList& labels, int expected);
+  bool cutShort(const QString& detail);
+  bool checkLine();
+  bool undecodableAt(qsizetype offset);
   FileError malformed(int line, const QString& detail);
 
   LineCursor& lines_;

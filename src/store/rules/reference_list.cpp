@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 #include "store/rules/reference_list.h"
 
 #include "platform/rules/text_file.h"

@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 #pragma once
 // "参考資料.TXT": the sources recipes come from, one per line, in the order they were added.
 #include <QStringList>

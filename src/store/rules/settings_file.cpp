@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 #include "store/rules/settings_file.h"
 
 #include "platform/rules/numbers.h"
@@ -16,6 +17,6 @@ std::variant<int, FileError> LoadSettings(const QString& path) {
 }
 
 std::optional<FileError> SaveSettings(const QString& path, int helpTourOn) {
-  return text_file::writeLines(
-      path, {quoted_fields::quote(QStringLiteral("ヘルプツアー")) + QLatin1Char(',') + QString::number(helpTourOn)});
+  const QString line = quoted_fields::quote(QStringLiteral("ヘルプツアー")) + QLatin1Char(',') + QString::number(helpTourOn);
+  return text_file::updateLines(path, [&](const QStringList&) -> std::variant<QStringList, FileError> { return QStringList{line}; });
 }

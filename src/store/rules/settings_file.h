@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 #pragma once
 // "設定.TXT": one line, "ヘルプツアー" in quotes, a comma and 1 (help tour on) or 0 (off).
 #include <optional>

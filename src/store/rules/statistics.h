@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 #pragma once
 // Figures derived from the recipe table after every load: how the recipes spread over the
 // category lists, how they are rated, and the points and level against the user's target.

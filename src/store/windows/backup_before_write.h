@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 #pragma once
 // Called by every window just before it writes a file of the book: takes the backup the write
 // needs and tells the user when it did not keep what it should have. The write goes on either way.
@@ -24,10 +25,19 @@ inline backups::Outcome BackUpBeforeWrite(Module1& module, Dialogs& dialogs, con
 }
 
 namespace backup_detail {
-inline bool failed(const std::optional<FileError>& result) { return result.has_value(); }
+inline const FileError* errorOf(const std::optional<FileError>& result) { return result ? &*result : nullptr; }
 template <typename T>
-bool failed(const std::variant<T, FileError>& result) {
-  return std::holds_alternative<FileError>(result);
+const FileError* errorOf(const std::variant<T, FileError>& result) {
+  return std::get_if<FileError>(&result);
+}
+template <typename Result>
+bool failed(const Result& result) {
+  return errorOf(result) != nullptr;
+}
+template <typename Result>
+bool changedOutside(const Result& result) {
+  const FileError* error = errorOf(result);
+  return error && error->kind == FileError::Kind::ChangedOutside;
 }
 }  // namespace backup_detail
 
@@ -40,6 +50,8 @@ auto WriteWithBackup(Module1& module, Dialogs& dialogs, const QString& path, con
   auto result = writeFile();
   if (backup_detail::failed(result) && !outcome.made.isEmpty()) {
     module.Backups.discard(outcome);
+    // A file changed outside is read again by the caller, who then comes back with a new write.
+    if (backup_detail::changedOutside(result)) return result;
     result = writeFile();
     if (!backup_detail::failed(result) && !outcome.notKept)
       outcome.notKept = FileError{FileError::Kind::WriteFailed, path, 0,

@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 #pragma once
 // The start-up window: shows a picture and the running count while the recipe book loads.
 #include <QElapsedTimer>

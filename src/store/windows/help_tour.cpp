@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 #include "store/windows/help_tour.h"
 
 void ShowHelpTour(Module1& module, Dialogs& dialogs) {

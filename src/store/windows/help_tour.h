@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 #pragma once
 // The help tour: while it is on, a feature explains itself in a message box first.
 #include "platform/windows/dialogs.h"

@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 #include "web_import/rules/category_guess.h"
 
 #include "store/rules/category_lists.h"

@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 #pragma once
 // Picking the item of one of the user's category lists that a page's words point to: the page says
 // "和食" or "Japanese" for its cuisine, "主菜" for its category, "焼き魚" among its keywords.

@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 #pragma once
 // Text from elsewhere made into text the book's files can hold (CP932), with every character that
 // had to change listed, so that nothing is lost without the user seeing it: a compatibility form

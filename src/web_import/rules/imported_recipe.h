@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 #pragma once
 // One recipe of a page as the book would hold it, for the preview to show and the user to edit:
 // 料理名 from name, 材料 one ingredient a line (name, ideographic space, amount), 作り方 numbered

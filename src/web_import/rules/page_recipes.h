@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 #pragma once
 // The recipes a web page carries as structured data: JSON-LD blocks (<script
 // type="application/ld+json">: a Recipe, an array, an @graph, a Recipe inside another object) and

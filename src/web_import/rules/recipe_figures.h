@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 #pragma once
 // The figures of a page's recipe data as the book counts them: minutes from an ISO 8601 duration,
 // the first number of a text such as "350 kcal" or "4人分", grams of salt from sodium.

@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 #pragma once
 // 「Webから取り込み」: a recipe brought in from a web page. The user pastes an address (or opens a
 // saved page, or drops either on the main window); the page is fetched, its recipe data read and
@@ -26,6 +27,7 @@ class PageFetch;
 
 class frmWebImport : public QWidget {
   Q_OBJECT
+  Q_DISABLE_COPY_MOVE(frmWebImport)
  public:
   // Registers a record as 登録 does; true when it was stored.
   using AddRecipe = std::function<bool(const recipe_file::RecipeForm&)>;

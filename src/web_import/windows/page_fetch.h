@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 #pragma once
 // Fetching one page or picture over http(s) for bringing a recipe in: at most five redirects
 // (never from https down to http), a cap on the bytes, a timeout when nothing arrives, progress

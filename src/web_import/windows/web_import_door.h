@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 #pragma once
 // How the main window opens 「Webから取り込み」: its button, and a drop of a page's address, a
 // saved page (.html) or a browser's link onto the window. The door owns the window, made on first

@@ -1,0 +1,47 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
+#pragma once
+// What a data file was when the program last read or wrote it, so that a write can prove that
+// the file on disk is still that one before it replaces it. Another copy of the program, another
+// machine through a sync tool or the user may change any file at any time.
+#include <QByteArrayView>
+#include <QString>
+
+struct FileStamp {
+  bool exists = false;
+  quint64 device = 0;
+  quint64 inode = 0;
+  qint64 size = 0;
+  qint64 mtimeNs = 0;
+  // Set when the modification time was too recent to tell a later change in the same clock tick
+  // (or a copy that kept the time): the content's hash then decides.
+  bool inDoubt = false;
+  size_t hash = 0;
+
+  // The same file as far as device, inode, size and modification time tell.
+  bool sameIdentity(const FileStamp& other) const {
+    return exists == other.exists && device == other.device && inode == other.inode && size == other.size &&
+           mtimeNs == other.mtimeNs;
+  }
+};
+
+namespace file_stamp {
+
+// How close to "now" a modification time leaves doubt (coarse file systems count in seconds).
+constexpr qint64 kDoubtNs = 2'000'000'000;
+
+// The file as it stands now; a missing file has a stamp too (exists false). When the modification
+// time is recent, the content is read and hashed.
+FileStamp of(const QString& path);
+
+// The stamp of an open file (its descriptor) whose content is bytes: what a writer knows of the
+// file it has just written, before it is renamed into place (a rename keeps all of it).
+FileStamp ofWritten(int descriptor, QByteArrayView bytes);
+
+// The hash a stamp in doubt keeps.
+size_t hashOf(QByteArrayView bytes);
+
+// True when the file at path is still the one stamped: the same identity, and in doubt, the same
+// content.
+bool unchanged(const QString& path, const FileStamp& stamp);
+
+}  // namespace file_stamp
