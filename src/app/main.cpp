@@ -7,6 +7,7 @@
 
 #include "main_window/frm_main.h"
 #include "main_window/startup.h"
+#include "platform/rules/file_size_signal.h"
 #include "platform/windows/app_look.h"
 #include "store/windows/book_lock.h"
 #include "store/windows/frm_splash.h"
@@ -28,6 +29,7 @@ bool onlyPrints(int argc, char** argv) {
 
 int main(int argc, char** argv) {
   if (onlyPrints(argc, argv)) qputenv("QT_QPA_PLATFORM", "offscreen");
+  IgnoreFileSizeSignal();
   QApplication app(argc, argv);
   QApplication::setApplicationVersion(QStringLiteral(ZESTRA_VERSION));
   // Names the installed desktop entry, so that task bars group the windows under its name and icon.

@@ -91,7 +91,9 @@ frmMain::frmMain(Module1& module, Dialogs& dialogs, Clock& clock, QWidget* paren
   connectPanels();
 }
 
-frmMain::~frmMain() = default;
+frmMain::~frmMain() {
+  if (tableFreeing_.joinable()) tableFreeing_.join();
+}
 
 void frmMain::buildControls() {
   cboNamae = editableCombo(this, QStringLiteral("cboNamae"));

@@ -18,6 +18,7 @@
 #include <QWidget>
 #include <functional>
 #include <optional>
+#include <thread>
 
 #include "platform/rules/clock.h"
 #include "platform/rules/file_error.h"
@@ -130,6 +131,7 @@ class frmMain : public QWidget {
     RecipeTable table;
     int without = 0;
     bool changesNothing = false;  // the file already holds it: nothing is written
+    backups::Write backup{backups::Change::Keeps, {}, {}};  // what the backup keeps of the old file
   };
   // Makes the change on the table as it is now: the table on screen while the file is still the
   // one it was read from, else the file read again (fresh is then true, and the edit finds its
@@ -140,6 +142,11 @@ class frmMain : public QWidget {
   EditResult writeRecipeEdit(const TableEdit& edit);
   void takeFreshTable(recipe_file::StampedTable fresh);
   void takeTable(RecipeTable table);
+  // Frees a table that was replaced, and gives its memory back, on a thread of its own: freeing a
+  // full book's records takes about as long as reading them, and no one waits for it.
+  void freeBeside(RecipeTable old);
+  // What the history keeps of a write that changes or removes record number ("削除: 肉じゃが").
+  static backups::Write changeOf(const QString& action, const RecipeTable& table, int number);
   void offerUndoDelete(std::optional<std::pair<int, Recipe>> deleted);
   void reloadAfterRestore();
   bool holdsUnsavedEdits() const;  // what is typed differs from the recipe on screen as stored
@@ -206,4 +213,5 @@ class frmMain : public QWidget {
   WindowButtons* windowButtons;
   WebImportDoor* webImport;
   LevelBar* levelBar;
+  std::thread tableFreeing_;
 };

@@ -4,6 +4,7 @@
 #include <QLabel>
 #include <QScrollBar>
 #include <QStringListModel>
+#include <utility>
 
 #include "platform/windows/user_text.h"
 #include "store/windows/help_tour.h"
@@ -104,11 +105,19 @@ void frmMain::takeTable(RecipeTable table) {
   // The windows built from the old table close before it is replaced, so none can be clicked
   // while it changes.
   windowButtons->closeWindows(kTableWindows);
-  module_.Recipes = std::move(table);
+  RecipeTable old = std::exchange(module_.Recipes, std::move(table));
   refillNameList();
   offerUndoDelete(std::nullopt);  // a delete can be undone only until the file is written again
   toldChangedOutside_ = false;
-  ReturnFreedMemory();  // the old table, now that the name list has let go of its names too
+  freeBeside(std::move(old));     // now that the name list has let go of its names too
+}
+
+void frmMain::freeBeside(RecipeTable old) {
+  if (tableFreeing_.joinable()) tableFreeing_.join();
+  tableFreeing_ = std::thread([old = std::move(old)]() mutable {
+    old = RecipeTable();
+    ReturnFreedMemory();
+  });
 }
 
 void frmMain::ComputeStatistics() {

@@ -36,6 +36,12 @@ void frmMain::cmdNew_Click() {
   cboNamae->setFocus();
 }
 
+backups::Write frmMain::changeOf(const QString& action, const RecipeTable& table, int number) {
+  const Recipe& old = table[number];
+  return {backups::Change::Removes, QStringLiteral("%1: %2").arg(action, old.DishName),
+          {{number, recipe_file::RecordBytes(old)}}};
+}
+
 bool frmMain::reloadAfterWrite(recipe_file::Written written) {
   if (auto* error = std::get_if<FileError>(&written)) {
     reportFileError(*error);
@@ -76,9 +82,10 @@ frmMain::EditResult frmMain::writeRecipeEdit(const TableEdit& edit) {
       return EditResult::Written;
     }
     FileStamp stamp = fresh ? fresh->stamp : module_.RecipeFileStamp;
-    recipe_file::Written written =
-        change->without ? recipe_file::WriteRecipeFileWithout(path, change->table, change->without, &stamp)
-                        : recipe_file::RewriteRecipeFile(path, change->table, &stamp);
+    recipe_file::Written written = WriteWithBackup(module_, dialogs_, path, change->backup, [&] {
+      return change->without ? recipe_file::WriteRecipeFileWithout(path, change->table, change->without, &stamp)
+                             : recipe_file::RewriteRecipeFile(path, change->table, &stamp);
+    });
     const auto* error = std::get_if<FileError>(&written);
     if (error && error->kind == FileError::Kind::ChangedOutside && attempt < kWriteAttempts) continue;
     if (!error) module_.RecipeFileStamp = stamp;
@@ -101,8 +108,10 @@ bool frmMain::storeNewRecipe(const recipe_file::RecipeForm& form) {
                         MessageBox::Icon::Information))
     return false;
   BusyCursor busy;
-  BackUpBeforeWrite(module_, dialogs_, module_.path(recipe_file::kFileName), backups::Change::Keeps);
-  if (!reloadAfterWrite(recipe_file::AppendRecipe(module_.path(recipe_file::kFileName), form, &module_.RecipeFileStamp)))
+  const QString path = module_.path(recipe_file::kFileName);
+  if (!reloadAfterWrite(WriteWithBackup(module_, dialogs_, path, {backups::Change::Keeps, {}, {}}, [&] {
+        return recipe_file::AppendRecipe(path, form, &module_.RecipeFileStamp);
+      })))
     return false;
   showRecord(module_.RecipeCount());
   return true;
@@ -113,7 +122,6 @@ bool frmMain::storeChangedRecipe(int number, const recipe_file::RecipeForm& form
                         MessageBox::Icon::Information))
     return false;
   BusyCursor busy;
-  BackUpBeforeWrite(module_, dialogs_, module_.path(recipe_file::kFileName), backups::Change::Keeps);
   const Recipe before = module_.Recipes[number];
   int changedNumber = number;
   // The change is written from a copy, so a failed write leaves the table as it was.
@@ -137,6 +145,7 @@ bool frmMain::storeChangedRecipe(int number, const recipe_file::RecipeForm& form
       changedNumber = change.table.count();
     } else {
       changedNumber = found.number;
+      change.backup = changeOf(QStringLiteral("変更登録"), current, changedNumber);
     }
     recipe_file::ApplyForm(change.table[changedNumber], form);
     change.changesNothing = found.how != recipe_edits::Found::Gone && change.table[changedNumber] == current[changedNumber];
@@ -200,7 +209,6 @@ void frmMain::cmdDelete_Click() {
   int deletedAt = d;
   {
     BusyCursor busy;
-    BackUpBeforeWrite(module_, dialogs_, module_.path(recipe_file::kFileName), backups::Change::Removes);
     const EditResult result = writeRecipeEdit([&](const RecipeTable& current, bool fresh) -> std::optional<TableChange> {
       const recipe_edits::Located found =
           fresh ? recipe_edits::Locate(current, deletedRecord, d) : recipe_edits::Located{recipe_edits::Found::Same, d};
@@ -215,7 +223,7 @@ void frmMain::cmdDelete_Click() {
                             QStringLiteral("削除確認"), MessageBox::Icon::Exclamation, MessageBox::Answer::Cancel))
         return std::nullopt;
       deletedAt = found.number;
-      return TableChange{current, found.number};
+      return TableChange{current, found.number, false, changeOf(QStringLiteral("削除"), current, found.number)};
     });
     deleted = result == EditResult::Written;
     if (deleted) showRecord(deletedAt > module_.RecipeCount() ? deletedAt - 1 : deletedAt);
@@ -240,7 +248,6 @@ void frmMain::cmdTorikesi_Click() {
   int restoredAt = number;
   {
     BusyCursor busy;
-    BackUpBeforeWrite(module_, dialogs_, module_.path(recipe_file::kFileName), backups::Change::Keeps);
     // The record goes back where it stood, its cooking log and ratings with it (its picture file
     // was never touched), among the records the file holds now.
     const EditResult result = writeRecipeEdit([&](const RecipeTable& current, bool fresh) -> std::optional<TableChange> {

@@ -12,6 +12,7 @@
 #include "store/rules/picture_files.h"
 #include "main_window/frm_main.h"
 #include "platform/rules/text_file.h"
+#include "platform/rules/saves_together.h"
 #include "platform/rules/unfinished_saves.h"
 #include "platform/windows/artwork.h"
 #include "store/rules/book_setup.h"
@@ -73,6 +74,8 @@ std::unique_ptr<RunningProgram> StartProgram(const QString& folder, Dialogs& dia
   auto program = std::make_unique<RunningProgram>();
   program->module = std::make_unique<Module1>(QDir(folder).absolutePath());
   program->module->Backups.setClock(clock);
+  // A save of several files that a killed run left half done is finished or rolled back first.
+  saves_together::FinishSavesTogether(program->module->Folder.folder());
   const std::optional<QStringList> created = setUpBook(program->module->Folder, dialogs);
   if (!created) return nullptr;
   // What a run killed in the middle of a write left behind.

@@ -26,6 +26,15 @@ QByteArray oddRecord(const QString& name) {
   return record(name).replace("\r\n", "\n").replace(sjis(u"【回数　　】0"_s), sjis(u"【回数　　】03"_s));
 }
 
+// A plain copy of the recipe file at path, as earlier versions kept them.
+backups::Backup copyAt(const QString& path) {
+  backups::Backup copy;
+  copy.path = path;
+  copy.ofFile = kBook;
+  copy.kind = backups::Kind::Earlier;
+  return copy;
+}
+
 RecipeTable bookOf(const QStringList& names) {
   RecipeTable table;
   for (const QString& name : names) table.append(Recipe{name});
@@ -46,7 +55,7 @@ const BackupCase kBackups[] = {
      {u"カレー"_s, u"サラダ"_s}},
     {"NothingLacking", record(u"肉じゃが"_s), {}},
     {"Empty", QByteArray(), {}},
-    {"Damaged", record(u"カレー"_s) + record(u"サラダ"_s).chopped(3), {}, FileError::Kind::Malformed},
+    {"Damaged", record(u"カレー"_s) + record(u"サラダ"_s).chopped(3), {}, FileError::Kind::Unfinished},
     {"NotText", record(u"カレー"_s).replace(sjis(u"メモ"_s), "\x81\x20"), {}, FileError::Kind::NotCp932},
     {"Vanished", std::nullopt, {}, FileError::Kind::Missing},
 };
@@ -57,7 +66,7 @@ TEST_P(MissingRecipes, AreTheBackupsRecipesTheBookLacks) {
   const BackupCase& c = GetParam();
   TempBook book;
   if (c.bytes) book.writeBytes(kBackup, *c.bytes);
-  const auto read = backups::MissingRecipes(book.path(kBackup), bookOf({u"肉じゃが"_s}));
+  const auto read = backups::MissingRecipes(copyAt(book.path(kBackup)), bookOf({u"肉じゃが"_s}));
   if (c.error) {
     EXPECT_EQ(errorOf(read).kind, *c.error);
     return;
@@ -75,7 +84,7 @@ class RestoreFromBackup : public testing::Test {
   void SetUp() override {
     book.writeBytes(kBook, record(u"肉じゃが"_s));
     book.writeBytes(kBackup, backupBytes);
-    recipes = valueOf(backups::MissingRecipes(book.path(kBackup), bookOf({u"肉じゃが"_s})));
+    recipes = valueOf(backups::MissingRecipes(copyAt(book.path(kBackup)), bookOf({u"肉じゃが"_s})));
   }
 
   TempBook book;
@@ -91,7 +100,7 @@ TEST_F(RestoreFromBackup, AppendsTheChosenRecordsAsTheyStand) {
 }
 
 TEST_F(RestoreFromBackup, PutsTheWholeBackupInPlaceByteForByte) {
-  EXPECT_FALSE(backups::RestoreWholeFile(book.path(kBook), recipes));
+  EXPECT_FALSE(backups::RestoreWholeFile(book.path(kBook), copyAt(book.path(kBackup))));
   EXPECT_EQ(book.bytes(kBook), backupBytes);
 }
 
@@ -100,7 +109,7 @@ TEST_F(RestoreFromBackup, AppendsNothingToABookThatIsNotSound) {
   book.writeBytes(kBook, broken);
   const auto error = backups::AppendFromBackup(book.path(kBook), recipes, {0});
   ASSERT_TRUE(error);
-  EXPECT_EQ(error->kind, FileError::Kind::Malformed);
+  EXPECT_EQ(error->kind, FileError::Kind::Unfinished);
   EXPECT_EQ(book.bytes(kBook), broken);
 }
 

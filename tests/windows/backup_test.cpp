@@ -1,13 +1,14 @@
 // SPDX-License-Identifier: GPL-3.0-or-later
-// A recipe is never lost: every delete is backed up first and can be undone in place, a backup
-// that cannot be made never stops a save, and recipes come back from a backup through the
-// restore window.
+// A recipe is never lost: every delete and change is backed up first and a delete can be undone
+// in place, a backup that cannot be made never stops a save, and recipes and other files come
+// back from a backup through the restore window.
 #include <QDir>
 #include <QHeaderView>
 #include <QListWidget>
 #include <QTreeWidget>
 
 #include "store/rules/backups.h"
+#include "store/windows/backup_before_write.h"
 #include "category_editor/windows/frm_hensyu.h"
 #include "store/rules/recipe_file.h"
 #include "support/file_size_limit.h"
@@ -27,7 +28,13 @@ class BackupTest : public MainWindowTest {
                   simpleRecipe(QStringLiteral("味噌汁"))});
     original = book.bytes(kRecipeFile);
   }
-  std::vector<backups::Backup> recipeBackups() const { return backups::List(book.folder(), kRecipeFile); }
+  std::vector<backups::Backup> recipeBackups() const { return backupsOf(kRecipeFile); }
+  std::vector<backups::Backup> backupsOf(const QString& file) const {
+    if (module) module->Backups.finish();
+    return backups::List(book.folder(), file);
+  }
+  static QByteArray kept(const backups::Backup& b) { return std::get<QByteArray>(backups::Contents(b)); }
+  QByteArray recordBytes(int number) const { return recipe_file::RecordBytes(module->Recipes[number]); }
   void deleteRecord(int number) {
     window->showRecord(number);
     click("cmdDelete");  // the script answers OK
@@ -42,10 +49,13 @@ class BackupTest : public MainWindowTest {
 TEST_F(BackupTest, ADeleteIsBackedUpAndUndoneInItsOldPlace) {
   open();
   EXPECT_FALSE(control<QPushButton>("cmdTorikesi")->isVisible());
+  const QByteArray deleted = recordBytes(2);
   deleteRecord(2);
-  ASSERT_EQ(recipeBackups().size(), 1u);
-  EXPECT_EQ(recipeBackups()[0].fileName, QStringLiteral("レシピ_20240512-120000.TXT")) << "named by the clock";
-  EXPECT_EQ(book.bytes(backups::kFolderName + u'/' + recipeBackups()[0].fileName), original);
+  ASSERT_EQ(recipeBackups().size(), 2u);
+  EXPECT_EQ(recipeBackups()[0].fileName, QStringLiteral("レシピ_20240512-120000_000001.TXT.gz")) << "named by the clock";
+  EXPECT_EQ(kept(recipeBackups()[0]), original);
+  EXPECT_EQ(kept(recipeBackups()[1]), deleted);
+  EXPECT_EQ(recipeBackups()[1].what, QStringLiteral("削除: 肉じゃが"));
   EXPECT_EQ(module->RecipeCount(), 2);
 
   auto* undo = control<QPushButton>("cmdTorikesi");
@@ -71,23 +81,35 @@ TEST_F(BackupTest, UndoIsOfferedOnlyUntilTheNextWrite) {
   EXPECT_FALSE(control<QPushButton>("cmdTorikesi")->isVisible());
 }
 
-TEST_F(BackupTest, OneCopyADayBeforeOrdinaryWritesAndOneBeforeEveryDelete) {
+// The day's first state once a day; the old record before every change and delete.
+TEST_F(BackupTest, TheDayStartOnceADayAndTheOldRecordBeforeEveryChangeOrDelete) {
   open();
+  const QByteArray curry = recordBytes(1), nikujaga = recordBytes(2);
   registerShownWithCalories(QStringLiteral("250"));
+  const QByteArray changedCurry = recordBytes(1);
   registerShownWithCalories(QStringLiteral("260"));
-  EXPECT_EQ(recipeBackups().size(), 1u);
-  EXPECT_EQ(book.bytes(backups::kFolderName + u'/' + recipeBackups()[0].fileName), original);
-  deleteRecord(1);
-  deleteRecord(1);
-  EXPECT_EQ(recipeBackups().size(), 3u);
+  deleteRecord(2);
   clock.set(QDate(2024, 5, 13), QTime(8, 30));
-  registerShownWithCalories(QStringLiteral("270"));
-  ASSERT_EQ(recipeBackups().size(), 4u);
-  EXPECT_EQ(recipeBackups().back().fileName, QStringLiteral("レシピ_20240513-083000.TXT"));
+  const QByteArray dayTwo = book.bytes(kRecipeFile);
+  click("cmdNew");
+  control<QComboBox>("cboNamae")->setEditText(QStringLiteral("ぶり大根"));
+  click("cmdTouroku");  // adds, removes nothing
+  const std::vector<std::pair<QString, QByteArray>> expected = {
+      {backups::kDayStartWords, original},          {QStringLiteral("変更登録: カレー"), curry},
+      {QStringLiteral("変更登録: カレー"), changedCurry}, {QStringLiteral("削除: 肉じゃが"), nikujaga},
+      {backups::kDayStartWords, dayTwo}};
+  const std::vector<backups::Backup> copies = recipeBackups();
+  ASSERT_EQ(copies.size(), expected.size());
+  for (size_t i = 0; i < copies.size(); ++i) {
+    EXPECT_EQ(copies[i].what, expected[i].first) << i;
+    EXPECT_EQ(kept(copies[i]), expected[i].second) << i;
+  }
+  EXPECT_EQ(copies.back().fileName, QStringLiteral("レシピ_20240513-083000_000005.TXT.gz"));
 }
 
-// The copy is taken before the write, so a write that then fails still left one.
-TEST_F(BackupTest, ABackupIsTakenBeforeAFailingWrite) {
+// A write that fails drops the entry it was backed up with: nothing useless is left, and the
+// book is as it was.
+TEST_F(BackupTest, AFailingWriteLeavesNoEntryBehind) {
   open();
   {
     FileSizeLimit full(original.size() + 40);
@@ -97,17 +119,16 @@ TEST_F(BackupTest, ABackupIsTakenBeforeAFailingWrite) {
   }
   EXPECT_EQ(dialogs.messages().back().icon, MessageBox::Icon::Critical);
   EXPECT_EQ(book.bytes(kRecipeFile), original);
-  ASSERT_EQ(recipeBackups().size(), 1u);
-  EXPECT_EQ(book.bytes(backups::kFolderName + u'/' + recipeBackups()[0].fileName), original);
+  EXPECT_TRUE(recipeBackups().empty());
 }
 
-// Whatever stops the copy (a file where the folder goes, a disk too full for the copy but not for
-// the smaller book), the save goes on; the user is told once.
+// Whatever stops the backup (a file where the folder goes, a disk with room for the save alone),
+// the save goes on, and the user is told each time.
 TEST_F(BackupTest, ABackupThatCannotBeMadeDoesNotStopTheSave) {
   const struct {
     const char* name;
     bool folderBlocked;
-  } cases[] = {{"unwritable folder", true}, {"full disk", false}};
+  } cases[] = {{"unwritable folder", true}, {"room for the save alone", false}};
   for (const auto& c : cases) {
     SCOPED_TRACE(c.name);
     QDir(backups::FolderOf(book.folder())).removeRecursively();
@@ -116,22 +137,20 @@ TEST_F(BackupTest, ABackupThatCannotBeMadeDoesNotStopTheSave) {
     if (c.folderBlocked) book.writeBytes(backups::kFolderName, "not a folder");
     dialogs.clear();
     open();
-    {
-      FileSizeLimit full(c.folderBlocked ? RLIM_INFINITY : original.size() - 50);
-      deleteRecord(1);
-      deleteRecord(1);
-    }
+    if (!c.folderBlocked) module->Backups.setFreeSpace([this](const QString&) { return original.size() + 64 * 1024; });
+    deleteRecord(1);
+    deleteRecord(1);
     const std::vector<MessageBox> shown = dialogs.messages();
-    ASSERT_EQ(shown.size(), 5u) << "confirm, backup warning, done; confirm, done";
-    EXPECT_EQ(shown[1].title, QStringLiteral("バックアップ"));
-    EXPECT_EQ(shown[1].icon, MessageBox::Icon::Exclamation);
-    EXPECT_TRUE(shown[1].text.startsWith(QStringLiteral("バックアップを作成できませんでした。")));
-    EXPECT_TRUE(shown[1].text.contains(QStringLiteral("保存はこのまま続けます。")));
-    EXPECT_EQ(shown[2].text, QStringLiteral("削除しました"));
-    EXPECT_EQ(shown[4].text, QStringLiteral("削除しました"));
+    ASSERT_EQ(shown.size(), 6u) << "confirm, backup warning, done, twice";
+    for (size_t i : {1u, 4u}) {
+      EXPECT_EQ(shown[i].title, QStringLiteral("バックアップ"));
+      EXPECT_EQ(shown[i].icon, MessageBox::Icon::Exclamation);
+      EXPECT_TRUE(shown[i].text.startsWith(QStringLiteral("バックアップを作成できませんでした。")));
+      EXPECT_TRUE(shown[i].text.contains(QStringLiteral("保存はこのまま続けます。")));
+      EXPECT_EQ(shown[i + 1].text, QStringLiteral("削除しました"));
+    }
     EXPECT_EQ(module->RecipeCount(), 1);
-    // The full disk lets the second copy through: the book had shrunk below the limit.
-    EXPECT_EQ(recipeBackups().size(), c.folderBlocked ? 0u : 1u);
+    EXPECT_TRUE(recipeBackups().empty());
   }
 }
 
@@ -144,9 +163,9 @@ TEST_F(BackupTest, SavingTheCategoryListsBacksUpAllThree) {
   editor.findChild<QLineEdit*>(QStringLiteral("txtJyanru(0)"))->setText(QStringLiteral("郷土料理"));
   QTest::mouseClick(editor.cmdHozon1, Qt::LeftButton);
   for (size_t i = 0; i < before.size(); ++i) {
-    const auto copies = backups::List(book.folder(), lists[int(i)]);
+    const auto copies = backupsOf(lists[int(i)]);
     ASSERT_EQ(copies.size(), 1u) << lists[int(i)].toStdString();
-    EXPECT_EQ(book.bytes(backups::kFolderName + u'/' + copies[0].fileName), before[i]);
+    EXPECT_EQ(kept(copies[0]), before[i]);
   }
 }
 
@@ -182,11 +201,16 @@ TEST_F(RestoreWindowTest, ListsTheBackupsAndWhatTheBookLacks) {
   clock.set(QDate(2024, 5, 12), QTime(18, 5, 9));
   deleteRecord(1);
   auto* list = part<QTreeWidget>(w, "lstBackup");
-  ASSERT_EQ(list->topLevelItemCount(), 2) << "follows the book";
-  EXPECT_EQ(list->headerItem()->text(2), QStringLiteral("レシピ数"));
-  EXPECT_EQ(row(list, 0), (QStringList{QStringLiteral("2024/05/12"), QStringLiteral("18:05:09"), QStringLiteral("2件")}));
-  EXPECT_EQ(row(list, 1), (QStringList{QStringLiteral("2024/05/12"), QStringLiteral("12:00:00"), QStringLiteral("3件")}));
-  chooseBackup(w, 1);
+  ASSERT_EQ(list->topLevelItemCount(), 3) << "follows the book";
+  EXPECT_EQ(list->headerItem()->text(4), QStringLiteral("レシピ数"));
+  const QString day = QStringLiteral("2024/05/12");
+  EXPECT_EQ(row(list, 0), (QStringList{day, QStringLiteral("18:05:09"), kRecipeFile, QStringLiteral("削除: カレー"),
+                                       QStringLiteral("1件")}));
+  EXPECT_EQ(row(list, 1), (QStringList{day, QStringLiteral("12:00:00"), kRecipeFile, QStringLiteral("削除: 肉じゃが"),
+                                       QStringLiteral("1件")}));
+  EXPECT_EQ(row(list, 2), (QStringList{day, QStringLiteral("12:00:00"), kRecipeFile, QStringLiteral("その日の最初の状態"),
+                                       QStringLiteral("3件")}));
+  chooseBackup(w, 2);
   auto* missing = part<QListWidget>(w, "lstRecipe");
   ASSERT_EQ(missing->count(), 2);
   EXPECT_EQ(missing->item(0)->text(), QStringLiteral("カレー"));
@@ -230,7 +254,7 @@ TEST_F(RestoreWindowTest, PutsTheWholeBackupBackAfterAQuestion) {
   deleteRecord(1);
   const QByteArray now = book.bytes(kRecipeFile);
   QWidget* w = openRestore();
-  chooseBackup(w, 1);  // the older: all three recipes
+  chooseBackup(w, 2);  // the day's first state: all three recipes
   dialogs.clear();
   dialogs.answerCancel();
   QTest::mouseClick(part<QPushButton>(w, "cmdZenbu"), Qt::LeftButton);
@@ -249,8 +273,48 @@ TEST_F(RestoreWindowTest, PutsTheWholeBackupBackAfterAQuestion) {
   EXPECT_EQ(module->RecipeCount(), 3);
   EXPECT_EQ(text("lblKensu"), QStringLiteral("1 / 3"));
   const auto copies = recipeBackups();
-  ASSERT_EQ(copies.size(), 3u);
-  EXPECT_EQ(book.bytes(backups::kFolderName + u'/' + copies.back().fileName), now) << "the book before the restore is kept";
+  ASSERT_EQ(copies.size(), 4u);
+  EXPECT_EQ(kept(copies.back()), now) << "the book before the restore is kept";
+  EXPECT_EQ(copies.back().what, QStringLiteral("復元: 2024/05/12 12:00:00 のバックアップに戻す前"));
+}
+
+TEST_F(RestoreWindowTest, BringsTheOldStateOfAChangedRecipeBack) {
+  open();
+  registerShownWithCalories(QStringLiteral("250"));
+  QWidget* w = openRestore();
+  chooseBackup(w, 0);
+  auto* shown = part<QListWidget>(w, "lstRecipe");
+  ASSERT_EQ(shown->count(), 1);
+  EXPECT_EQ(shown->item(0)->text(), QStringLiteral("カレー（変更前の内容）"));
+  shown->item(0)->setSelected(true);
+  QTest::mouseClick(part<QPushButton>(w, "cmdTuika"), Qt::LeftButton);
+  EXPECT_EQ(dialogs.messages().back().text, QStringLiteral("1件のレシピを戻しました。"));
+  EXPECT_EQ(book.bytes(kRecipeFile), original);
+  EXPECT_EQ(module->RecipeCount(), 3);
+}
+
+// Other files come back whole; a damaged entry shows as damaged before it is chosen.
+TEST_F(RestoreWindowTest, BringsOtherFilesBackAndShowsDamage) {
+  const QString menu = QStringLiteral("MENU.TXT");
+  book.writeBytes(menu, "old menu\r\n");
+  open();
+  BackUpBeforeWrite(*module, dialogs, book.path(menu), backups::Change::Keeps);
+  book.writeBytes(menu, "new menu\r\n");
+  book.writeBytes(backups::kFolderName + QStringLiteral("/レシピ_20240101-000000.TXT"), "\xef\xbc\xa1\r\n");
+  QWidget* w = openRestore();
+  auto* list = part<QTreeWidget>(w, "lstBackup");
+  ASSERT_EQ(list->topLevelItemCount(), 2);
+  EXPECT_EQ(row(list, 0)[2], menu);
+  EXPECT_EQ(row(list, 1)[3], QStringLiteral("壊れています（読めません）")) << "a UTF-8 copy";
+  chooseBackup(w, 0);
+  dialogs.clear();
+  QTest::mouseClick(part<QPushButton>(w, "cmdZenbu"), Qt::LeftButton);
+  ASSERT_EQ(dialogs.messages().size(), 2u);
+  EXPECT_EQ(dialogs.messages()[0].text, QStringLiteral("「MENU.TXT」を 2024/05/12 12:00:00 のバックアップに戻します。\n"
+                                                       "今の「MENU.TXT」もバックアップに残します。"));
+  EXPECT_EQ(dialogs.messages()[1].title, QStringLiteral("復元終了"));
+  EXPECT_EQ(book.bytes(menu), "old menu\r\n");
+  EXPECT_EQ(kept(backupsOf(menu).back()), "new menu\r\n");
 }
 
 }  // namespace

@@ -255,7 +255,7 @@ TEST_F(OutsideChanges, AConflictCopyIsToldOfAndOfferedForRestoring) {
   auto* list = FindControl<QTreeWidget>(restore, QStringLiteral("lstBackup"));
   ASSERT_GE(list->topLevelItemCount(), 1);
   EXPECT_EQ(list->topLevelItem(0)->text(0), QStringLiteral("競合コピー"));
-  EXPECT_EQ(list->topLevelItem(0)->text(2), QStringLiteral("2件"));
+  EXPECT_EQ(list->topLevelItem(0)->text(4), QStringLiteral("2件"));
   list->setCurrentItem(list->topLevelItem(0));
   auto* missing = FindControl<QListWidget>(restore, QStringLiteral("lstRecipe"));
   ASSERT_EQ(missing->count(), 1);

@@ -1,9 +1,8 @@
 // SPDX-License-Identifier: GPL-3.0-or-later
 #pragma once
-// Bringing recipes back from the backups of the recipe file: which backups there are and how many
-// recipes each holds, which of a backup's recipes the book lacks, and the two ways back (append
-// chosen records as they stand, or put the whole backup in place of the recipe file). Both are
-// one atomic write of the recipe file.
+// Bringing the book back from its backups: every entry with what it holds and whether it reads,
+// which of a recipe entry's recipes the book lacks, and the ways back (append chosen records as
+// they stand, or put a whole copy in place of its file). Each is one atomic write.
 #include <variant>
 #include <vector>
 
@@ -13,29 +12,46 @@
 
 namespace backups {
 
-struct RecipeBackup {
+struct ListedBackup {
   Backup backup;
-  int recipeCount = -1;  // -1 when the copy cannot be read
+  int recipeCount = -1;  // for the recipe file's entries: the records held
+  bool damaged = false;  // cut short, not CP932, or (the recipe file's) not a sound run of records
 };
 
-// The backups of the book's recipe file, newest first, each with its number of recipes. Counts of
-// an earlier listing are taken over without reading the copy again: a copy is never rewritten, and
-// counting a full book's copies takes a read of each.
-std::vector<RecipeBackup> RecipeBackups(const QString& bookFolder, const std::vector<RecipeBackup>& known = {});
+// True when the entry keeps a whole file, which can be put back in its place.
+bool KeepsWholeFile(const Backup& backup);
+
+// Every entry of the book, newest first, each checked. Entries of an earlier listing are taken
+// over without reading them again: an entry is never rewritten, and checking a whole copy of a
+// full book takes a read of it.
+std::vector<ListedBackup> ListBackups(const QString& bookFolder, const std::vector<ListedBackup>& known = {});
+
+// A copy that a sync tool left beside the book's file ofFile after a conflict, listed as a whole
+// earlier copy of that file and checked as one.
+inline const QString kConflictCopyWords = QStringLiteral("競合コピー");
+ListedBackup ListConflictCopy(const QString& path, const QString& ofFile);
 
 struct BackupRecipes {
-  recipe_file::RawRecords file;  // the backup's records as they stand
+  recipe_file::RawRecords file;  // the entry's records as they stand
   std::vector<int> missing;      // indexes into file.records of those whose dish name the book lacks
+  std::vector<int> changed;      // of those the book holds otherwise (the old state of a change)
 };
 
-// Reads a backup whole, once; a copy that is not a sound recipe file is an error.
-std::variant<BackupRecipes, FileError> MissingRecipes(const QString& backupPath, const RecipeTable& book);
+// Reads a recipe entry whole; one that is not a sound run of records is an error. Only an
+// entry of single records (the history) lists the changed ones: a whole copy holds the whole
+// book of its time.
+std::variant<BackupRecipes, FileError> MissingRecipes(const Backup& backup, const RecipeTable& book);
 
 // Appends the chosen records (indexes into from.file.records) to the recipe file.
 std::optional<FileError> AppendFromBackup(const QString& recipePath, const BackupRecipes& from,
                                           const std::vector<int>& chosen);
 
-// Writes the backup, byte for byte, over the recipe file.
-std::optional<FileError> RestoreWholeFile(const QString& recipePath, const BackupRecipes& from);
+// The book with each chosen record (indexes into from.file.records) back: in place of the book's
+// record of the same name, else at the end.
+std::variant<RecipeTable, FileError> WithRecordsBack(const RecipeTable& book, const BackupRecipes& from,
+                                                     const std::vector<int>& chosen);
+
+// Writes what a whole entry keeps, byte for byte, over its file at path.
+std::optional<FileError> RestoreWholeFile(const QString& path, const Backup& backup);
 
 }  // namespace backups

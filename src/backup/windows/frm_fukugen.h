@@ -1,9 +1,10 @@
 // SPDX-License-Identifier: GPL-3.0-or-later
 #pragma once
-// The window "バックアップから復元": the backups of the recipe file, newest first, with the date,
-// time and number of recipes of each; for the chosen one, the recipes it holds that the book
-// lacks. Chosen recipes are appended to the recipe file as they stand in the backup, or the whole
-// file is put back after a question. Before either write the recipe file is itself backed up.
+// The window "バックアップから復元": the backups of the book's files, newest first, with the date,
+// time, file, what each holds and, for the recipe file, the number of recipes; a damaged entry
+// is shown as such. For a chosen recipe entry, the recipes it holds that the book lacks. Chosen
+// recipes are appended to the recipe file as they stand in the backup, or a whole copy of any
+// file is put back after a question. Before either write the file is itself backed up.
 //
 // After a write it announces recipeFileRestored and the main window reloads the table; after
 // every reload the main window calls followRecipeTable, so the list of missing recipes follows.
@@ -43,15 +44,15 @@ class frmFukugen : public QWidget {
  private:
   void showBackups();
   void showMissingRecipes();
-  const backups::RecipeBackup* chosenBackup() const;
+  const backups::ListedBackup* chosenBackup() const;
   std::vector<int> chosenRecipes() const;
   QString recipePath() const;
-  // Backs the recipe file up, writes, reports; true when the file was written.
-  bool restore(backups::Change change, const std::function<std::optional<FileError>()>& write);
+  // Backs the file at path up, writes, reports; true when the file was written.
+  bool restore(const QString& path, const backups::Write& backup, const std::function<std::optional<FileError>()>& write);
 
   Module1& module_;
   Dialogs& dialogs_;
-  std::vector<backups::RecipeBackup> backups_;   // as listed, newest first
+  std::vector<backups::ListedBackup> backups_;   // as listed, newest first
   std::optional<backups::BackupRecipes> shown_;  // the chosen backup's records
 
   QLabel* lblBasho;

@@ -93,7 +93,8 @@ void frmHensyu::cmdHozon1_Click() {
     }
   }
   for (const CategoryList* list : {&kGenreFile, &kKindFile, &kMethodFile})
-    BackUpBeforeWrite(module_, dialogs_, module_.path(list->fileName), backups::Change::Removes);
+    BackUpBeforeWrite(module_, dialogs_, module_.path(list->fileName),
+                      {backups::Change::Removes, QStringLiteral("編集フォームの保存"), {}});
   if (auto error = SaveCategoryLists(module_.Folder, genres, kinds, methods)) {
     dialogs_.error(error->message(), QStringLiteral("保存エラー"));
     return;

@@ -1,7 +1,10 @@
 // SPDX-License-Identifier: GPL-3.0-or-later
 #include "store/rules/category_lists.h"
 
+#include <QFileInfo>
+
 #include "platform/rules/quoted_fields.h"
+#include "platform/rules/saves_together.h"
 #include "platform/rules/text_file.h"
 
 std::variant<QStringList, FileError> LoadCategoryList(const DataFolder& folder, const CategoryList& list) {
@@ -22,7 +25,7 @@ std::optional<FileError> SaveCategoryLists(const DataFolder& folder, const QStri
                                            const QStringList& kinds, const QStringList& methods) {
   const std::pair<const CategoryList*, const QStringList*> lists[] = {
       {&kGenreFile, &genres}, {&kKindFile, &kinds}, {&kMethodFile, &methods}};
-  std::vector<std::pair<QString, QStringList>> files;
+  std::vector<std::pair<QString, QByteArray>> files;
   for (const auto& [list, items] : lists) {
     const QString path = folder.path(list->fileName);
     QStringList lines;
@@ -35,7 +38,9 @@ std::optional<FileError> SaveCategoryLists(const DataFolder& folder, const QStri
                          QStringLiteral("項目「%1」には改行が入っています。改行は保存できません。").arg(item)};
       lines.append(quoted_fields::quote(item));
     }
-    files.emplace_back(path, lines);
+    auto bytes = text_file::encodeForFile(path, text_file::joinLines(lines));
+    if (auto* error = std::get_if<FileError>(&bytes)) return *error;
+    files.emplace_back(QFileInfo(path).fileName(), std::get<QByteArray>(std::move(bytes)));
   }
-  return text_file::writeLinesTogether(files);
+  return saves_together::Save(folder.folder(), files);
 }

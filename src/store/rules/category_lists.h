@@ -32,6 +32,6 @@ std::variant<QStringList, FileError> LoadCategoryList(const DataFolder& folder, 
 
 // Writes the three files as one change, each item in double quotes on its own line (without
 // "その他"). An item with a double quote or a line break is refused before anything is written,
-// and no file is replaced until all three are written in full.
+// and the three are replaced as one step (see saves_together).
 std::optional<FileError> SaveCategoryLists(const DataFolder& folder, const QStringList& genres,
                                            const QStringList& kinds, const QStringList& methods);

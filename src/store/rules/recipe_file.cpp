@@ -259,6 +259,12 @@ Written AppendRecipe(const QString& path, const RecipeForm& form, FileStamp* sta
   }
 }
 
+QByteArray RecordBytes(const Recipe& record) {
+  QByteArray bytes;
+  appendRecordBytes(bytes, textOf(record), EmptySection::NoLine);
+  return bytes;
+}
+
 Written RewriteRecipeFile(const QString& path, const RecipeTable& table, FileStamp* stamp) {
   return writeTable(path, table, 0, EmptySection::NoLine, stamp);
 }

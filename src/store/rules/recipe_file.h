@@ -59,6 +59,10 @@ using Written = std::variant<RecipeTable, FileError>;
 // given, is set to the written file's.
 Written AppendRecipe(const QString& path, const RecipeForm& form, FileStamp* stamp = nullptr);
 
+// The record's lines as RewriteRecipeFile writes them, each ending in CR LF; empty when the
+// record cannot be written.
+QByteArray RecordBytes(const Recipe& record);
+
 // Writes records 1..count over the file; numbers from their single-precision values.
 Written RewriteRecipeFile(const QString& path, const RecipeTable& table, FileStamp* stamp = nullptr);
 
