@@ -9,6 +9,7 @@
 #include "platform/rules/help_texts.h"
 #include "main_extras/windows/window_buttons.h"
 #include "support/main_window_fixture.h"
+#include "support/soon.h"
 
 class CategoryEditorTest : public MainWindowTest {
  protected:
@@ -109,7 +110,7 @@ TEST_F(CategoryEditorTest, FailedWriteIsReportedAndDoesNotEndTheProgram) {
 TEST_F(CategoryEditorTest, EditButtonOpensItModallyAndItExplainsItselfOnTheTour) {
   module->HelpTourOn = 1;
   QTimer::singleShot(0, [this] {
-    QTRY_VERIFY(dialogs.messages().size() == 1u);
+    EXPECT_TRUE_SOON(dialogs.messages().size() == 1u);
     if (auto* open = qobject_cast<QDialog*>(QApplication::activeModalWidget())) open->reject();
   });
   click("cmdHensyu");

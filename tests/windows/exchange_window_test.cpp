@@ -15,6 +15,7 @@
 #include "support/accessible_names.h"
 #include "support/hostile_files.h"
 #include "support/main_window_fixture.h"
+#include "support/soon.h"
 #include "support/typing.h"
 
 namespace {
@@ -492,7 +493,7 @@ TEST_F(ExchangeWindowTest, ProfileEntriesThatCannotBeStoredAreRefusedAndNothingC
 TEST_F(ExchangeWindowTest, BackClosesTheWindowAndTheButtonOpensAFreshOne) {
   openExchange();
   press("cmdModori");
-  QTRY_VERIFY(window->findChild<QWidget*>(QStringLiteral("frmPrivate")) == nullptr);
+  EXPECT_TRUE_SOON(window->findChild<QWidget*>(QStringLiteral("frmPrivate")) == nullptr);
   click("cmdPrivate");
   auto* again = window->findChild<QWidget*>(QStringLiteral("frmPrivate"));
   ASSERT_NE(again, nullptr);

@@ -14,6 +14,7 @@
 
 #include "support/accessible_names.h"
 #include "support/main_window_fixture.h"
+#include "support/soon.h"
 #include "support/typing.h"
 
 namespace {
@@ -360,7 +361,7 @@ TEST_F(FridgeWindowTest, TheLabelAndTheDeletionFollowTheHighlightedRowsWhateverM
     EXPECT_EQ(column(1), way.left);
     EXPECT_EQ(book.lines(kStock).size(), way.left.size());
     press("cmdModori");
-    QTRY_VERIFY(!window->findChild<QWidget*>(QStringLiteral("frmReizou")));
+    EXPECT_TRUE_SOON(!window->findChild<QWidget*>(QStringLiteral("frmReizou")));
   }
 }
 
@@ -509,7 +510,7 @@ TEST_F(FridgeWindowTest, BackUnloadsTheWindowAndTheNextOpeningReadsTheFilesAgain
   openFridge();
   EXPECT_EQ(fridge<QPushButton>("cmdModori")->toolTip(), QStringLiteral("メインに戻ります"));
   press("cmdModori");
-  QTRY_VERIFY(!window->findChild<QWidget*>(QStringLiteral("frmReizou")));
+  EXPECT_TRUE_SOON(!window->findChild<QWidget*>(QStringLiteral("frmReizou")));
   book.writeLines(kStock, {"\"鮭\",\"\",\"\""});
   openFridge();
   EXPECT_EQ(column(1), QStringList{"鮭"});
@@ -538,7 +539,7 @@ TEST_F(FridgeWindowTest, AStockFileThatCannotBeReadIsReportedAndLeftAlone) {
   ASSERT_EQ(dialogs.messages().size(), 1u);
   EXPECT_EQ(dialogs.messages()[0].icon, MessageBox::Icon::Critical);
   EXPECT_TRUE(dialogs.messages()[0].text.contains(QStringLiteral("2行目")));
-  QTRY_VERIFY(!window->findChild<QWidget*>(QStringLiteral("frmReizou")) ||
+  EXPECT_TRUE_SOON(!window->findChild<QWidget*>(QStringLiteral("frmReizou")) ||
               !window->findChild<QWidget*>(QStringLiteral("frmReizou"))->isVisible());
   EXPECT_EQ(book.bytes(kStock), broken);
 }

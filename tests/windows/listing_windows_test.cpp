@@ -20,6 +20,7 @@
 #include "listing/windows/frm_graph2.h"
 #include "support/accessible_names.h"
 #include "support/main_window_fixture.h"
+#include "support/soon.h"
 
 namespace {
 
@@ -201,7 +202,7 @@ TEST_F(ListingTest, StoringARecipeClosesTheListsAndTheNextOpeningShowsIt) {
   click(QStringLiteral("cmdNew"));
   control<QComboBox>(QStringLiteral("cboNamae"))->setEditText(QStringLiteral("新作"));
   click(QStringLiteral("cmdTouroku"));
-  QTRY_VERIFY(!sort && !graph);
+  EXPECT_TRUE_SOON(!sort && !graph);
   QWidget* fresh = openFrom(QStringLiteral("cmdSort"), QStringLiteral("frmSort"));
   ASSERT_NE(fresh, nullptr);
   EXPECT_EQ(rows(in<QTableView>(fresh, QStringLiteral("msgCal"))), QStringList({"新作 0", "百 100"}));

@@ -16,15 +16,8 @@
 #include "store/windows/book_lock.h"
 #include "store/rules/recipe_reader.h"
 #include "support/main_window_fixture.h"
+#include "support/soon.h"
 #include "support/typing.h"
-
-// Qt's QTRY_ macros report to a Qt test run, not to this one: a watcher's answer is waited for
-// here, and the comparison then fails the test as any other.
-#define EXPECT_EQ_SOON(actual, expected)                                  \
-  do {                                                                    \
-    QTest::qWaitFor([&] { return bool((actual) == (expected)); }, 5000); \
-    EXPECT_EQ(actual, expected);                                          \
-  } while (0)
 
 namespace {
 

@@ -12,6 +12,7 @@
 #include "store/windows/frm_splash.h"
 #include "platform/windows/level_bar.h"
 #include "support/main_window_fixture.h"
+#include "support/soon.h"
 
 namespace {
 
@@ -235,7 +236,7 @@ TEST(StartUp, NewFolderIsSetUpAndTheSplashCountsTheRecipes) {
   EXPECT_TRUE(program->main->isVisible());
   // The splash stays for its minimum time, measured from when it was shown.
   EXPECT_TRUE(program->splash->isVisible());
-  QTRY_VERIFY_WITH_TIMEOUT(!program->splash->isVisible(), 3000);
+  EXPECT_EQ_SOON_WITHIN(program->splash->isVisible(), false, 3000);
   EXPECT_GE(sinceStart.elapsed(), frmSplash::kMinimumMilliseconds);
 
   // A second start on the same folder asks nothing.

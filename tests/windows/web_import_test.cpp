@@ -16,6 +16,7 @@
 #include "support/local_web_server.h"
 #include "support/main_window_fixture.h"
 #include "support/recipe_pages.h"
+#include "support/soon.h"
 #include "support/typing.h"
 #include "web_import/windows/frm_web_import.h"
 #include "web_import/windows/page_fetch.h"
@@ -289,7 +290,7 @@ TEST_F(WebImportTest, AddressDroppedOnTheMainWindowIsFetched) {
   drop(mime);
   auto* w = FindControl<frmWebImport>(window.get(), QStringLiteral("frmWebImport"));
   ASSERT_TRUE(w);
-  QTRY_COMPARE_WITH_TIMEOUT(in<QLineEdit>(w, "txtName")->text(), QStringLiteral("鮭の塩焼き"), 20'000);
+  EXPECT_EQ_SOON_WITHIN(in<QLineEdit>(w, "txtName")->text(), QStringLiteral("鮭の塩焼き"), 20'000);
 }
 
 }  // namespace
