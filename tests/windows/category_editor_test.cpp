@@ -118,3 +118,41 @@ TEST_F(CategoryEditorTest, EditButtonOpensItModallyAndItExplainsItselfOnTheTour)
   EXPECT_EQ(dialogs.messages()[0].text, help_texts::CategoryEditor());
   EXPECT_EQ(dialogs.messages()[0].title, QStringLiteral("ヘルプツアー"));
 }
+
+// Another copy of the program saved the lists while this editor was open: what it changed is
+// kept, and a list changed on both sides is written over only when the user says so.
+TEST_F(CategoryEditorTest, ListsSavedMeanwhileByAnotherCopyAreKeptOrAskedAbout) {
+  struct Case {
+    const char* otherRenames;  // the box whose item the other copy renamed to 郷土料理
+    MessageBox::Answer answer;
+    QString genre0, kind0;  // what the files hold afterwards
+    bool asked;
+  };
+  const Case cases[] = {
+      {"txtSyurui(0)", MessageBox::Answer::Ok, QStringLiteral("和食"), QStringLiteral("郷土料理"), false},
+      {"txtJyanru(0)", MessageBox::Answer::Cancel, QStringLiteral("郷土料理"), QStringLiteral("主菜"), true},
+      {"txtJyanru(0)", MessageBox::Answer::Ok, QStringLiteral("和食"), QStringLiteral("主菜"), true},
+  };
+  const QByteArray genresAtStart = genres(), kindsAtStart = kinds();
+  for (const Case& c : cases) {
+    SCOPED_TRACE(c.otherRenames);
+    book.writeBytes(QStringLiteral("ジャンル.TXT"), genresAtStart);
+    book.writeBytes(QStringLiteral("種類.TXT"), kindsAtStart);
+    dialogs.clear();
+    editor = std::make_unique<frmHensyu>(*module, dialogs, [this] { ++programEnded; });
+    const bool genre = QByteArray(c.otherRenames).startsWith("txtJyanru");
+    QStringList other = book.lines(genre ? QStringLiteral("ジャンル.TXT") : QStringLiteral("種類.TXT"));
+    other[0] = QStringLiteral("\"郷土料理\"");
+    book.writeLines(genre ? QStringLiteral("ジャンル.TXT") : QStringLiteral("種類.TXT"), other);
+    QTest::keyClicks(box("txtJyanru(5)"), QStringLiteral("2"));  // this editor's own change
+    if (c.asked) dialogs.answer(c.answer);
+    const int endedBefore = programEnded;
+    save();
+    EXPECT_EQ(!dialogs.messages().empty() && dialogs.messages()[0].title == QStringLiteral("保存確認"), c.asked);
+    EXPECT_EQ(book.lines(QStringLiteral("ジャンル.TXT"))[0], QStringLiteral("\"%1\"").arg(c.genre0));
+    EXPECT_EQ(book.lines(QStringLiteral("種類.TXT"))[0], QStringLiteral("\"%1\"").arg(c.kind0));
+    const bool saved = c.answer == MessageBox::Answer::Ok;
+    EXPECT_EQ(book.lines(QStringLiteral("ジャンル.TXT"))[5].endsWith(QStringLiteral("2\"")), saved);
+    EXPECT_EQ(programEnded - endedBefore, saved ? 1 : 0);
+  }
+}

@@ -20,3 +20,8 @@ std::optional<QString> CategoryItemsProblem(const QStringList& items) {
   }
   return std::nullopt;
 }
+
+ListOnSave ListToSave(const QStringList& shown, const QStringList& mine, const QStringList& onDisk) {
+  if (onDisk == shown || onDisk == mine) return ListOnSave::Mine;
+  return mine == shown ? ListOnSave::Theirs : ListOnSave::Conflict;
+}

@@ -9,3 +9,11 @@
 // cannot hold.
 // Items are checked in order and the first problem wins.
 std::optional<QString> CategoryItemsProblem(const QStringList& items);
+
+// What to save of one list when its file may have changed since the editor showed it.
+enum class ListOnSave {
+  Mine,      // the file is as shown, or only the editor changed the list: the editor's items
+  Theirs,    // only the file changed: its items stay, so another writer's change is kept
+  Conflict,  // both changed: the user chooses
+};
+ListOnSave ListToSave(const QStringList& shown, const QStringList& mine, const QStringList& onDisk);

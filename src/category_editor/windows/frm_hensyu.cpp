@@ -36,6 +36,9 @@ std::vector<QLineEdit*> makeBoxes(QWidget* parent, QHBoxLayout* row, const QStri
   return boxes;
 }
 
+const CategoryList* const kListFiles[] = {&kGenreFile, &kKindFile, &kMethodFile};
+const QString kListTitles[] = {QStringLiteral("ジャンル"), QStringLiteral("種類"), QStringLiteral("調理方法")};
+
 QStringList textsOf(const std::vector<QLineEdit*>& boxes) {
   QStringList texts;
   for (const QLineEdit* box : boxes) texts.append(typed_text::ToStored(box->text()));
@@ -54,9 +57,10 @@ frmHensyu::frmHensyu(Module1& module, Dialogs& dialogs, std::function<void()> en
   layout->addWidget(note);
   auto* row = new QHBoxLayout();
   layout->addLayout(row);
-  txtJyanru = makeBoxes(this, row, QStringLiteral("ジャンル"), QStringLiteral("txtJyanru"), module.GenreList(), 6);
-  txtSyurui = makeBoxes(this, row, QStringLiteral("種類"), QStringLiteral("txtSyurui"), module.KindList(), 9);
-  txtCyouri = makeBoxes(this, row, QStringLiteral("調理方法"), QStringLiteral("txtCyouri"), module.MethodList(), 9);
+  txtJyanru = makeBoxes(this, row, kListTitles[0], QStringLiteral("txtJyanru"), module.GenreList(), 6);
+  txtSyurui = makeBoxes(this, row, kListTitles[1], QStringLiteral("txtSyurui"), module.KindList(), 9);
+  txtCyouri = makeBoxes(this, row, kListTitles[2], QStringLiteral("txtCyouri"), module.MethodList(), 9);
+  shown_ = {textsOf(txtJyanru), textsOf(txtSyurui), textsOf(txtCyouri)};
   auto* bottom = new QHBoxLayout();
   auto* instruction = new QLabel(QStringLiteral("自由に変更して保存ボタンを押してください。"), this);
   instruction->setObjectName(QStringLiteral("Label1"));
@@ -92,16 +96,45 @@ void frmHensyu::cmdHozon1_Click() {
       return;
     }
   }
-  for (const CategoryList* list : {&kGenreFile, &kKindFile, &kMethodFile})
+  QStringList lists[] = {genres, kinds, methods};
+  if (!keepOtherWritersLists(lists)) return;
+  for (const CategoryList* list : kListFiles)
     BackUpBeforeWrite(module_, dialogs_, module_.path(list->fileName),
                       {backups::Change::Removes, QStringLiteral("編集フォームの保存"), {}});
-  if (auto error = SaveCategoryLists(module_.Folder, genres, kinds, methods)) {
+  if (auto error = SaveCategoryLists(module_.Folder, lists[0], lists[1], lists[2])) {
     dialogs_.error(error->message(), QStringLiteral("保存エラー"));
     return;
   }
   dialogs_.message({QStringLiteral("項目を変更しました。データを反映させるため一旦プログラムを終了します。")});
   endProgram_();
   accept();
+}
+
+// Another copy of the program, or a sync tool, may have saved the lists since this window showed
+// them: a list changed only there is kept as it is now, one changed on both sides is the user's
+// choice. False when the save is not to go on.
+bool frmHensyu::keepOtherWritersLists(QStringList (&lists)[3]) {
+  for (int i = 0; i < 3; ++i) {
+    auto onDisk = LoadCategoryList(module_.Folder, *kListFiles[i]);
+    if (auto* error = std::get_if<FileError>(&onDisk)) {
+      if (error->kind == FileError::Kind::Missing) continue;  // nothing there to keep
+      dialogs_.error(error->message(), QStringLiteral("保存エラー"));
+      return false;
+    }
+    QStringList items = std::get<QStringList>(std::move(onDisk));
+    items.removeLast();  // "その他", which the file does not hold
+    switch (ListToSave(shown_[i], lists[i], items)) {
+      case ListOnSave::Mine: break;
+      case ListOnSave::Theirs: lists[i] = items; break;
+      case ListOnSave::Conflict:
+        if (!dialogs_.confirm(QStringLiteral("「%1」の一覧は、ほかのウィンドウかプログラムで変更されています。\n"
+                                             "画面の内容で上書きしますか？").arg(kListTitles[i]),
+                              QStringLiteral("保存確認"), MessageBox::Icon::Exclamation, MessageBox::Answer::Cancel))
+          return false;
+        break;
+    }
+  }
+  return true;
 }
 
 void frmHensyu::cmdModori_Click() { close(); }

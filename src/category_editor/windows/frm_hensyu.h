@@ -3,6 +3,8 @@
 // The category editor: renames the 6 genres, 9 kinds and 9 cooking methods. Saving writes the
 // three list files and ends the program, so that the new lists take effect at the next start.
 #include <QDialog>
+#include <QStringList>
+#include <array>
 #include <functional>
 #include <vector>
 
@@ -35,5 +37,8 @@ class frmHensyu : public QDialog {
   Module1& module_;
   Dialogs& dialogs_;
   std::function<void()> endProgram_;
+  bool keepOtherWritersLists(QStringList (&lists)[3]);
+
+  std::array<QStringList, 3> shown_;  // the lists as this window showed them
   bool explained_ = false;
 };
