@@ -93,6 +93,25 @@ TEST(SharedBook, AWriteOverItsOwnStampGoesThroughAndStampsWhatItWrote) {
   }
 }
 
+// A stamp taken while the file's time was recent is proven by its content; once that time is old,
+// a proven stamp is settled, and a later change can only show in the time.
+TEST(SharedBook, AStampInDoubtIsProvenByContentThenSettled) {
+  TempBook book;
+  book.writeBytes(kFile, record(u"カレー"_s));
+  struct stat old {};
+  ASSERT_EQ(::stat(QFile::encodeName(book.path(kFile)).constData(), &old), 0);
+  old.st_mtim.tv_sec -= 3600;
+  keepTime(book.path(kFile), old);
+  FileStamp stamp = file_stamp::of(book.path(kFile));
+  stamp.inDoubt = true;  // as when it was taken within the same clock tick as the write
+  stamp.hash = file_stamp::hashOf(record(u"ケーキ"_s));
+  EXPECT_FALSE(file_stamp::unchanged(book.path(kFile), stamp));
+  EXPECT_TRUE(stamp.inDoubt);
+  stamp.hash = file_stamp::hashOf(record(u"カレー"_s));
+  EXPECT_TRUE(file_stamp::unchanged(book.path(kFile), stamp));
+  EXPECT_FALSE(stamp.inDoubt);
+}
+
 TEST(SharedBook, AnUpdateThatChangesNothingLeavesTheFileUntouched) {
   TempBook book;
   book.writeLines(kProfileFileName, {u"花子"_s, u" 100 "_s, u"写真表示"_s, u" 0 "_s});

@@ -9,7 +9,7 @@
 
 #define EXPECT_EQ_SOON_WITHIN(actual, expected, milliseconds)                     \
   do {                                                                            \
-    QTest::qWaitFor([&] { return bool((actual) == (expected)); }, milliseconds); \
+    (void)QTest::qWaitFor([&] { return bool((actual) == (expected)); }, milliseconds); \
     EXPECT_EQ(actual, expected);                                                  \
   } while (0)
 

@@ -63,13 +63,17 @@ FileStamp ofWritten(int descriptor, QByteArrayView bytes) {
   return stamp;
 }
 
-bool unchanged(const QString& path, const FileStamp& stamp) {
+bool unchanged(const QString& path, FileStamp& stamp) {
   std::optional<FileStamp> now = identityOf(path);
   if (!now) return !stamp.exists;
   if (!stamp.sameIdentity(*now)) return false;
   if (!stamp.inDoubt) return true;
   const std::optional<size_t> hash = contentHash(path);
-  return hash && *hash == stamp.hash;
+  if (!hash || *hash != stamp.hash) return false;
+  // The content is proven and its time is no longer recent: a change from now on gets a later
+  // modification time, so the identity alone tells it and the file need not be read again.
+  if (!now->inDoubt) stamp.inDoubt = false;
+  return true;
 }
 
 }  // namespace file_stamp

@@ -41,7 +41,7 @@ FileStamp ofWritten(int descriptor, QByteArrayView bytes);
 size_t hashOf(QByteArrayView bytes);
 
 // True when the file at path is still the one stamped: the same identity, and in doubt, the same
-// content.
-bool unchanged(const QString& path, const FileStamp& stamp);
+// content. A stamp whose doubt has passed is settled, so that later checks read no content.
+bool unchanged(const QString& path, FileStamp& stamp);
 
 }  // namespace file_stamp
