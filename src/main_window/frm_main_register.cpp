@@ -110,7 +110,7 @@ bool frmMain::storeNewRecipe(const recipe_file::RecipeForm& form) {
   BusyCursor busy;
   const QString path = module_.path(recipe_file::kFileName);
   if (!reloadAfterWrite(WriteWithBackup(module_, dialogs_, path, {backups::Change::Keeps, {}, {}}, [&] {
-        return recipe_file::AppendRecipe(path, form, &module_.RecipeFileStamp);
+        return recipe_file::AppendRecipe(path, form, &module_.RecipeFileStamp, &module_.Recipes);
       })))
     return false;
   showRecord(module_.RecipeCount());

@@ -158,6 +158,28 @@ TEST_F(RecipeFile, RewriteThenLoadGivesTheSameTable) {
   for (int i = 1; i <= table.count(); ++i) EXPECT_EQ(back[i], table[i]) << i;
 }
 
+// What a writer hands back is the file as it reads: the values that read as the records it was
+// told share their text with them, and what reads otherwise (a number rounded to the digits the
+// file holds, a record another writer changed since it was read) is taken as read.
+TEST_F(RecipeFile, AWriteGivesBackTheFileAsItReadsSharingWhatReadsTheSame) {
+  ASSERT_TRUE(wrote(recipe_file::RewriteRecipeFile(path(), RecipeTable({fullRecipe(u"親子丼"_s), fullRecipe(u"牛丼"_s), nikujaga()}))));
+  RecipeTable table = load();  // texts of their own: literals share nothing
+  table[2].Salt = 1.2345678f;
+  const RecipeTable rewritten = valueOf(recipe_file::RewriteRecipeFile(path(), table));
+  ASSERT_EQ(rewritten.count(), 3);
+  EXPECT_EQ(rewritten[2].Salt, numbers::ReadSingle(u"1.234568"));
+  for (int i = 1; i <= 3; ++i) EXPECT_TRUE(rewritten[i].Ingredients.isSharedWith(table[i].Ingredients)) << i;
+
+  RecipeTable stale = rewritten;
+  stale[1].Memo = u"古いメモ"_s;
+  const RecipeTable appended =
+      valueOf(recipe_file::AppendRecipe(path(), formOf(fullRecipe(u"カツ丼"_s)), nullptr, &stale));
+  const RecipeTable onDisk = load();
+  ASSERT_EQ(appended.count(), 4);
+  for (int i = 1; i <= 4; ++i) EXPECT_EQ(appended[i], onDisk[i]) << i;
+  EXPECT_TRUE(appended[2].Steps.isSharedWith(stale[2].Steps));
+}
+
 TEST_F(RecipeFile, EmptyFileHoldsNoRecipes) {
   write({});
   EXPECT_EQ(load().count(), 0);
@@ -429,6 +451,15 @@ TEST(RecipeFileLimits, MoreRecordsThanTheBookCanNumberAreRefused) {
   const FileError error = errorOf(recipe_file::LoadRecipeFile(book.path(u"r.txt"_s)));
   EXPECT_EQ(error.kind, FileError::Kind::Malformed);
   EXPECT_EQ(error.line, kMaxRecipes * int(kNikujagaLines.size()) + 1);
+
+  // A writer refuses such a table too, however it splits the work, and leaves nothing beside it.
+  book.writeBytes(u"r.txt"_s, bytes);
+  std::vector<Recipe> records(size_t(kMaxRecipes) + 1, nikujaga());
+  const FileError written = errorOf(recipe_file::RewriteRecipeFile(book.path(u"r.txt"_s), RecipeTable(records)));
+  EXPECT_EQ(written.kind, FileError::Kind::Malformed);
+  EXPECT_EQ(written.line, error.line);
+  EXPECT_EQ(book.bytes(u"r.txt"_s), bytes);
+  EXPECT_EQ(QDir(book.path({})).entryList(QDir::Files), QStringList{u"r.txt"_s});
 }
 
 struct RefusedCase {

@@ -112,6 +112,30 @@ TEST(SharedBook, AStampInDoubtIsProvenByContentThenSettled) {
   EXPECT_FALSE(stamp.inDoubt);
 }
 
+// A stamp's hash is the content's, whether the content comes whole, in the pieces a writer wrote
+// it in, or read back from the file a block at a time; a byte changed in a later block changes it.
+TEST(SharedBook, AStampHashIsTheContentsWhereverItIsCut) {
+  constexpr qsizetype kMiB = 1024 * 1024;
+  QByteArray content(5 * kMiB / 2 + 7, Qt::Uninitialized);
+  for (qsizetype i = 0; i < content.size(); ++i) content[i] = char(i * 7919 % 251);
+  const size_t whole = file_stamp::hashOf(content);
+  for (const qsizetype cut : {qsizetype(0), qsizetype(1), kMiB - 1, kMiB, kMiB + 1, content.size() - 1}) {
+    file_stamp::ContentHash pieces;
+    pieces.add(QByteArrayView(content).first(cut));
+    pieces.add(QByteArrayView(content).sliced(cut));
+    EXPECT_EQ(pieces.value(), whole) << cut;
+  }
+  QByteArray changed = content;
+  changed[3 * kMiB / 2] = char(changed[3 * kMiB / 2] + 1);
+  EXPECT_NE(file_stamp::hashOf(changed), whole);
+
+  TempBook book;
+  book.writeBytes(kFile, content);
+  const FileStamp stamp = file_stamp::of(book.path(kFile));
+  ASSERT_TRUE(stamp.inDoubt);
+  EXPECT_EQ(stamp.hash, whole);
+}
+
 TEST(SharedBook, AnUpdateThatChangesNothingLeavesTheFileUntouched) {
   TempBook book;
   book.writeLines(kProfileFileName, {u"花子"_s, u" 100 "_s, u"写真表示"_s, u" 0 "_s});

@@ -4,6 +4,7 @@
 #include <sys/stat.h>
 
 #include <QFile>
+#include <algorithm>
 #include <chrono>
 #include <variant>
 
@@ -34,16 +35,54 @@ std::optional<FileStamp> identityOf(const QString& path) {
   return fromStat(info);
 }
 
-// The hash of the file's content now; nothing when it cannot be read.
+constexpr qsizetype kHashBlock = 1024 * 1024;
+
+// The hash of the file's content now, read a block at a time; nothing when it cannot be read.
 std::optional<size_t> contentHash(const QString& path) {
-  auto bytes = plain_file::read(path, plain_file::kDataFileCap);
-  if (!std::holds_alternative<QByteArray>(bytes)) return std::nullopt;
-  return hashOf(std::get<QByteArray>(bytes));
+  auto opened = plain_file::open(path, plain_file::kDataFileCap);
+  if (!std::holds_alternative<plain_file::OpenedFile>(opened)) return std::nullopt;
+  plain_file::OpenedFile& file = std::get<plain_file::OpenedFile>(opened);
+  QByteArray block(kHashBlock, Qt::Uninitialized);
+  ContentHash hash;
+  while (true) {
+    auto n = file.readSome(block.data(), block.size());
+    if (!std::holds_alternative<qsizetype>(n)) return std::nullopt;
+    if (std::get<qsizetype>(n) == 0) return hash.value();
+    hash.add(QByteArrayView(block).first(std::get<qsizetype>(n)));
+  }
 }
 
 }  // namespace
 
-size_t hashOf(QByteArrayView bytes) { return qHashBits(bytes.data(), size_t(bytes.size()), 0x5eed); }
+void ContentHash::mix(QByteArrayView block) { hash_ = qHashBits(block.data(), size_t(block.size()), hash_); }
+
+void ContentHash::add(QByteArrayView bytes) {
+  while (!bytes.isEmpty()) {
+    if (partial_.isEmpty() && bytes.size() >= kHashBlock) {  // a whole block needs no copy
+      mix(bytes.first(kHashBlock));
+      bytes = bytes.sliced(kHashBlock);
+      continue;
+    }
+    const qsizetype taken = std::min(kHashBlock - partial_.size(), bytes.size());
+    partial_.append(bytes.first(taken));
+    bytes = bytes.sliced(taken);
+    if (partial_.size() == kHashBlock) {
+      mix(partial_);
+      partial_.clear();
+    }
+  }
+}
+
+size_t ContentHash::value() const {
+  if (partial_.isEmpty()) return hash_;
+  return qHashBits(partial_.constData(), size_t(partial_.size()), hash_);
+}
+
+size_t hashOf(QByteArrayView bytes) {
+  ContentHash hash;
+  hash.add(bytes);
+  return hash.value();
+}
 
 FileStamp of(const QString& path) {
   std::optional<FileStamp> stamp = identityOf(path);
@@ -55,11 +94,15 @@ FileStamp of(const QString& path) {
   return *stamp;
 }
 
-FileStamp ofWritten(int descriptor, QByteArrayView bytes) {
+FileStamp ofWritten(int descriptor, const std::vector<QByteArrayView>& pieces) {
   struct stat info {};
   if (::fstat(descriptor, &info) != 0) return {};
   FileStamp stamp = fromStat(info);
-  if (stamp.inDoubt) stamp.hash = hashOf(bytes);
+  if (stamp.inDoubt) {
+    ContentHash hash;
+    for (QByteArrayView piece : pieces) hash.add(piece);
+    stamp.hash = hash.value();
+  }
   return stamp;
 }
 

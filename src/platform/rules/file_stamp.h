@@ -5,6 +5,7 @@
 // machine through a sync tool or the user may change any file at any time.
 #include <QByteArrayView>
 #include <QString>
+#include <vector>
 
 struct FileStamp {
   bool exists = false;
@@ -33,12 +34,25 @@ constexpr qint64 kDoubtNs = 2'000'000'000;
 // time is recent, the content is read and hashed.
 FileStamp of(const QString& path);
 
-// The stamp of an open file (its descriptor) whose content is bytes: what a writer knows of the
-// file it has just written, before it is renamed into place (a rename keeps all of it).
-FileStamp ofWritten(int descriptor, QByteArrayView bytes);
+// The hash a stamp in doubt keeps, taken over the content in pieces of any length, in order: the
+// content is hashed a mebibyte at a time, wherever the pieces it comes in begin and end, so that
+// a file read a piece at a time hashes as its content held whole does.
+class ContentHash {
+ public:
+  void add(QByteArrayView bytes);
+  size_t value() const;
 
-// The hash a stamp in doubt keeps.
+ private:
+  void mix(QByteArrayView block);
+  size_t hash_ = 0x5eed;
+  QByteArray partial_;  // the start of a block that the pieces so far have not filled
+};
+
 size_t hashOf(QByteArrayView bytes);
+
+// The stamp of an open file (its descriptor) whose content is the pieces, in order: what a writer
+// knows of the file it has just written, before it is renamed into place (a rename keeps all of it).
+FileStamp ofWritten(int descriptor, const std::vector<QByteArrayView>& pieces);
 
 // True when the file at path is still the one stamped: the same identity, and in doubt, the same
 // content. A stamp whose doubt has passed is settled, so that later checks read no content.

@@ -104,8 +104,9 @@ std::variant<QByteArray, FileError> read(const QString& path, qint64 cap) {
   auto opened = open(path, cap);
   if (auto* error = std::get_if<FileError>(&opened)) return *error;
   OpenedFile& file = std::get<OpenedFile>(opened);
-  // Read to the end, which may come later than the size said when the file is still growing.
-  QByteArray bytes(qsizetype(file.sizeWhenOpened()), Qt::Uninitialized);
+  // Read to the end, which may come later than the size said when the file is still growing. One
+  // byte of room past the size lets the read that meets the end do so without growing the buffer.
+  QByteArray bytes(qsizetype(file.sizeWhenOpened()) + 1, Qt::Uninitialized);
   qsizetype filled = 0;
   while (true) {
     if (filled == bytes.size()) bytes.resize(std::min<qsizetype>(bytes.size() + 64 * 1024, cap + 1));

@@ -1,8 +1,12 @@
 // SPDX-License-Identifier: GPL-3.0-or-later
 #include "platform/rules/text_file.h"
 
+#include <unistd.h>
+
 #include <QFile>
 #include <QSaveFile>
+#include <cerrno>
+#include <cstring>
 #include <memory>
 
 #include "platform/rules/cp932.h"
@@ -79,18 +83,24 @@ FileError writeFailed(const QString& path, const QString& detail) {
 // Writes the bytes into the save file's temporary file and checks that all of them are there.
 // The file is unbuffered: QSaveFile's commit() would ignore an error of the last buffered write
 // (a full disk) and rename a short file over the old one.
-std::optional<FileError> writeWhole(QSaveFile& file, const QByteArray& bytes) {
+std::optional<FileError> writeWhole(QSaveFile& file, const std::vector<QByteArrayView>& pieces) {
   const QString path = file.fileName();
   if (!file.open(QIODevice::WriteOnly | QIODevice::Unbuffered)) return writeFailed(path, file.errorString());
-  qint64 written = 0;
-  while (written < bytes.size()) {
-    const qint64 n = file.write(bytes.constData() + written, bytes.size() - written);
-    if (n <= 0) return writeFailed(path, file.errorString());
-    written += n;
+  qint64 total = 0;
+  for (QByteArrayView piece : pieces) {
+    for (qint64 written = 0; written < piece.size();) {
+      const qint64 n = file.write(piece.data() + written, piece.size() - written);
+      if (n <= 0) return writeFailed(path, file.errorString());
+      written += n;
+    }
+    total += piece.size();
   }
-  if (!file.flush() || file.size() != bytes.size())
-    return writeFailed(path, file.errorString());
+  if (!file.flush() || file.size() != total) return writeFailed(path, file.errorString());
   return std::nullopt;
+}
+
+std::optional<FileError> writeWhole(QSaveFile& file, const QByteArray& bytes) {
+  return writeWhole(file, std::vector<QByteArrayView>{bytes});
 }
 
 }  // namespace
@@ -102,18 +112,38 @@ std::optional<FileError> writeBytes(const QString& path, const QByteArray& bytes
   return std::nullopt;
 }
 
-std::optional<FileError> writeBytesOver(const QString& path, const QByteArray& bytes, FileStamp& stamp) {
-  QSaveFile file(path);
-  if (auto error = writeWhole(file, bytes)) return error;
-  const FileStamp written = file_stamp::ofWritten(file.handle(), bytes);
-  // The check stands right before the rename, so the window another writer has is as short as it can be.
-  if (!file_stamp::unchanged(path, stamp)) {
-    file.cancelWriting();
-    return FileError{FileError::Kind::ChangedOutside, path, 0, {}};
-  }
-  if (!file.commit()) return writeFailed(path, file.errorString());
-  stamp = written;
+PendingWrite::PendingWrite(const QString& path) : path_(path), file_(std::make_unique<QSaveFile>(path)) {}
+
+PendingWrite::~PendingWrite() = default;  // an uncommitted save file removes what it wrote
+
+std::optional<FileError> PendingWrite::write(const std::vector<QByteArrayView>& pieces) {
+  if (auto error = writeWhole(*file_, pieces)) return error;
+  // Synced here, so that the commit after the proof has little left to wait for.
+  if (::fdatasync(file_->handle()) != 0) return writeFailed(path_, QString::fromLocal8Bit(std::strerror(errno)));
+  written_ = file_stamp::ofWritten(file_->handle(), pieces);
   return std::nullopt;
+}
+
+std::optional<FileError> PendingWrite::commit() {
+  if (!file_->commit()) return writeFailed(path_, file_->errorString());
+  return std::nullopt;
+}
+
+std::optional<FileError> PendingWrite::commitOver(FileStamp& stamp) {
+  // The check stands right before the rename, so the window another writer has is as short as it can be.
+  if (!file_stamp::unchanged(path_, stamp)) {
+    file_->cancelWriting();
+    return FileError{FileError::Kind::ChangedOutside, path_, 0, {}};
+  }
+  if (!file_->commit()) return writeFailed(path_, file_->errorString());
+  stamp = written_;
+  return std::nullopt;
+}
+
+std::optional<FileError> writeBytesOver(const QString& path, const QByteArray& bytes, FileStamp& stamp) {
+  PendingWrite pending(path);
+  if (auto error = pending.write({bytes})) return error;
+  return pending.commitOver(stamp);
 }
 
 std::optional<FileError> writeLinesTogether(const std::vector<std::pair<QString, QStringList>>& files) {

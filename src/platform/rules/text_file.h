@@ -5,6 +5,7 @@
 // so a crash or a full disk leaves the old file or the new one, never half of one.
 #include <QStringList>
 #include <functional>
+#include <memory>
 #include <optional>
 #include <variant>
 #include <vector>
@@ -12,6 +13,8 @@
 #include "platform/rules/file_error.h"
 #include "platform/rules/file_stamp.h"
 #include "platform/rules/plain_file.h"
+
+class QSaveFile;
 
 namespace text_file {
 
@@ -69,6 +72,30 @@ std::optional<FileError> writeBytes(const QString& path, const QByteArray& bytes
 // or changed it since, nothing is written and the error is ChangedOutside. After the write the
 // stamp is the written file's. Writing bytes equal to the file's stamped content still writes.
 std::optional<FileError> writeBytesOver(const QString& path, const QByteArray& bytes, FileStamp& stamp);
+
+// A new content for the file at path, written and synced beside the file but not yet in its
+// place: the slow part of a write, which may run on another thread while the caller still proves
+// the content. It is then put in place over the file as stamped, or dropped (when it is destroyed
+// uncommitted, the file stays as it was).
+class PendingWrite {
+ public:
+  explicit PendingWrite(const QString& path);
+  ~PendingWrite();
+  PendingWrite(const PendingWrite&) = delete;
+  PendingWrite& operator=(const PendingWrite&) = delete;
+
+  // The content is the pieces, in order.
+  std::optional<FileError> write(const std::vector<QByteArrayView>& pieces);
+  // Puts the content in place: over whatever file is there, or, as writeBytesOver does, only
+  // over the file the stamp describes.
+  std::optional<FileError> commit();
+  std::optional<FileError> commitOver(FileStamp& stamp);
+
+ private:
+  QString path_;
+  std::unique_ptr<QSaveFile> file_;
+  FileStamp written_;
+};
 
 // What a change of a small file makes of its lines as they are now (none for a missing file):
 // the lines to write, or why not.

@@ -3,6 +3,8 @@
 
 #include <QFile>
 #include <cstring>
+#include <future>
+#include <span>
 
 #include "platform/rules/cp932.h"
 #include "platform/rules/freed_memory.h"
@@ -188,28 +190,85 @@ std::variant<RecipeTable, FileError> LoadRecipeFile(const QString& path, const P
 
 namespace {
 
-// Writes the bytes over the file only when they read back as a book, and returns what they read
-// as: the table then always mirrors the file, and a file the reader would refuse is never made.
-Written writeReadingBack(const QString& path, const QByteArray& bytes, FileStamp* stamp) {
-  auto table = ReadRecipeBytes(bytes, path);
-  if (std::holds_alternative<FileError>(table)) return table;
-  auto error = stamp ? text_file::writeBytesOver(path, bytes, *stamp) : text_file::writeBytes(path, bytes);
-  if (error) return *error;
+// A run of whole records as encoded, and the records they were encoded from, in order (none
+// for bytes read from the file).
+struct Piece {
+  QByteArray bytes;
+  std::span<const Recipe* const> known;
+};
+
+// The pieces, in order, written over the file only when they read back as a book, with what they
+// read as: the table then always mirrors the file, and a file the reader would refuse is never
+// put in place. The new content is written and synced beside the file while the pieces are read
+// back, each on its own thread; it replaces the file once all of them have read back.
+Written writeReadingBack(const QString& path, const std::vector<Piece>& pieces, FileStamp* stamp) {
+  text_file::PendingWrite pending(path);
+  std::vector<QByteArrayView> content;
+  for (const Piece& piece : pieces) content.emplace_back(piece.bytes);
+  auto writing = std::async(std::launch::async, [&] { return pending.write(content); });
+  std::vector<std::future<Written>> laterPieces;
+  for (size_t i = 1; i < pieces.size(); ++i)
+    laterPieces.push_back(std::async(std::launch::async, [&, i] { return ReadRecipeBytes(pieces[i].bytes, path, pieces[i].known); }));
+  Written table = pieces.empty() ? Written(RecipeTable()) : ReadRecipeBytes(pieces[0].bytes, path, pieces[0].known);
+  bool whole = std::holds_alternative<RecipeTable>(table);
+  for (auto& later : laterPieces) {
+    Written next = later.get();
+    if (!whole || !std::holds_alternative<RecipeTable>(next)) {
+      whole = false;
+      continue;
+    }
+    RecipeTable& into = std::get<RecipeTable>(table);
+    RecipeTable& from = std::get<RecipeTable>(next);
+    if (into.count() + from.count() > kMaxRecipes) whole = false;
+    into.reserve(into.count() + from.count());
+    for (int i = 1; i <= from.count(); ++i) into.append(std::move(from[i]));
+  }
+  const std::optional<FileError> unwritten = writing.get();
+  if (!whole) {
+    // What the reader says of the content read whole, its lines counted from the start.
+    QByteArray all;
+    for (const Piece& piece : pieces) all += piece.bytes;
+    auto read = ReadRecipeBytes(all, path);
+    if (std::holds_alternative<FileError>(read)) return read;
+    table = std::move(read);
+  }
+  if (unwritten) return *unwritten;
+  if (auto error = stamp ? pending.commitOver(*stamp) : pending.commit()) return *error;
   return table;
 }
 
 constexpr qsizetype kRecordRoom = 64 * 1024;
 
-Written writeTable(const QString& path, const RecipeTable& table, int without, EmptySection empty, FileStamp* stamp) {
+// The records encoded one after the other; a record that cannot be written stops it.
+std::variant<QByteArray, FileError> encodeRecords(const QString& path, std::span<const Recipe* const> records,
+                                                  EmptySection empty) {
   QByteArray bytes;
-  for (int i = 1; i <= table.count(); ++i) {
-    if (i == without) continue;
+  for (const Recipe* recipe : records) {
     // The buffer grows by doubling, so that a full book is not copied over and over.
     if (bytes.capacity() - bytes.size() < kRecordRoom) bytes.reserve(2 * bytes.capacity() + kRecordRoom);
-    const RecordText record = textOf(table[i]);
+    const RecordText record = textOf(*recipe);
     if (!appendRecordBytes(bytes, record, empty)) return refusalOf(path, record);
   }
-  return writeReadingBack(path, bytes, stamp);
+  return bytes;
+}
+
+// The book's records are encoded and read back in two halves at once, one on each core.
+Written writeTable(const QString& path, const RecipeTable& table, int without, EmptySection empty, FileStamp* stamp) {
+  std::vector<const Recipe*> written;
+  written.reserve(size_t(table.count()));
+  for (int i = 1; i <= table.count(); ++i)
+    if (i != without) written.push_back(&table[i]);
+  const std::span<const Recipe* const> all(written);
+  const std::span<const Recipe* const> halves[] = {all.first(all.size() / 2), all.subspan(all.size() / 2)};
+  auto secondHalf = std::async(std::launch::async, [&] { return encodeRecords(path, halves[1], empty); });
+  auto firstHalf = encodeRecords(path, halves[0], empty);
+  auto second = secondHalf.get();
+  for (auto* half : {&firstHalf, &second})
+    if (auto* refused = std::get_if<FileError>(half)) return *refused;
+  std::vector<Piece> pieces;
+  pieces.push_back({std::get<QByteArray>(std::move(firstHalf)), halves[0]});
+  pieces.push_back({std::get<QByteArray>(std::move(second)), halves[1]});
+  return writeReadingBack(path, pieces, stamp);
 }
 
 // True when the bytes (the file up to where its records end) hold nothing or end with a whole
@@ -225,7 +284,12 @@ constexpr int kAppendAttempts = 5;
 
 }  // namespace
 
-Written AppendRecipe(const QString& path, const RecipeForm& form, FileStamp* stamp) {
+Written AppendRecipe(const QString& path, const RecipeForm& form, FileStamp* stamp, const RecipeTable* known) {
+  std::vector<const Recipe*> knownRecords;
+  if (known) {
+    knownRecords.reserve(size_t(known->count()));
+    for (int i = 1; i <= known->count(); ++i) knownRecords.push_back(&(*known)[i]);
+  }
   const RecordText record = textOf(form);
   QByteArray added;
   if (!appendRecordBytes(added, record, EmptySection::NoLine)) return refusalOf(path, record);
@@ -251,7 +315,7 @@ Written AppendRecipe(const QString& path, const RecipeForm& form, FileStamp* sta
       if (!bytes.isEmpty() && !bytes.endsWith('\n')) bytes += "\r\n";
     }
     bytes += added;
-    Written written = writeReadingBack(path, bytes, &read);
+    Written written = writeReadingBack(path, {{std::move(bytes), knownRecords}}, &read);
     auto* error = std::get_if<FileError>(&written);
     if (error && error->kind == FileError::Kind::ChangedOutside && attempt < kAppendAttempts) continue;
     if (!error && stamp) *stamp = read;

@@ -56,8 +56,10 @@ using Written = std::variant<RecipeTable, FileError>;
 // which go (the new record follows the last one). The file is read as it is now, and must end
 // with a whole record (else Unfinished: another writer is still at it, or it was cut short); a
 // change by another writer between that read and the write is read again. The stamp, when
-// given, is set to the written file's.
-Written AppendRecipe(const QString& path, const RecipeForm& form, FileStamp* stamp = nullptr);
+// given, is set to the written file's. known, when given, is the table as the file was last read:
+// the records that still read the same share their values with it.
+Written AppendRecipe(const QString& path, const RecipeForm& form, FileStamp* stamp = nullptr,
+                     const RecipeTable* known = nullptr);
 
 // The record's lines as RewriteRecipeFile writes them, each ending in CR LF; empty when the
 // record cannot be written.

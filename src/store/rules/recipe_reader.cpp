@@ -59,12 +59,16 @@ std::variant<int, FileError> countSeparators(plain_file::OpenedFile& file, qsize
 
 // The records, told to progress against the count of separators counted beforehand.
 std::variant<RecipeTable, FileError> readRecords(LineCursor& lines, const QString& path, int counted,
-                                                 const Progress& progress) {
+                                                 const Progress& progress,
+                                                 std::span<const Recipe* const> known = {}) {
   if (progress) progress(0, counted, QString());
   RecipeTable table;
   table.reserve(std::min(counted, kMaxRecipes));
   RecordWalker records(lines, path);
-  while (records.next()) {
+  while (true) {
+    const size_t nextIndex = size_t(table.count());
+    records.expect(nextIndex < known.size() ? known[nextIndex] : nullptr);
+    if (!records.next()) break;
     table.append(std::move(records.record()));
     if (progress) progress(table.count(), counted, table[table.count()].DishName);
   }
@@ -78,6 +82,12 @@ std::variant<RecipeTable, FileError> ReadRecipeBytes(QByteArrayView bytes, const
                                                      const Progress& progress) {
   LineCursor lines(bytes);
   return readRecords(lines, path, countSeparators(bytes), progress);
+}
+
+std::variant<RecipeTable, FileError> ReadRecipeBytes(QByteArrayView bytes, const QString& path,
+                                                     std::span<const Recipe* const> known) {
+  LineCursor lines(bytes);
+  return readRecords(lines, path, countSeparators(bytes), {}, known);
 }
 
 std::variant<int, FileError> CountRecordsInFile(const QString& path) {

@@ -3,6 +3,7 @@
 // Reads the recipe file's bytes straight into records in one pass: lines and marker lines are
 // found in the bytes, and each value is decoded once, into its own text.
 #include <QByteArrayView>
+#include <span>
 #include <variant>
 
 #include "platform/rules/file_error.h"
@@ -15,6 +16,13 @@ namespace recipe_file {
 // first, wherever it stands) or a record cut short or out of place, with its line.
 std::variant<RecipeTable, FileError> ReadRecipeBytes(QByteArrayView bytes, const QString& path,
                                                      const Progress& progress = {});
+
+// The same, told the records the bytes are likely to hold, in order (what was just written from
+// them): the values that read the same are shared with those records, not made again, so that
+// reading back a written book costs little more than its decoding. What the bytes hold decides;
+// a record told wrong, or none (null, or past the end of the list), is read as it stands.
+std::variant<RecipeTable, FileError> ReadRecipeBytes(QByteArrayView bytes, const QString& path,
+                                                     std::span<const Recipe* const> known);
 
 // The same for the file at path, read a piece of pieceSize bytes at a time, so that a large file
 // is never held whole; only a regular file is read (see plain_file).

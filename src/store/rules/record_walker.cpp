@@ -3,6 +3,7 @@
 
 #include <algorithm>
 #include <cstring>
+#include <utility>
 #include <vector>
 
 #include "platform/rules/cp932.h"
@@ -112,6 +113,12 @@ bool RecordWalker::next() {
 bool RecordWalker::readRecord() {
   Decoder& d = *decoder_;
   const bool all = fields_ == Fields::All;
+  const Recipe* known = std::exchange(known_, nullptr);
+  // The known record's value when the text read is that value, else the value made from it.
+  auto keepOr = [known](QString Recipe::*member, QStringView read, auto make) -> QString {
+    if (known && known->*member == read) return known->*member;
+    return make(read);
+  };
   for (int f = 0; f < kHeaderCount; ++f) {
     // Every header line is decoded, kept or not: its label must stand in its place.
     if (!nextLine() || !decodeLine(true) || !labelInPlace(kHeaderLabels, f)) return false;
@@ -119,7 +126,9 @@ bool RecordWalker::readRecord() {
     if (!all && field.text != &Recipe::DishName) continue;
     const QStringView value = d.decoded().mid(kLabelLength);
     switch (field.type) {
-      case T::Text: record_.*field.text = field.repeats ? d.shared[f](value, textOf) : value.toString(); break;
+      case T::Text:
+        record_.*field.text = field.repeats ? d.shared[f](value, textOf) : keepOr(field.text, value, textOf);
+        break;
       case T::Single: record_.*field.single = numbers::ReadSingle(value); break;
       case T::Count: record_.*field.text = d.shared[f](value, normalisedCount); break;
     }
@@ -146,7 +155,7 @@ bool RecordWalker::readRecord() {
       if (!decodeLine(false)) return false;
     }
     // A section of one empty line is an empty value, as is a section without lines.
-    if (all) record_.*kSections[s].text = d.used ? d.decoded().toString() : QString();
+    if (all) record_.*kSections[s].text = d.used ? keepOr(kSections[s].text, d.decoded(), textOf) : QString();
   }
   return true;
 }

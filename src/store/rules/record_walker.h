@@ -39,6 +39,9 @@ class RecordWalker {
   // last record, and no more records than the book can number are read.
   bool next();
   Recipe& record() { return record_; }  // the record stepped onto; it may be moved from
+  // The record the next one is likely to read as (the one just written there, say), or null:
+  // the values that read the same are shared with it instead of made again.
+  void expect(const Recipe* known) { known_ = known; }
   const RecordSpan& span() const { return span_; }
   const std::optional<FileError>& error() const { return error_; }
   // True when the error is a record that the file ends inside of; span().firstLine is its start.
@@ -60,6 +63,7 @@ class RecordWalker {
   Fields fields_;
   std::unique_ptr<Decoder> decoder_;
   Recipe record_;
+  const Recipe* known_ = nullptr;
   RecordSpan span_;
   int count_ = 0;
   std::optional<FileError> error_;
