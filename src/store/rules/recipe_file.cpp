@@ -20,37 +20,43 @@ using namespace layout;
 
 const QString kCrLf = QStringLiteral("\r\n");
 
-// The texts of one record's lines, whichever way the record was made.
+// The texts of one record's lines, whichever way the record was made: views of the record's own
+// texts, and of the texts made for it (its numbers), which it keeps. It is filled in place and
+// never copied, so that the views of what it keeps stay good.
 struct RecordText {
-  QString fields[kHeaderCount];     // each the text after its label
-  QString sections[kSectionCount];  // lines joined by CR LF
+  QStringView fields[kHeaderCount];     // each the text after its label
+  QStringView sections[kSectionCount];  // lines joined by CR LF
+  QString made[kHeaderCount + kSectionCount];
+
+  RecordText() = default;
+  RecordText(const RecordText&) = delete;
+  RecordText& operator=(const RecordText&) = delete;
+
+  QStringView keep(int slot, QString text) { return made[slot] = std::move(text); }
 };
 
 enum class EmptySection { NoLine, OneEmptyLine };
 
-RecordText textOf(const Recipe& r) {
-  RecordText out;
+void fillText(RecordText& out, const Recipe& r) {
   for (int f = 0; f < kHeaderCount; ++f) {
     const HeaderField& field = kHeader[f];
-    out.fields[f] = field.type == T::Single ? numbers::FormatSingle(r.*field.single) : r.*field.text;
+    out.fields[f] = field.type == T::Single ? out.keep(f, numbers::FormatSingle(r.*field.single)) : QStringView(r.*field.text);
   }
   for (int s = 0; s < kSectionCount; ++s) out.sections[s] = r.*kSections[s].text;
-  return out;
 }
 
-RecordText textOf(const RecipeForm& form) {
-  RecordText out;
+void fillText(RecordText& out, const RecipeForm& form) {
   for (int f = 0; f < kHeaderCount; ++f) {
     const HeaderField& field = kHeader[f];
     switch (field.type) {
       case T::Text: out.fields[f] = form.*field.typed; break;
-      case T::Single: out.fields[f] = numbers::FormatDouble(numbers::ReadNumber(form.*field.typed)); break;
-      case T::Count: out.fields[f] = numbers::FormatDouble(form.CookCount); break;
+      case T::Single: out.fields[f] = out.keep(f, numbers::FormatDouble(numbers::ReadNumber(form.*field.typed))); break;
+      case T::Count: out.fields[f] = out.keep(f, numbers::FormatDouble(form.CookCount)); break;
     }
   }
   for (int s = 0; s < kSectionCount; ++s)
-    out.sections[s] = kSections[s].typed ? form.*kSections[s].typed : form.CookingLog.join(kCrLf);
-  return out;
+    out.sections[s] = kSections[s].typed ? QStringView(form.*kSections[s].typed)
+                                         : out.keep(kHeaderCount + s, form.CookingLog.join(kCrLf));
 }
 
 // Only a line feed ends a line for the reader; a carriage return inside a line (an old file may
@@ -71,11 +77,11 @@ std::optional<QString> check(const RecordText& record) {
     if (auto problem = unencodable(kHeader[f].name, record.fields[f])) return problem;
   }
   for (int s = 0; s < kSectionCount; ++s) {
-    const QString& value = record.sections[s];
+    const QStringView value = record.sections[s];
     const QString& name = kSections[s].name;
     if (auto problem = unencodable(name, value)) return problem;
     if (value.isEmpty()) continue;
-    for (QStringView line : QStringView(value).tokenize(kCrLf)) {
+    for (QStringView line : value.tokenize(kCrLf)) {
       if (hasLineBreak(line)) return QStringLiteral("%1の改行が正しくありません。").arg(name);
       const bool last = s == kSectionCount - 1;
       if (!last && line == kSectionEnd)
@@ -142,7 +148,7 @@ bool appendRecordBytes(QByteArray& out, const RecordText& record, EmptySection e
   }
   for (int s = 0; s < kSectionCount; ++s) {
     out += layout.sectionOpenings[s];
-    const QString& value = record.sections[s];
+    const QStringView value = record.sections[s];
     if (value.isEmpty() && empty == EmptySection::NoLine) continue;
     const qsizetype from = out.size();
     if (!cp932::appendEncoded(out, value) || !readsBack(QByteArrayView(out).sliced(from), layout.stops[s]))
@@ -161,7 +167,9 @@ FileError refusalOf(const QString& path, const RecordText& record) {
 }  // namespace
 
 std::optional<QString> checkStorable(const RecipeForm& form) {
-  if (auto problem = check(textOf(form))) return problem;
+  RecordText record;
+  fillText(record, form);
+  if (auto problem = check(record)) return problem;
   // A number too large for single precision would read back as 0.
   for (const HeaderField& field : kHeader)
     if (field.type == T::Single && !numbers::FitsSingle(form.*field.typed))
@@ -246,7 +254,8 @@ std::variant<QByteArray, FileError> encodeRecords(const QString& path, std::span
   for (const Recipe* recipe : records) {
     // The buffer grows by doubling, so that a full book is not copied over and over.
     if (bytes.capacity() - bytes.size() < kRecordRoom) bytes.reserve(2 * bytes.capacity() + kRecordRoom);
-    const RecordText record = textOf(*recipe);
+    RecordText record;
+    fillText(record, *recipe);
     if (!appendRecordBytes(bytes, record, empty)) return refusalOf(path, record);
   }
   return bytes;
@@ -290,7 +299,8 @@ Written AppendRecipe(const QString& path, const RecipeForm& form, FileStamp* sta
     knownRecords.reserve(size_t(known->count()));
     for (int i = 1; i <= known->count(); ++i) knownRecords.push_back(&(*known)[i]);
   }
-  const RecordText record = textOf(form);
+  RecordText record;
+  fillText(record, form);
   QByteArray added;
   if (!appendRecordBytes(added, record, EmptySection::NoLine)) return refusalOf(path, record);
   for (int attempt = 1;; ++attempt) {
@@ -325,7 +335,9 @@ Written AppendRecipe(const QString& path, const RecipeForm& form, FileStamp* sta
 
 QByteArray RecordBytes(const Recipe& record) {
   QByteArray bytes;
-  appendRecordBytes(bytes, textOf(record), EmptySection::NoLine);
+  RecordText text;
+  fillText(text, record);
+  appendRecordBytes(bytes, text, EmptySection::NoLine);
   return bytes;
 }
 
