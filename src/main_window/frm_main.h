@@ -126,10 +126,9 @@ class frmMain : public QWidget {
   bool storeChangedRecipe(int number, const recipe_file::RecipeForm& form);
   // Takes the table a write left (the file as it now reads), or reports why nothing was written.
   bool reloadAfterWrite(recipe_file::Written written);
-  // A rewrite of the recipe file: the table to write, and the record to leave out (0 for none).
+  // A rewrite of the recipe file: the table as it is now with one record's change.
   struct TableChange {
-    RecipeTable table;
-    int without = 0;
+    recipe_file::OneRecordEdit edit;
     bool changesNothing = false;  // the file already holds it: nothing is written
     backups::Write backup{backups::Change::Keeps, {}, {}};  // what the backup keeps of the old file
   };

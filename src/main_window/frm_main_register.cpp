@@ -71,7 +71,8 @@ frmMain::EditResult frmMain::writeRecipeEdit(const TableEdit& edit) {
       }
       fresh = std::get<recipe_file::StampedTable>(std::move(loaded));
     }
-    std::optional<TableChange> change = edit(fresh ? fresh->table : module_.Recipes, fresh.has_value());
+    const RecipeTable& current = fresh ? fresh->table : module_.Recipes;
+    std::optional<TableChange> change = edit(current, fresh.has_value());
     if (!change) {
       if (!fresh) return EditResult::Failed;
       takeFreshTable(std::move(*fresh));
@@ -83,8 +84,7 @@ frmMain::EditResult frmMain::writeRecipeEdit(const TableEdit& edit) {
     }
     FileStamp stamp = fresh ? fresh->stamp : module_.RecipeFileStamp;
     recipe_file::Written written = WriteWithBackup(module_, dialogs_, path, change->backup, [&] {
-      return change->without ? recipe_file::WriteRecipeFileWithout(path, change->table, change->without, &stamp)
-                             : recipe_file::RewriteRecipeFile(path, change->table, &stamp);
+      return recipe_file::WriteEditedTable(path, current, change->edit, &stamp);
     });
     const auto* error = std::get_if<FileError>(&written);
     if (error && error->kind == FileError::Kind::ChangedOutside && attempt < kWriteAttempts) continue;
@@ -124,9 +124,10 @@ bool frmMain::storeChangedRecipe(int number, const recipe_file::RecipeForm& form
   BusyCursor busy;
   const Recipe before = module_.Recipes[number];
   int changedNumber = number;
-  // The change is written from a copy, so a failed write leaves the table as it was.
+  // The changed record is written in place of the stored one, and a failed write leaves the table
+  // as it was.
   const EditResult result = writeRecipeEdit([&](const RecipeTable& current, bool fresh) -> std::optional<TableChange> {
-    TableChange change{current};
+    TableChange change;
     const recipe_edits::Located found = fresh ? recipe_edits::Locate(current, before, number)
                                               : recipe_edits::Located{recipe_edits::Found::Same, number};
     if (found.how == recipe_edits::Found::Changed &&
@@ -139,16 +140,16 @@ bool frmMain::storeChangedRecipe(int number, const recipe_file::RecipeForm& form
                                            "画面の内容で登録し直しますか？").arg(before.DishName),
                             QStringLiteral("変更登録確認"), MessageBox::Icon::Exclamation, MessageBox::Answer::Cancel))
         return std::nullopt;
-      Recipe again;
-      again.DishName = form.DishName;
-      change.table.append(std::move(again));
-      changedNumber = change.table.count();
+      changedNumber = current.count() + 1;
+      change.edit = {recipe_file::OneRecordEdit::How::Insert, changedNumber, {}};
+      change.edit.record.DishName = form.DishName;
     } else {
       changedNumber = found.number;
+      change.edit = {recipe_file::OneRecordEdit::How::Replace, changedNumber, current[changedNumber]};
       change.backup = changeOf(QStringLiteral("変更登録"), current, changedNumber);
     }
-    recipe_file::ApplyForm(change.table[changedNumber], form);
-    change.changesNothing = found.how != recipe_edits::Found::Gone && change.table[changedNumber] == current[changedNumber];
+    recipe_file::ApplyForm(change.edit.record, form);
+    change.changesNothing = found.how != recipe_edits::Found::Gone && change.edit.record == current[changedNumber];
     return change;
   });
   // A failed write keeps what is typed; a declined one shows the recipe as the file now holds it.
@@ -223,7 +224,8 @@ void frmMain::cmdDelete_Click() {
                             QStringLiteral("削除確認"), MessageBox::Icon::Exclamation, MessageBox::Answer::Cancel))
         return std::nullopt;
       deletedAt = found.number;
-      return TableChange{current, found.number, false, changeOf(QStringLiteral("削除"), current, found.number)};
+      return TableChange{{recipe_file::OneRecordEdit::How::LeaveOut, found.number, {}}, false,
+                         changeOf(QStringLiteral("削除"), current, found.number)};
     });
     deleted = result == EditResult::Written;
     if (deleted) showRecord(deletedAt > module_.RecipeCount() ? deletedAt - 1 : deletedAt);
@@ -258,10 +260,8 @@ void frmMain::cmdTorikesi_Click() {
           return std::nullopt;
         }
       }
-      TableChange change{current};
-      restoredAt = std::min(number, change.table.count() + 1);
-      change.table.insert(restoredAt, record);
-      return change;
+      restoredAt = std::min(number, current.count() + 1);
+      return TableChange{{recipe_file::OneRecordEdit::How::Insert, restoredAt, record}};
     });
     undone = result == EditResult::Written;
     if (result != EditResult::Failed) showRecord(restoredAt);

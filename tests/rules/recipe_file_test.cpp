@@ -332,39 +332,66 @@ INSTANTIATE_TEST_SUITE_P(Texts, CookCount,
                                          CountCase{"PointZero", u" 2.0 "_s, u"2"_s}),
                          ByName());
 
-struct WithoutCase {
+using How = recipe_file::OneRecordEdit::How;
+
+struct EditCase {
   std::string name;
   int count;
+  How how;
   int n;
-  std::vector<int> kept;
+  std::vector<int> kept;  // the table's records written, in order; 0 is the edit's own record
+  bool refused = false;   // a record with no place to go: nothing is written
 };
 
-void PrintTo(const WithoutCase& c, std::ostream* os) { *os << c.name; }
+void PrintTo(const EditCase& c, std::ostream* os) { *os << c.name; }
 
-class WriteWithout : public RecipeFile, public testing::WithParamInterface<WithoutCase> {};
+class WriteEdited : public RecipeFile, public testing::WithParamInterface<EditCase> {};
 
-TEST_P(WriteWithout, LeavesOutOnlyThatRecord) {
+TEST_P(WriteEdited, ChangesOnlyThatRecord) {
   std::vector<Recipe> records;
   for (int i = 1; i <= GetParam().count; ++i) {
     Recipe r = fullRecipe(u"料理%1"_s.arg(i));
-    if (i % 2 == 0) r.Memo.clear();  // empty sections take the one-empty-line shape here
+    if (i % 2 == 0) r.Memo.clear();  // empty sections take the one-empty-line shape when one is left out
     records.push_back(r);
   }
   const RecipeTable table(records);
+  const recipe_file::OneRecordEdit edit{GetParam().how, GetParam().n, fullRecipe(u"新しい料理"_s)};
   write(kNikujagaLines);
-  ASSERT_TRUE(wrote(recipe_file::WriteRecipeFileWithout(path(), table, GetParam().n)));
+  const QByteArray before = bytes();
+  const auto written = GetParam().how == How::LeaveOut
+                           ? recipe_file::WriteRecipeFileWithout(path(), table, GetParam().n)
+                           : recipe_file::WriteEditedTable(path(), table, edit);
+  if (GetParam().refused) {
+    EXPECT_EQ(refusal(written).kind, FileError::Kind::Refused);
+    EXPECT_EQ(bytes(), before);
+    return;
+  }
+  ASSERT_TRUE(wrote(written));
   const RecipeTable back = load();
   ASSERT_EQ(back.count(), int(GetParam().kept.size()));
-  for (int i = 1; i <= back.count(); ++i) EXPECT_EQ(back[i], table[GetParam().kept[size_t(i - 1)]]) << i;
+  for (int i = 1; i <= back.count(); ++i) {
+    const int kept = GetParam().kept[size_t(i - 1)];
+    EXPECT_EQ(back[i], kept ? table[kept] : edit.record) << i;
+  }
   if (GetParam().kept.empty()) EXPECT_TRUE(bytes().isEmpty());
 }
 
-INSTANTIATE_TEST_SUITE_P(Records, WriteWithout,
-                         testing::Values(WithoutCase{"First", 3, 1, {2, 3}}, WithoutCase{"Middle", 3, 2, {1, 3}},
-                                         WithoutCase{"Last", 3, 3, {1, 2}}, WithoutCase{"Only", 1, 1, {}},
-                                         WithoutCase{"Zero", 3, 0, {1, 2, 3}},
-                                         WithoutCase{"PastTheEnd", 3, 4, {1, 2, 3}},
-                                         WithoutCase{"EmptyTable", 0, 1, {}}),
+INSTANTIATE_TEST_SUITE_P(Records, WriteEdited,
+                         testing::Values(EditCase{"LeaveOutFirst", 3, How::LeaveOut, 1, {2, 3}},
+                                         EditCase{"LeaveOutMiddle", 3, How::LeaveOut, 2, {1, 3}},
+                                         EditCase{"LeaveOutLast", 3, How::LeaveOut, 3, {1, 2}},
+                                         EditCase{"LeaveOutOnly", 1, How::LeaveOut, 1, {}},
+                                         EditCase{"LeaveOutZero", 3, How::LeaveOut, 0, {1, 2, 3}},
+                                         EditCase{"LeaveOutPastTheEnd", 3, How::LeaveOut, 4, {1, 2, 3}},
+                                         EditCase{"LeaveOutOfEmptyTable", 0, How::LeaveOut, 1, {}},
+                                         EditCase{"ReplaceMiddle", 3, How::Replace, 2, {1, 0, 3}},
+                                         EditCase{"ReplaceLast", 3, How::Replace, 3, {1, 2, 0}},
+                                         EditCase{"InsertFirst", 2, How::Insert, 1, {0, 1, 2}},
+                                         EditCase{"InsertAppends", 2, How::Insert, 3, {1, 2, 0}},
+                                         EditCase{"InsertIntoEmptyTable", 0, How::Insert, 1, {0}},
+                                         EditCase{"ReplacePastTheEnd", 2, How::Replace, 3, {}, true},
+                                         EditCase{"InsertPastTheEnd", 2, How::Insert, 4, {}, true},
+                                         EditCase{"InsertAtZero", 2, How::Insert, 0, {}, true}),
                          ByName());
 
 TEST_F(RecipeFile, WriteWithoutWritesEmptySectionsAsOneEmptyLine) {

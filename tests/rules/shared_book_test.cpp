@@ -9,6 +9,7 @@
 
 #include "fridge/rules/fridge_files.h"
 #include "menu/rules/menu_plan.h"
+#include "platform/rules/cp932.h"
 #include "platform/rules/text_file.h"
 #include "rules_test_util.h"
 #include "store/rules/conflict_copies.h"
@@ -78,6 +79,36 @@ TEST_P(WriteOverStamp, RefusesAFileChangedSinceItWasStampedAndKeepsIt) {
   EXPECT_EQ(error->kind, FileError::Kind::ChangedOutside);
   EXPECT_EQ(book.exists(kFile), existed);
   if (existed) EXPECT_EQ(book.bytes(kFile), outside);
+}
+
+// 登録 takes the records it does not read back from the table it was told only while the file is
+// still the one that table was read from; after another writer's change it reads the file, even
+// one changed in place within the same clock tick.
+TEST(SharedBook, AnAppendHandsBackTheFileAsItNowReads) {
+  const std::pair<const char*, void (*)(const TempBook&)> changes[] = {
+      {"none", [](const TempBook&) {}},
+      {"another record", [](const TempBook& b) { b.writeBytes(kFile, record(u"カレー"_s) + record(u"B登録"_s)); }},
+      {"same size and time", [](const TempBook& b) {
+         struct stat before {};
+         ::stat(QFile::encodeName(b.path(kFile)).constData(), &before);
+         QByteArray bytes = b.bytes(kFile);
+         bytes.replace(cp932::encode(u"カレー"_s).bytes, cp932::encode(u"ケーキ"_s).bytes);
+         b.writeBytes(kFile, bytes);
+         keepTime(b.path(kFile), before);
+       }}};
+  for (const auto& [name, change] : changes) {
+    TempBook book;
+    book.writeBytes(kFile, record(u"カレー"_s));
+    auto loaded = valueOf(recipe_file::LoadStampedRecipeFile(book.path(kFile)));
+    change(book);
+    recipe_file::RecipeForm form;
+    form.DishName = u"新しい料理"_s;
+    const RecipeTable appended =
+        valueOf(recipe_file::AppendRecipe(book.path(kFile), form, &loaded.stamp, &loaded.table));
+    const RecipeTable onDisk = valueOf(recipe_file::LoadRecipeFile(book.path(kFile)));
+    ASSERT_EQ(appended.count(), onDisk.count()) << name;
+    for (int i = 1; i <= onDisk.count(); ++i) EXPECT_EQ(appended[i], onDisk[i]) << name << " " << i;
+  }
 }
 
 INSTANTIATE_TEST_SUITE_P(SharedBook, WriteOverStamp, testing::ValuesIn(kOutsideChanges), ByName());

@@ -94,6 +94,18 @@ FileStamp of(const QString& path) {
   return *stamp;
 }
 
+FileStamp beforeRead(const QString& path) { return identityOf(path).value_or(FileStamp{}); }
+
+void provedBy(FileStamp& stamp, QByteArrayView content) {
+  if (stamp.inDoubt) stamp.hash = hashOf(content);
+}
+
+bool describes(const FileStamp& stamp, const FileStamp& now, QByteArrayView content) {
+  if (!stamp.sameIdentity(now)) return false;
+  if (!stamp.inDoubt) return true;
+  return stamp.hash == (now.inDoubt ? now.hash : hashOf(content));
+}
+
 FileStamp ofWritten(int descriptor, const std::vector<QByteArrayView>& pieces) {
   struct stat info {};
   if (::fstat(descriptor, &info) != 0) return {};

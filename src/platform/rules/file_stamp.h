@@ -54,6 +54,15 @@ size_t hashOf(QByteArrayView bytes);
 // knows of the file it has just written, before it is renamed into place (a rename keeps all of it).
 FileStamp ofWritten(int descriptor, const std::vector<QByteArrayView>& pieces);
 
+// The stamp of a file about to be read whole, taken before the read (so that a change during the
+// read shows as a change later); provedBy then gives a stamp in doubt the hash of what was read.
+FileStamp beforeRead(const QString& path);
+void provedBy(FileStamp& stamp, QByteArrayView content);
+
+// True when stamp describes the file whose stamp is now and whose content is content (read
+// after now was taken): the same identity, and in doubt, the same content.
+bool describes(const FileStamp& stamp, const FileStamp& now, QByteArrayView content);
+
 // True when the file at path is still the one stamped: the same identity, and in doubt, the same
 // content. A stamp whose doubt has passed is settled, so that later checks read no content.
 bool unchanged(const QString& path, FileStamp& stamp);

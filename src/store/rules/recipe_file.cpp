@@ -203,7 +203,17 @@ namespace {
 struct Piece {
   QByteArray bytes;
   std::span<const Recipe* const> known;
+  bool proven = false;  // the bytes are the file the known records were read from: no read-back
 };
+
+// What a piece reads as.
+Written readBack(const Piece& piece, const QString& path) {
+  if (!piece.proven) return ReadRecipeBytes(piece.bytes, path, piece.known);
+  RecipeTable table;
+  table.reserve(int(piece.known.size()));
+  for (const Recipe* recipe : piece.known) table.append(*recipe);
+  return table;
+}
 
 // The pieces, in order, written over the file only when they read back as a book, with what they
 // read as: the table then always mirrors the file, and a file the reader would refuse is never
@@ -216,8 +226,8 @@ Written writeReadingBack(const QString& path, const std::vector<Piece>& pieces, 
   auto writing = std::async(std::launch::async, [&] { return pending.write(content); });
   std::vector<std::future<Written>> laterPieces;
   for (size_t i = 1; i < pieces.size(); ++i)
-    laterPieces.push_back(std::async(std::launch::async, [&, i] { return ReadRecipeBytes(pieces[i].bytes, path, pieces[i].known); }));
-  Written table = pieces.empty() ? Written(RecipeTable()) : ReadRecipeBytes(pieces[0].bytes, path, pieces[0].known);
+    laterPieces.push_back(std::async(std::launch::async, [&, i] { return readBack(pieces[i], path); }));
+  Written table = pieces.empty() ? Written(RecipeTable()) : readBack(pieces[0], path);
   bool whole = std::holds_alternative<RecipeTable>(table);
   for (auto& later : laterPieces) {
     Written next = later.get();
@@ -262,12 +272,7 @@ std::variant<QByteArray, FileError> encodeRecords(const QString& path, std::span
 }
 
 // The book's records are encoded and read back in two halves at once, one on each core.
-Written writeTable(const QString& path, const RecipeTable& table, int without, EmptySection empty, FileStamp* stamp) {
-  std::vector<const Recipe*> written;
-  written.reserve(size_t(table.count()));
-  for (int i = 1; i <= table.count(); ++i)
-    if (i != without) written.push_back(&table[i]);
-  const std::span<const Recipe* const> all(written);
+Written writeRecords(const QString& path, std::span<const Recipe* const> all, EmptySection empty, FileStamp* stamp) {
   const std::span<const Recipe* const> halves[] = {all.first(all.size() / 2), all.subspan(all.size() / 2)};
   auto secondHalf = std::async(std::launch::async, [&] { return encodeRecords(path, halves[1], empty); });
   auto firstHalf = encodeRecords(path, halves[0], empty);
@@ -278,6 +283,13 @@ Written writeTable(const QString& path, const RecipeTable& table, int without, E
   pieces.push_back({std::get<QByteArray>(std::move(firstHalf)), halves[0]});
   pieces.push_back({std::get<QByteArray>(std::move(second)), halves[1]});
   return writeReadingBack(path, pieces, stamp);
+}
+
+std::vector<const Recipe*> recordsOf(const RecipeTable& table) {
+  std::vector<const Recipe*> records;
+  records.reserve(size_t(table.count()));
+  for (int i = 1; i <= table.count(); ++i) records.push_back(&table[i]);
+  return records;
 }
 
 // True when the bytes (the file up to where its records end) hold nothing or end with a whole
@@ -294,38 +306,36 @@ constexpr int kAppendAttempts = 5;
 }  // namespace
 
 Written AppendRecipe(const QString& path, const RecipeForm& form, FileStamp* stamp, const RecipeTable* known) {
-  std::vector<const Recipe*> knownRecords;
-  if (known) {
-    knownRecords.reserve(size_t(known->count()));
-    for (int i = 1; i <= known->count(); ++i) knownRecords.push_back(&(*known)[i]);
-  }
+  const std::vector<const Recipe*> knownRecords = known ? recordsOf(*known) : std::vector<const Recipe*>();
   RecordText record;
   fillText(record, form);
   QByteArray added;
   if (!appendRecordBytes(added, record, EmptySection::NoLine)) return refusalOf(path, record);
   for (int attempt = 1;; ++attempt) {
-    FileStamp read = file_stamp::of(path);
+    FileStamp read = file_stamp::beforeRead(path);
     // The old bytes are kept as they are, up to where the reader stops: the new record goes
     // before the empty lines at the end, which go. A missing file is an empty one.
-    QByteArray bytes;
+    Piece old{{}, knownRecords};
     if (read.exists) {
-      auto old = text_file::readBytes(path);
-      if (auto* error = std::get_if<FileError>(&old)) return *error;
-      bytes = std::get<QByteArray>(std::move(old));
-      bytes.truncate(EndOfRecords(bytes));
+      auto bytes = text_file::readBytes(path);
+      if (auto* error = std::get_if<FileError>(&bytes)) return *error;
+      old.bytes = std::get<QByteArray>(std::move(bytes));
+      file_stamp::provedBy(read, old.bytes);
+      // Still the file the known table was read from: that table is what its records read as.
+      old.proven = known && stamp && file_stamp::describes(*stamp, read, old.bytes);
+      old.bytes.truncate(EndOfRecords(old.bytes));
       // A record glued onto half of one would read as one record fewer. What the reader says of
       // such a file is said; else that it holds no whole last record.
-      if (!endsWithWholeRecord(bytes)) {
-        auto read = ReadRecipeBytes(bytes, path);
+      if (!endsWithWholeRecord(old.bytes)) {
+        auto read = ReadRecipeBytes(old.bytes, path);
         if (auto* error = std::get_if<FileError>(&read)) return *error;
         return FileError{FileError::Kind::Unfinished, path, 0,
                          QStringLiteral("最後のレシピに終わりの行「'」がないため、登録しませんでした。")};
       }
       // A last line without its line end gets one, so the new record does not run into it.
-      if (!bytes.isEmpty() && !bytes.endsWith('\n')) bytes += "\r\n";
+      if (!old.bytes.isEmpty() && !old.bytes.endsWith('\n')) old.bytes += "\r\n";
     }
-    bytes += added;
-    Written written = writeReadingBack(path, {{std::move(bytes), knownRecords}}, &read);
+    Written written = writeReadingBack(path, {std::move(old), {added, {}}}, &read);
     auto* error = std::get_if<FileError>(&written);
     if (error && error->kind == FileError::Kind::ChangedOutside && attempt < kAppendAttempts) continue;
     if (!error && stamp) *stamp = read;
@@ -342,11 +352,26 @@ QByteArray RecordBytes(const Recipe& record) {
 }
 
 Written RewriteRecipeFile(const QString& path, const RecipeTable& table, FileStamp* stamp) {
-  return writeTable(path, table, 0, EmptySection::NoLine, stamp);
+  return writeRecords(path, recordsOf(table), EmptySection::NoLine, stamp);
 }
 
 Written WriteRecipeFileWithout(const QString& path, const RecipeTable& table, int n, FileStamp* stamp) {
-  return writeTable(path, table, n, EmptySection::OneEmptyLine, stamp);
+  return WriteEditedTable(path, table, {OneRecordEdit::How::LeaveOut, n, {}}, stamp);
+}
+
+Written WriteEditedTable(const QString& path, const RecipeTable& table, const OneRecordEdit& edit, FileStamp* stamp) {
+  using How = OneRecordEdit::How;
+  const int last = edit.how == How::Insert ? table.count() + 1 : table.count();
+  const bool inRange = edit.number >= 1 && edit.number <= last;
+  // A record to put where the table has no place would be lost: nothing is written.
+  if (!inRange && edit.how != How::LeaveOut)
+    return refusal(path, QStringLiteral("レシピ番号%1は表にありません。").arg(edit.number));
+  std::vector<const Recipe*> records = recordsOf(table);
+  const auto at = records.begin() + (inRange ? edit.number - 1 : 0);
+  if (edit.how == How::LeaveOut && inRange) records.erase(at);
+  if (edit.how == How::Replace) *at = &edit.record;
+  if (edit.how == How::Insert) records.insert(at, &edit.record);
+  return writeRecords(path, records, edit.how == How::LeaveOut ? EmptySection::OneEmptyLine : EmptySection::NoLine, stamp);
 }
 
 std::variant<StampedTable, FileError> LoadStampedRecipeFile(const QString& path, const Progress& progress) {

@@ -57,7 +57,8 @@ using Written = std::variant<RecipeTable, FileError>;
 // with a whole record (else Unfinished: another writer is still at it, or it was cut short); a
 // change by another writer between that read and the write is read again. The stamp, when
 // given, is set to the written file's. known, when given, is the table as the file was last read:
-// the records that still read the same share their values with it.
+// the records that still read the same share their values with it. With the stamp of that read
+// in *stamp, a file that is still the one read is not read back: known is what it holds.
 Written AppendRecipe(const QString& path, const RecipeForm& form, FileStamp* stamp = nullptr,
                      const RecipeTable* known = nullptr);
 
@@ -71,6 +72,17 @@ Written RewriteRecipeFile(const QString& path, const RecipeTable& table, FileSta
 // Writes every record but record n over the file; an empty section is written as one empty
 // line. When n is not a record number no record is left out.
 Written WriteRecipeFileWithout(const QString& path, const RecipeTable& table, int n, FileStamp* stamp = nullptr);
+
+// One record's change to a table, written without copying the table: record number left out (as
+// WriteRecipeFileWithout writes), replaced by record, or record put before it (count()+1 appends).
+struct OneRecordEdit {
+  enum class How { LeaveOut, Replace, Insert };
+  How how = How::Replace;
+  int number = 0;
+  Recipe record;  // Replace and Insert
+};
+Written WriteEditedTable(const QString& path, const RecipeTable& table, const OneRecordEdit& edit,
+                         FileStamp* stamp = nullptr);
 
 // The table and stamp of the file as it is now: the stamp is taken before the read, so that a
 // change during the read shows as a change at the next write.
