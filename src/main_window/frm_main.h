@@ -20,6 +20,7 @@
 #include <optional>
 #include <thread>
 
+#include "fridge/rules/folded_book.h"
 #include "platform/rules/clock.h"
 #include "platform/rules/file_error.h"
 #include "platform/windows/dialogs.h"
@@ -213,4 +214,7 @@ class frmMain : public QWidget {
   WebImportDoor* webImport;
   LevelBar* levelBar;
   std::thread tableFreeing_;
+  // The table's ingredient lines folded for the refrigerator's use-it-up list: begun beside every
+  // table taken, so that the list's first ranking finds them folded.
+  FoldedBook foldedBook_;
 };

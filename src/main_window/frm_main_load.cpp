@@ -110,6 +110,7 @@ void frmMain::takeTable(RecipeTable table) {
   offerUndoDelete(std::nullopt);  // a delete can be undone only until the file is written again
   toldChangedOutside_ = false;
   freeBeside(std::move(old));     // now that the name list has let go of its names too
+  foldedBook_.foldBeside(module_.Recipes);
 }
 
 void frmMain::freeBeside(RecipeTable old) {

@@ -59,7 +59,7 @@ void frmMain::registerWindows() {
     return w;
   });
   windowButtons->registerWindow(QStringLiteral("cmdReizou"), [this] {
-    auto* w = new frmReizou(module_, dialogs_, clock_, this);
+    auto* w = new frmReizou(module_, dialogs_, clock_, this, &foldedBook_);
     connect(w, &frmReizou::recipeChosen, this, &frmMain::openChosenRecipe);
     return w;
   });

@@ -185,16 +185,19 @@ TEST(UseItUp, RanksByPointsThenFewerMissingThenBookOrder) {
   EXPECT_EQ(ranked[1].missingNames, QStringList{u"牛肉"_s});
   EXPECT_EQ(ranked[2].missingNames, (QStringList{u"砂糖"_s, u"粉寒天"_s}));
 
-  // A folding kept between presses follows a changed recipe and gives the same ranking.
+  // A folding begun beside the load and kept between presses follows a recipe changed while it
+  // folded, and one changed back later, and gives the same ranking as a fold made afresh.
   FoldedBook folded;
   RecipeTable changed = book;
-  EXPECT_EQ(RankUseItUp(changed, stock, folded).size(), ranked.size());
+  folded.foldBeside(changed);
   changed[5].Ingredients = u"トマト 1個\r\n牛乳 100cc"_s;
   const std::vector<UseItUpSuggestion> again = RankUseItUp(changed, stock, folded, 1);
   ASSERT_EQ(again.size(), ranked.size() + 1);
   EXPECT_EQ(again[1].recordNumber, 5);
   EXPECT_EQ(again[2].missing, 1);
   EXPECT_TRUE(again[2].missingNames.isEmpty());  // named for the first row only
+  folded.foldBeside(book);
+  EXPECT_EQ(RankUseItUp(book, stock, folded).size(), ranked.size());
 }
 
 }  // namespace

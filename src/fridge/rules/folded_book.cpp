@@ -3,14 +3,40 @@
 
 #include <algorithm>
 
+namespace {
+
+std::vector<QString> ingredientTexts(const RecipeTable& recipes) {
+  std::vector<QString> texts;
+  texts.reserve(size_t(recipes.count()));
+  for (int number = 1; number <= recipes.count(); ++number) texts.push_back(recipes[number].Ingredients);
+  return texts;
+}
+
+}  // namespace
+
 void FoldedBook::follow(const RecipeTable& recipes) {
-  recipes_.resize(size_t(recipes.count()));
-  for (int number = 1; number <= recipes.count(); ++number) {
-    FoldedRecipe& folded = recipes_[size_t(number - 1)];
-    const QString& text = recipes[number].Ingredients;
-    if (folded.ingredients.isSharedWith(text)) continue;
-    const bool same = folded.ingredients == text;
-    folded.ingredients = text;
+  settle();
+  followTexts(ingredientTexts(recipes));
+}
+
+void FoldedBook::foldBeside(const RecipeTable& recipes) {
+  settle();
+  // The thread folds copies of the texts, which share the table's: an edit of the table detaches
+  // its own text and leaves the copy as it was.
+  folding_ = std::thread([this, texts = ingredientTexts(recipes)] { followTexts(texts); });
+}
+
+void FoldedBook::settle() {
+  if (folding_.joinable()) folding_.join();
+}
+
+void FoldedBook::followTexts(const std::vector<QString>& ingredients) {
+  recipes_.resize(ingredients.size());
+  for (size_t i = 0; i < ingredients.size(); ++i) {
+    FoldedRecipe& folded = recipes_[i];
+    if (folded.ingredients.isSharedWith(ingredients[i])) continue;
+    const bool same = folded.ingredients == ingredients[i];
+    folded.ingredients = ingredients[i];
     if (!same) fold(folded);
   }
 }

@@ -5,6 +5,7 @@
 // come back on every press (the use-it-up ranking) read these numbers instead of the lines.
 #include <QHash>
 #include <QString>
+#include <thread>
 #include <vector>
 
 #include "fridge/rules/ingredient_names.h"
@@ -12,9 +13,21 @@
 
 class FoldedBook {
  public:
+  FoldedBook() = default;
+  ~FoldedBook() { settle(); }
+  FoldedBook(const FoldedBook&) = delete;
+  FoldedBook& operator=(const FoldedBook&) = delete;
+
   // Brings the folding up to the table: a recipe whose Ingredients text is still the one folded
-  // keeps its numbers, the others are read again.
+  // keeps its numbers, the others are read again. A fold begun beside is waited for first.
   void follow(const RecipeTable& recipes);
+
+  // Begins to bring the folding up to the table as it is now, on a thread of its own, so that
+  // the first ranking after a load finds the book folded. The table may change meanwhile: the
+  // next follow() folds what changed since. Nothing else of the book may be asked until then.
+  void foldBeside(const RecipeTable& recipes);
+  // Waits for a fold begun beside to end.
+  void settle();
 
   // The number of a folded name; -1 when no recipe of the book names it.
   int idOf(const QString& key) const { return idOfKey_.value(key, -1); }
@@ -30,6 +43,9 @@ class FoldedBook {
     std::vector<int> ids;
   };
   void fold(FoldedRecipe& recipe);
+  void followTexts(const std::vector<QString>& ingredients);
+
+  std::thread folding_;
 
   IngredientFolder folder_;
   QHash<QString, int> idOfKey_;

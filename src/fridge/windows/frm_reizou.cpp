@@ -58,8 +58,8 @@ QString problemText(const TextProblem& problem, const QString& what) {
 
 }  // namespace
 
-frmReizou::frmReizou(Module1& module, Dialogs& dialogs, Clock& clock, QWidget* parent)
-    : QWidget(parent, Qt::Window), module_(module), dialogs_(dialogs), clock_(clock) {
+frmReizou::frmReizou(Module1& module, Dialogs& dialogs, Clock& clock, QWidget* parent, FoldedBook* folded)
+    : QWidget(parent, Qt::Window), module_(module), dialogs_(dialogs), clock_(clock), folded_(folded) {
   setObjectName(QStringLiteral("frmReizou"));
   setWindowTitle(QStringLiteral("バーチャル冷蔵庫"));
   model_ = new StockModel(this);
@@ -394,7 +394,7 @@ void frmReizou::cmdModori_Click() { close(); }
 
 void frmReizou::cmdTukaikiri_Click() {
   if (!tukaikiri_) {
-    tukaikiri_ = new frmTukaikiri(module_.Recipes, dialogs_, this);
+    tukaikiri_ = new frmTukaikiri(module_.Recipes, dialogs_, this, folded_);
     connect(tukaikiri_, &frmTukaikiri::recipeChosen, this, &frmReizou::recipeChosen);
   }
   tukaikiri_->showFor(model_->stock().entries());

@@ -23,6 +23,7 @@ class QLabel;
 class QPushButton;
 class RecipesUsingPanel;
 class StockGrid;
+class FoldedBook;
 class frmTukaikiri;
 class StockModel;
 struct TextProblem;
@@ -31,7 +32,8 @@ class frmReizou : public QWidget {
   Q_OBJECT
   Q_DISABLE_COPY_MOVE(frmReizou)
  public:
-  frmReizou(Module1& module, Dialogs& dialogs, Clock& clock, QWidget* parent = nullptr);
+  // folded: the book's ingredient lines folded by the main window, handed to the use-it-up list.
+  frmReizou(Module1& module, Dialogs& dialogs, Clock& clock, QWidget* parent = nullptr, FoldedBook* folded = nullptr);
 
  signals:
   void recipeChosen(int recordNumber);
@@ -104,4 +106,5 @@ class frmReizou : public QWidget {
   QPushButton* cmdModori;
   QPushButton* cmdTukaikiri;
   frmTukaikiri* tukaikiri_ = nullptr;  // made on the first press of cmdTukaikiri
+  FoldedBook* folded_;
 };

@@ -26,8 +26,8 @@ QString itemText(const StockEntry& entry) {
 
 }  // namespace
 
-frmTukaikiri::frmTukaikiri(const RecipeTable& recipes, Dialogs& dialogs, QWidget* parent)
-    : QWidget(parent, Qt::Window), recipes_(recipes), dialogs_(dialogs) {
+frmTukaikiri::frmTukaikiri(const RecipeTable& recipes, Dialogs& dialogs, QWidget* parent, FoldedBook* folded)
+    : QWidget(parent, Qt::Window), recipes_(recipes), dialogs_(dialogs), folded_(folded ? *folded : ownFolded_) {
   setObjectName(QStringLiteral("frmTukaikiri"));
   setWindowTitle(QStringLiteral("期限が近い材料を使う"));
 

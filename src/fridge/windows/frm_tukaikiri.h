@@ -22,7 +22,9 @@ class frmTukaikiri : public QWidget {
   Q_OBJECT
   Q_DISABLE_COPY_MOVE(frmTukaikiri)
  public:
-  frmTukaikiri(const RecipeTable& recipes, Dialogs& dialogs, QWidget* parent = nullptr);
+  // folded: the book folded by whoever keeps the table (the main window, once per loaded table);
+  // without one the window folds the book itself on its first ranking.
+  frmTukaikiri(const RecipeTable& recipes, Dialogs& dialogs, QWidget* parent = nullptr, FoldedBook* folded = nullptr);
 
   // Ranks the book's recipes against this stock and shows the best kMaxShown.
   void showFor(const std::vector<StockEntry>& stock);
@@ -41,7 +43,8 @@ class frmTukaikiri : public QWidget {
   const RecipeTable& recipes_;
   Dialogs& dialogs_;
   std::vector<StockEntry> stock_;  // the stock last ranked against
-  FoldedBook folded_;              // the book's ingredient lines, read once
+  FoldedBook ownFolded_;            // the book's ingredient lines, read once, when none is handed in
+  FoldedBook& folded_;
 
   QGroupBox* fraTukaikiri;
   QTreeWidget* tvwTukaikiri;
