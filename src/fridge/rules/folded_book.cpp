@@ -16,27 +16,31 @@ std::vector<QString> ingredientTexts(const RecipeTable& recipes) {
 
 void FoldedBook::follow(const RecipeTable& recipes) {
   settle();
-  followTexts(ingredientTexts(recipes));
+  followTexts(size_t(recipes.count()), [&](size_t i) -> const QString& { return recipes[int(i) + 1].Ingredients; });
 }
 
 void FoldedBook::foldBeside(const RecipeTable& recipes) {
   settle();
   // The thread folds copies of the texts, which share the table's: an edit of the table detaches
   // its own text and leaves the copy as it was.
-  folding_ = std::thread([this, texts = ingredientTexts(recipes)] { followTexts(texts); });
+  folding_ = std::thread([this, texts = ingredientTexts(recipes)] {
+    followTexts(texts.size(), [&](size_t i) -> const QString& { return texts[i]; });
+  });
 }
 
 void FoldedBook::settle() {
   if (folding_.joinable()) folding_.join();
 }
 
-void FoldedBook::followTexts(const std::vector<QString>& ingredients) {
-  recipes_.resize(ingredients.size());
-  for (size_t i = 0; i < ingredients.size(); ++i) {
+template <typename TextAt>
+void FoldedBook::followTexts(size_t count, TextAt textAt) {
+  recipes_.resize(count);
+  for (size_t i = 0; i < count; ++i) {
     FoldedRecipe& folded = recipes_[i];
-    if (folded.ingredients.isSharedWith(ingredients[i])) continue;
-    const bool same = folded.ingredients == ingredients[i];
-    folded.ingredients = ingredients[i];
+    const QString& text = textAt(i);
+    if (folded.ingredients.isSharedWith(text)) continue;
+    const bool same = folded.ingredients == text;
+    folded.ingredients = text;
     if (!same) fold(folded);
   }
 }

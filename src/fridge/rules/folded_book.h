@@ -43,7 +43,9 @@ class FoldedBook {
     std::vector<int> ids;
   };
   void fold(FoldedRecipe& recipe);
-  void followTexts(const std::vector<QString>& ingredients);
+  // Brings the folding up to count texts, the i-th (from 0) given by textAt(i).
+  template <typename TextAt>
+  void followTexts(size_t count, TextAt textAt);
 
   std::thread folding_;
 

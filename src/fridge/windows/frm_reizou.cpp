@@ -245,13 +245,9 @@ void frmReizou::showEvent(QShowEvent* event) {
 }
 
 bool frmReizou::eventFilter(QObject* watched, QEvent* event) {
-  if (event->type() == QEvent::KeyPress) {
-    const int key = static_cast<QKeyEvent*>(event)->key();
-    const bool enter = key == Qt::Key_Return || key == Qt::Key_Enter;
-    if (watched == cboZai && enter) {
-      cboZai_KeyPress(key);
-      return true;
-    }
+  if (watched == cboZai && controls::isEnterPress(event)) {
+    cboZai_KeyPress(static_cast<QKeyEvent*>(event)->key());
+    return true;
   }
   return QWidget::eventFilter(watched, event);
 }

@@ -4,7 +4,6 @@
 #include <QGroupBox>
 #include <QHBoxLayout>
 #include <QHeaderView>
-#include <QKeyEvent>
 #include <QLabel>
 #include <QPushButton>
 #include <QRadioButton>
@@ -16,6 +15,7 @@
 #include "fridge/windows/chosen_recipe.h"
 #include "platform/windows/after_pick_options.h"
 #include "platform/windows/busy_cursor.h"
+#include "platform/windows/controls.h"
 
 namespace {
 
@@ -95,12 +95,9 @@ void frmTukaikiri::showFor(const std::vector<StockEntry>& stock) {
 }
 
 bool frmTukaikiri::eventFilter(QObject* watched, QEvent* event) {
-  if (watched == tvwTukaikiri && event->type() == QEvent::KeyPress) {
-    const int key = static_cast<QKeyEvent*>(event)->key();
-    if ((key == Qt::Key_Return || key == Qt::Key_Enter) && tvwTukaikiri->currentItem()) {
-      tvwTukaikiri_Click();
-      return true;
-    }
+  if (watched == tvwTukaikiri && controls::isEnterPress(event) && tvwTukaikiri->currentItem()) {
+    tvwTukaikiri_Click();
+    return true;
   }
   return QWidget::eventFilter(watched, event);
 }

@@ -1,7 +1,6 @@
 // SPDX-License-Identifier: GPL-3.0-or-later
 #include "fridge/windows/recipes_using_panel.h"
 
-#include <QKeyEvent>
 #include <QListWidget>
 #include <QRadioButton>
 #include <QVBoxLayout>
@@ -11,6 +10,7 @@
 #include "fridge/rules/recipes_using.h"
 #include "fridge/windows/chosen_recipe.h"
 #include "platform/windows/after_pick_options.h"
+#include "platform/windows/controls.h"
 #include "platform/windows/user_text.h"
 
 RecipesUsingPanel::RecipesUsingPanel(const RecipeTable& recipes, Dialogs& dialogs, QWidget* parent)
@@ -33,12 +33,9 @@ RecipesUsingPanel::RecipesUsingPanel(const RecipeTable& recipes, Dialogs& dialog
 bool RecipesUsingPanel::hidesAfterPick() const { return optHide->isChecked(); }
 
 bool RecipesUsingPanel::eventFilter(QObject* watched, QEvent* event) {
-  if (watched == lstKondate && event->type() == QEvent::KeyPress) {
-    const int key = static_cast<QKeyEvent*>(event)->key();
-    if ((key == Qt::Key_Return || key == Qt::Key_Enter) && lstKondate->currentItem()) {
-      lstKondate_Click();
-      return true;
-    }
+  if (watched == lstKondate && controls::isEnterPress(event) && lstKondate->currentItem()) {
+    lstKondate_Click();
+    return true;
   }
   return QGroupBox::eventFilter(watched, event);
 }

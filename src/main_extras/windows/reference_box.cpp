@@ -2,10 +2,10 @@
 #include "main_extras/windows/reference_box.h"
 
 #include <QComboBox>
-#include <QKeyEvent>
 #include <QLineEdit>
 
 #include "platform/rules/typed_text.h"
+#include "platform/windows/controls.h"
 #include "platform/windows/typed_combo.h"
 #include "store/windows/backup_before_write.h"
 #include "store/rules/reference_list.h"
@@ -44,9 +44,6 @@ void ReferenceBox::addSource(const QString& text) {
 }
 
 bool ReferenceBox::eventFilter(QObject* watched, QEvent* event) {
-  if (event->type() == QEvent::KeyPress) {
-    const auto* key = static_cast<QKeyEvent*>(event);
-    if ((key->key() == Qt::Key_Return || key->key() == Qt::Key_Enter) && cboSankou_KeyPress(13)) return true;
-  }
+  if (controls::isEnterPress(event) && cboSankou_KeyPress(13)) return true;
   return QObject::eventFilter(watched, event);
 }

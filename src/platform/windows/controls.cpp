@@ -1,6 +1,8 @@
 // SPDX-License-Identifier: GPL-3.0-or-later
 #include "platform/windows/controls.h"
 
+#include <QKeyEvent>
+
 #include <QAbstractItemView>
 #include <QComboBox>
 #include <QLabel>
@@ -44,6 +46,12 @@ QLineEdit* numberBox(QWidget* parent, const QString& name) {
   box->setObjectName(name);
   box->setAlignment(Qt::AlignRight);
   return box;
+}
+
+bool isEnterPress(const QEvent* event) {
+  if (event->type() != QEvent::KeyPress) return false;
+  const int key = static_cast<const QKeyEvent*>(event)->key();
+  return key == Qt::Key_Return || key == Qt::Key_Enter;
 }
 
 }  // namespace controls

@@ -3,6 +3,7 @@
 // The standard controls as every window builds them: each with its object name, by which tests
 // and the accessibility tree find it. Text comes before name throughout.
 class QComboBox;
+class QEvent;
 class QLabel;
 class QLineEdit;
 class QPushButton;
@@ -25,5 +26,9 @@ QComboBox* editableCombo(QWidget* parent, const QString& name);
 
 // A one-line box for a number, its text on the right.
 QLineEdit* numberBox(QWidget* parent, const QString& name);
+
+// True when the event is a press of Return or of the keypad's Enter: in a list, the key that acts
+// as a click on the current row.
+bool isEnterPress(const QEvent* event);
 
 }  // namespace controls
